@@ -1,0 +1,9 @@
+#include "normalize_command.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return vexa::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

@@ -1,0 +1,226 @@
+#include "core/document/file_access.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexa {
+
+std::string errorText(int code)
+{
+    switch (code) {
+    case kFileNotFound: return "Filen saknas";
+    case kPathNotFound: return "Felaktigt filnamn";
+    case kTooManyOpenFiles: return "För många öppna filer";
+    case kAccessDenied: return "Filåtkomst vägras";
+    case kReadBeyondEnd: return "Läsning förbi radslut i filen";
+    case kDiskFull: return "Disken full";
+    case kInvalidNumericInput: return "Felaktiga numeriska indata";
+    default: return "I/O fel " + std::to_string(code);
+    }
+}
+
+std::string FileError::text() const
+{
+    return errorText(code);
+}
+
+namespace {
+
+std::string folderOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string_view::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return std::string(path.substr(0, slash));
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    int close()
+    {
+        int result = 0;
+        if (fd_ >= 0)
+            result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+int writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// The file that a save should really replace: a link is followed to its target.
+std::string resolveTarget(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
+        return resolved;
+    return path;
+}
+
+std::optional<FileError> writeInPlace(const std::string& path, std::string_view bytes)
+{
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    if (!fd.valid())
+        return errorFromErrno(errno, path);
+    if (const int error = writeAll(fd.get(), bytes))
+        return errorFromErrno(error, path);
+    if (fd.close() != 0)
+        return errorFromErrno(errno, path);
+    return std::nullopt;
+}
+
+mode_t modeForNewFile()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::optional<FileError> writeByRename(const std::string& path, std::string_view bytes, std::optional<mode_t> oldMode)
+{
+    std::string temporary = folderOf(path) + "/.vexabuild-save-XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.valid())
+        return errorFromErrno(errno, path);
+
+    int error = writeAll(fd.get(), bytes);
+    if (!error && ::fchmod(fd.get(), oldMode.value_or(modeForNewFile())) != 0)
+        error = errno;
+    if (!error && ::fsync(fd.get()) != 0)
+        error = errno;
+    if (fd.close() != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.c_str());
+        return errorFromErrno(error, path);
+    }
+    Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid())
+        ::fsync(folder.get());
+    return std::nullopt;
+}
+
+} // namespace
+
+FileError errorFromErrno(int error, std::string_view path)
+{
+    switch (error) {
+    case ENOENT:
+        return {isFolder(folderOf(path)) && !path.empty() ? kFileNotFound : kPathNotFound};
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+        return {kPathNotFound};
+    case EMFILE:
+    case ENFILE:
+        return {kTooManyOpenFiles};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return {kAccessDenied};
+    case ENOSPC:
+    case EDQUOT:
+        return {kDiskFull};
+    default:
+        return {error};
+    }
+}
+
+FileResult<std::string> readWholeFile(const std::string& path)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return errorFromErrno(errno, path);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return errorFromErrno(errno, path);
+    if (S_ISDIR(info.st_mode))
+        return FileError{kAccessDenied};
+
+    std::string bytes;
+    if (S_ISREG(info.st_mode))
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errorFromErrno(errno, path);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
+std::optional<FileError> replaceFile(const std::string& requestedPath, std::string_view bytes)
+{
+    if (requestedPath.empty())
+        return FileError{kPathNotFound};
+    const std::string path = resolveTarget(requestedPath);
+
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT)
+            return errorFromErrno(errno, path);
+        return writeByRename(path, bytes, std::nullopt);
+    }
+    if (S_ISDIR(info.st_mode))
+        return FileError{kAccessDenied};
+    if (!S_ISREG(info.st_mode))
+        return writeInPlace(path, bytes);
+
+    // Refuse up front what an in-place write would refuse (a read-only file), before
+    // anything is written.
+    {
+        Descriptor probe(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+        if (!probe.valid())
+            return errorFromErrno(errno, path);
+    }
+    return writeByRename(path, bytes, info.st_mode & 07777);
+}
+
+} // namespace vexa

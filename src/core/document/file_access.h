@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vexa {
+
+// A failed file operation, as the editor reports it: one of its error codes and the
+// text that goes with it (UTF-8).
+struct FileError {
+    int code = 0;
+
+    std::string text() const;
+    bool operator==(const FileError&) const = default;
+};
+
+inline constexpr int kFileNotFound = 2;
+inline constexpr int kPathNotFound = 3;
+inline constexpr int kTooManyOpenFiles = 4;
+inline constexpr int kAccessDenied = 5;
+inline constexpr int kReadBeyondEnd = 100;
+inline constexpr int kDiskFull = 101;
+inline constexpr int kInvalidNumericInput = 106;
+
+// The text of an error code: "Filen saknas", ..., or "I/O fel <code>" for any other.
+std::string errorText(int code);
+
+// Maps a failed call's errno to an error code. A missing file counts as a missing path
+// when the folder it should be in does not exist either.
+FileError errorFromErrno(int error, std::string_view path);
+
+template <typename T>
+using FileResult = std::variant<T, FileError>;
+
+// Reads a whole file.
+FileResult<std::string> readWholeFile(const std::string& path);
+
+// Replaces (or creates) a file so that it holds exactly the given bytes. The new content
+// goes to a temporary file in the same folder that is flushed to disk and renamed over
+// the target, so a failure part-way leaves any earlier file whole. Targets that are not
+// regular files (devices) are written in place.
+std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes);
+
+} // namespace vexa

@@ -1,0 +1,111 @@
+#include "core/document/reader.h"
+
+#include "core/document/countries.h"
+
+#include <algorithm>
+
+namespace vexa {
+
+namespace {
+
+enum class SectionKind { None, Basic, Map, Country, Pane, Digest, Unrecognised };
+
+struct OpenSection {
+    SectionKind kind = SectionKind::None;
+    PaneId pane = PaneId::Rules;  // the pane of Country, Pane and Unrecognised sections
+};
+
+bool isCountryHeader(std::string_view header)
+{
+    if (header.size() < 2 || header.front() != '[' || header.back() != ']')
+        return false;
+    return countryIndex(header.substr(1, header.size() - 2)).has_value();
+}
+
+OpenSection classify(std::string_view header)
+{
+    if (header == basicHeader())
+        return {SectionKind::Basic};
+    if (header == mapHeader())
+        return {SectionKind::Map};
+    if (isCountryHeader(header))
+        return {SectionKind::Country, PaneId::Country};
+    if (const auto pane = sectionPaneFor(header))
+        return {SectionKind::Pane, *pane};
+    if (header == "[Digest]")
+        return {SectionKind::Digest};
+    return {SectionKind::Unrecognised, PaneId::Rules};
+}
+
+// A key=value line of [Basic] or [Map]: the key ends at the first "=".
+void setKeyValue(Scenario& scenario, Section section, std::string_view line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return;
+    const std::string_view key = line.substr(0, equals);
+    const std::string_view value = line.substr(equals + 1);
+    for (const FieldInfo& field : kFields) {
+        if (field.section == section && field.key == key) {
+            scenario.field(field.id) = value;
+            return;
+        }
+    }
+    if (section != Section::Basic)
+        return;
+    for (const FlagInfo& flag : kFlags) {
+        if (flag.key == key) {
+            scenario.flag(flag.id) = value == "Yes";
+            return;
+        }
+    }
+}
+
+void openSection(Scenario& scenario, const OpenSection& section, std::string_view header)
+{
+    if (section.kind != SectionKind::Country && section.kind != SectionKind::Unrecognised)
+        return;
+    MemoryPane& pane = scenario.pane(section.pane);
+    if (!pane.isEmpty())
+        pane.append("");
+    pane.append(header);
+}
+
+void takeBodyLine(Scenario& scenario, const OpenSection& section, std::string_view line)
+{
+    switch (section.kind) {
+    case SectionKind::Basic:
+        setKeyValue(scenario, Section::Basic, line);
+        break;
+    case SectionKind::Map:
+        setKeyValue(scenario, Section::Map, line);
+        break;
+    case SectionKind::Country:
+    case SectionKind::Pane:
+    case SectionKind::Unrecognised:
+        scenario.pane(section.pane).append(line);
+        break;
+    case SectionKind::Digest:
+    case SectionKind::None:
+        break;
+    }
+}
+
+} // namespace
+
+Scenario readScenario(std::string_view bytes)
+{
+    Scenario scenario;
+    OpenSection current;
+    forEachFileLine(bytes, [&](std::string_view line) {
+        if (!line.empty() && line.front() == '[') {
+            current = classify(line);
+            openSection(scenario, current, line);
+        } else if (current.kind != SectionKind::None && !line.empty()) {
+            takeBodyLine(scenario, current, line);
+        }
+    });
+    return scenario;
+}
+
+} // namespace vexa
