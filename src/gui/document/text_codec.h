@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vexa {
+
+// Scenario files are 8-bit text. At the toolkit boundary every byte becomes one
+// character (Windows-1252, its five unassigned bytes kept as the C1 controls of the same
+// value) and back, so every byte survives a trip through the editor.
+QString decodeText(std::string_view bytes);
+
+// The bytes of a text, or nothing when a character has no byte.
+std::optional<std::string> encodeText(const QString& text);
+
+// The position of the first character that has no byte, or -1.
+qsizetype firstUnencodable(const QString& text);
+
+} // namespace vexa
