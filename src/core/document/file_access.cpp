@@ -25,7 +25,7 @@ std::string errorText(int code)
 
 std::string FileError::text() const
 {
-    return errorText(code);
+    return platformCode ? "I/O fel " + std::to_string(code) : errorText(code);
 }
 
 namespace {
@@ -163,7 +163,7 @@ FileError errorFromErrno(int error, std::string_view path)
     case EDQUOT:
         return {kDiskFull};
     default:
-        return {error};
+        return {error, true};
     }
 }
 

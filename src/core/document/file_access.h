@@ -8,9 +8,12 @@
 namespace vexa {
 
 // A failed file operation, as the editor reports it: one of its error codes and the
-// text that goes with it (UTF-8).
+// text that goes with it (UTF-8). An error the editor has no code of its own for keeps
+// the platform's number and always reads "I/O fel <number>", even where that number
+// equals one of the editor's codes.
 struct FileError {
     int code = 0;
+    bool platformCode = false;
 
     std::string text() const;
     bool operator==(const FileError&) const = default;

@@ -1,1 +1,152 @@
+#include "core/document/file_access.h"
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+
+using namespace vexa;
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("vexa-files-" + std::to_string(::getpid()) + "-" +
+                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    static std::string contents(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+std::optional<int> errorCode(const FileResult<std::string>& result)
+{
+    if (const auto* error = std::get_if<FileError>(&result))
+        return error->code;
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(ErrorTexts, CodesAndTexts)
+{
+    EXPECT_EQ(errorText(2), "Filen saknas");
+    EXPECT_EQ(errorText(3), "Felaktigt filnamn");
+    EXPECT_EQ(errorText(4), "För många öppna filer");
+    EXPECT_EQ(errorText(5), "Filåtkomst vägras");
+    EXPECT_EQ(errorText(100), "Läsning förbi radslut i filen");
+    EXPECT_EQ(errorText(101), "Disken full");
+    EXPECT_EQ(errorText(106), "Felaktiga numeriska indata");
+    EXPECT_EQ(errorText(32), "I/O fel 32");
+}
+
+TEST(ErrorTexts, ErrnoMapping)
+{
+    EXPECT_EQ(errorFromErrno(EACCES, "/tmp/x").code, kAccessDenied);
+    EXPECT_EQ(errorFromErrno(EPERM, "/tmp/x").code, kAccessDenied);
+    EXPECT_EQ(errorFromErrno(EROFS, "/tmp/x").code, kAccessDenied);
+    EXPECT_EQ(errorFromErrno(EISDIR, "/tmp/x").code, kAccessDenied);
+    EXPECT_EQ(errorFromErrno(EMFILE, "/tmp/x").code, kTooManyOpenFiles);
+    EXPECT_EQ(errorFromErrno(ENFILE, "/tmp/x").code, kTooManyOpenFiles);
+    EXPECT_EQ(errorFromErrno(ENOSPC, "/tmp/x").code, kDiskFull);
+    EXPECT_EQ(errorFromErrno(EDQUOT, "/tmp/x").code, kDiskFull);
+    EXPECT_EQ(errorFromErrno(ENOTDIR, "/tmp/x").code, kPathNotFound);
+    EXPECT_EQ(errorFromErrno(ENOENT, "/tmp/missing-file").code, kFileNotFound);
+    EXPECT_EQ(errorFromErrno(ENOENT, "/no-such-folder-vexa/file").code, kPathNotFound);
+    EXPECT_EQ(errorFromErrno(EIO, "/tmp/x"), (FileError{EIO, true}));
+    EXPECT_EQ(errorFromErrno(EIO, "/tmp/x").text(), "I/O fel " + std::to_string(EIO));
+}
+
+TEST_F(TempFolder, ReadsWholeFilesAndReportsRealFailures)
+{
+    const std::string bytes("a\r\n\0\xff", 5);
+    std::ofstream(path("s.mpr"), std::ios::binary) << bytes;
+    EXPECT_EQ(std::get<std::string>(readWholeFile(path("s.mpr"))), bytes);
+    EXPECT_EQ(errorCode(readWholeFile(path("missing.mpr"))), kFileNotFound);
+    EXPECT_EQ(errorCode(readWholeFile(path("no-folder/s.mpr"))), kPathNotFound);
+    EXPECT_EQ(errorCode(readWholeFile(folder_.string())), kAccessDenied);
+    EXPECT_EQ(errorCode(readWholeFile(path("s.mpr") + "/below-a-file")), kPathNotFound);
+    EXPECT_EQ(errorCode(readWholeFile("")), kPathNotFound);
+}
+
+TEST_F(TempFolder, ReplacesAndCreatesFiles)
+{
+    ASSERT_EQ(replaceFile(path("new.ini"), "fresh"), std::nullopt);
+    EXPECT_EQ(contents(path("new.ini")), "fresh");
+    fs::permissions(path("new.ini"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(replaceFile(path("new.ini"), "second"), std::nullopt);
+    EXPECT_EQ(contents(path("new.ini")), "second");
+    EXPECT_EQ(fs::status(path("new.ini")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(TempFolder, SavingThroughALinkReplacesItsTarget)
+{
+    std::ofstream(path("real.mpr")) << "old";
+    fs::create_symlink(path("real.mpr"), path("link.mpr"));
+    ASSERT_EQ(replaceFile(path("link.mpr"), "new"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(path("link.mpr")));
+    EXPECT_EQ(contents(path("real.mpr")), "new");
+}
+
+TEST_F(TempFolder, FailedReplaceLeavesTheOldFileWhole)
+{
+    std::ofstream(path("keep.mpr")) << "precious";
+    EXPECT_EQ(replaceFile(path("missing-folder/x.mpr"), "x"), FileError{kPathNotFound});
+    EXPECT_EQ(replaceFile(folder_.string(), "x"), FileError{kAccessDenied});
+    EXPECT_EQ(replaceFile("", "x"), FileError{kPathNotFound});
+
+    EXPECT_EQ(contents(path("keep.mpr")), "precious");
+    EXPECT_EQ(entries(), 1u);
+}
+
+// A write that fails part-way: the file size limit stops the temporary file's write.
+TEST_F(TempFolder, WriteFailingPartWayLeavesTheOldFileWhole)
+{
+    std::ofstream(path("keep.mpr")) << "precious";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4, 4};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto error = replaceFile(path("keep.mpr"), std::string(100000, 'n'));
+        ::_exit(error ? error->code : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), EFBIG) << "an unmapped error keeps its number";
+    EXPECT_EQ(contents(path("keep.mpr")), "precious");
+    EXPECT_EQ(entries(), 1u) << "the temporary file is removed";
+}
+
+TEST(FullDisk, WritingToAFullDeviceReportsDiskFull)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this machine";
+    EXPECT_EQ(replaceFile("/dev/full", std::string(70000, 'x')), FileError{kDiskFull});
+    EXPECT_TRUE(fs::is_character_file("/dev/full")) << "the device must never be replaced";
+}

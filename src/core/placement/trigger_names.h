@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/document/pane.h"
+
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+// The names that every "Trigger:" chooser offers, in pane order: for each line of the
+// trigger pane that is neither empty nor begins with ';' and holds a '=', the text before
+// its first '=' (empty when the line begins with '='). Lines without '=' give nothing.
+std::vector<std::string> triggerNames(const Pane& trigs);
+
+} // namespace vexa
