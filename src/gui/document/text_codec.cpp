@@ -50,6 +50,16 @@ std::optional<std::string> encodeText(const QString& text)
     return bytes;
 }
 
+std::string encodeTextReplacing(const QString& text, char replacement)
+{
+    std::string bytes(static_cast<std::size_t>(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = byteOf(text[i].unicode());
+        bytes[static_cast<std::size_t>(i)] = byte < 0 ? replacement : static_cast<char>(byte);
+    }
+    return bytes;
+}
+
 qsizetype firstUnencodable(const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -16,6 +16,9 @@ QString decodeText(std::string_view bytes);
 // The bytes of a text, or nothing when a character has no byte.
 std::optional<std::string> encodeText(const QString& text);
 
+// The bytes of a text, with every character that has no byte written as the replacement.
+std::string encodeTextReplacing(const QString& text, char replacement);
+
 // The position of the first character that has no byte, or -1.
 qsizetype firstUnencodable(const QString& text);
 

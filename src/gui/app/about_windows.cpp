@@ -1,0 +1,134 @@
+#include "gui/app/about_windows.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace vexa {
+
+namespace {
+
+const QString kCredits1 = QStringLiteral("Written by the Vexa Build developers");
+const QString kCredits2 = QStringLiteral("Thanks to every scenario author who tried it");
+
+QPixmap picture(const QString& resource, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(resource).render(&painter);
+    return pixmap;
+}
+
+QLabel* centredLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+} // namespace
+
+QString versionLabelText()
+{
+    return QStringLiteral("Version " VEXA_VERSION);
+}
+
+TForm3::TForm3(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("About Vexa Build"));
+    setFixedSize(250, 329);
+
+    auto* image = centredLabel(QStringLiteral("Image1"), QString(), this);
+    image->setPixmap(picture(QStringLiteral(":/pictures/about.svg"), QSize(258, 225)));
+    image->setFixedHeight(225);
+    auto* name = centredLabel(QStringLiteral("Label1"), QStringLiteral("Vexa Build"), this);
+    QFont bold = name->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    name->setFont(bold);
+    auto* button = new QPushButton(QStringLiteral("&Ok"), this);
+    button->setObjectName(QStringLiteral("Button1"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &TForm3::Button1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setSpacing(2);
+    layout->addWidget(image);
+    layout->addWidget(name);
+    layout->addWidget(centredLabel(QStringLiteral("Label4"), QString(), this));
+    layout->addWidget(centredLabel(QStringLiteral("Label2"), kCredits1, this));
+    layout->addWidget(centredLabel(QStringLiteral("Label3"), kCredits2, this));
+    layout->addStretch();
+    layout->addWidget(button, 0, Qt::AlignHCenter);
+}
+
+void TForm3::Button1Click()
+{
+    accept();
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+TForm7::TForm7(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("TForm7"));
+    setWindowTitle(QStringLiteral("Splashscreen"));
+    setFixedSize(320, 240);
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image2"));
+    image->setGeometry(0, 0, 320, 240);
+    image->setPixmap(picture(QStringLiteral(":/pictures/splash.svg"), QSize(320, 240)));
+
+    auto* button = new QPushButton(QStringLiteral("OK"), this);
+    button->setObjectName(QStringLiteral("Button1"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &TForm7::Button1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 140, 12, 12);
+    layout->setSpacing(2);
+    for (const auto& [name, text] : {std::pair{QStringLiteral("Label1"), QString()},
+                                     std::pair{QStringLiteral("Label2"), kCredits1},
+                                     std::pair{QStringLiteral("Label3"), kCredits2}}) {
+        QLabel* label = centredLabel(name, text, this);
+        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+    layout->addWidget(button, 0, Qt::AlignHCenter);
+}
+
+void TForm7::Button1Click()
+{
+    accept();
+}
+
+void TForm7::showEvent(QShowEvent* event)
+{
+    centreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+} // namespace vexa

@@ -1,0 +1,56 @@
+#include "gui/app/editor_app.h"
+
+#include "gui/app/about_windows.h"
+#include "gui/app/desktop.h"
+#include "gui/app/main_window.h"
+#include "gui/document/scenario_view.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace vexa {
+
+namespace {
+const QString kHelpFileName = QStringLiteral("VexaBuild.hlp");
+}
+
+EditorApp::EditorApp(Desktop& desktop)
+    : desktop_(desktop)
+{
+    main_ = std::make_unique<TForm1>(desktop);
+    about_ = std::make_unique<TForm3>(main_.get());
+    splash_ = std::make_unique<TForm7>();
+    main_->setAboutWindow(about_.get());
+}
+
+EditorApp::~EditorApp() = default;
+
+std::vector<QWidget*> EditorApp::windows() const
+{
+    return {main_.get(), about_.get(), splash_.get()};
+}
+
+void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)
+{
+    about_->findChild<QLabel*>(QStringLiteral("Label4"))->setText(versionLabelText());
+    splash_->findChild<QLabel*>(QStringLiteral("Label1"))->setText(versionLabelText());
+
+    QDir::setCurrent(executableFolder);
+    const QString helpFile = QDir(executableFolder).filePath(kHelpFileName);
+    main_->setHelpFile(QFileInfo::exists(helpFile) ? helpFile : QString());
+
+    desktop_.runModal(splash_.get());
+
+    main_->document().showBasicPage();
+    main_->showMaximized();
+
+    if (arguments.size() > 1 && !arguments[1].isEmpty()) {
+        const QString path = QFileInfo(arguments[1]).isAbsolute() ? arguments[1]
+                                                                   : QDir(launchFolder).absoluteFilePath(arguments[1]);
+        QDir::setCurrent(QFileInfo(path).absolutePath());
+        main_->openFromCommandLine(path);
+    }
+}
+
+} // namespace vexa

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace vexa {
+
+class Desktop;
+class TForm1;
+class TForm3;
+class TForm7;
+
+// The editor's windows, made once in a fixed order and kept for the whole run.
+class EditorApp {
+public:
+    explicit EditorApp(Desktop& desktop);
+    ~EditorApp();
+    EditorApp(const EditorApp&) = delete;
+    EditorApp& operator=(const EditorApp&) = delete;
+
+    // Version texts, working folder, help file, the splash, the main window, and the file
+    // named on the command line (arguments[1]; a relative name is taken from the folder
+    // the editor was started in).
+    void startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder);
+
+    // Every window, in the order they were made.
+    std::vector<QWidget*> windows() const;
+
+    TForm1& mainWindow() const { return *main_; }
+    TForm3& aboutWindow() const { return *about_; }
+    TForm7& splashWindow() const { return *splash_; }
+
+private:
+    Desktop& desktop_;
+    std::unique_ptr<TForm1> main_;
+    std::unique_ptr<TForm3> about_;
+    std::unique_ptr<TForm7> splash_;
+};
+
+} // namespace vexa

@@ -1,0 +1,325 @@
+#include "gui/app/main_window.h"
+
+#include "core/document/file_access.h"
+#include "core/document/reader.h"
+#include "core/document/writer.h"
+#include "gui/app/desktop.h"
+#include "gui/document/scenario_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <array>
+
+namespace vexa {
+
+namespace {
+
+constexpr const char* kFilter =
+    "Velkar file|*.mpr;*.ini|Multiplayer scenario|*.mpr|Singleplayer scenario|*.ini|All files|*.*";
+
+const QString kNoFileCaption = QStringLiteral("Vexa Build - no file");
+
+struct CreateEntryInfo {
+    CreateEntry entry;
+    const char* caption;
+    const char* name;
+};
+
+constexpr std::array<CreateEntryInfo, 12> kCreateEntries = {{
+    {CreateEntry::Buildings, "Buildings", "Skapabyggnader1"},
+    {CreateEntry::Celltriggers, "Celltriggers", "Celltriggers1"},
+    {CreateEntry::Country, "Country", "Country1"},
+    {CreateEntry::Infantry, "Infantry", "Infantry1"},
+    {CreateEntry::Overlay, "Overlay", "Overlay1"},
+    {CreateEntry::Ships, "Ships", "Ships1"},
+    {CreateEntry::Smudge, "Smudge", "Smudge1"},
+    {CreateEntry::Terrain, "Terrain", "Terrain1"},
+    {CreateEntry::Triggers, "Triggers", "Triggers1"},
+    {CreateEntry::TeamTypes, "TeamTypes", "TeamType1"},
+    {CreateEntry::Units, "Units", "Units1"},
+    {CreateEntry::Waypoints, "Waypoints", "Waypoints1"},
+}};
+
+std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+QString scenarioFileFilter()
+{
+    return qtFileFilter(QString::fromLatin1(kFilter));
+}
+
+QString fileNamePart(const QString& path)
+{
+#ifdef Q_OS_WIN
+    const qsizetype separator = std::max({path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')),
+                                          path.lastIndexOf(QLatin1Char(':'))});
+#else
+    const qsizetype separator = path.lastIndexOf(QLatin1Char('/'));
+#endif
+    return path.mid(separator + 1);
+}
+
+TForm1::TForm1(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent)
+    , desktop_(desktop)
+    , document_(new ScenarioView(this))
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(kNoFileCaption);
+    resize(640, 400);
+    setFont(initialWindowFont());
+    setCentralWidget(document_);
+    createMenus();
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::createMenus()
+{
+    menuBar()->addMenu(createFileMenu());
+    menuBar()->addMenu(createEditMenu());
+    menuBar()->addMenu(createCreateMenu());
+    menuBar()->addMenu(createHelpMenu());
+}
+
+QAction* TForm1::addEntry(QMenu* menu, const QString& caption, const char* name, QKeySequence shortcut)
+{
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(QString::fromLatin1(name));
+    entry->setShortcut(shortcut);
+    return entry;
+}
+
+void TForm1::addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QMenu* TForm1::createFileMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&File"), this);
+    menu->setObjectName(QStringLiteral("Arkiv1"));
+    connect(addEntry(menu, QStringLiteral("&New"), "Nytt1", QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TForm1::Nytt1Click);
+    connect(addEntry(menu, QStringLiteral("&Open..."), "Load1", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TForm1::Load1Click);
+    connect(addEntry(menu, QStringLiteral("&Save"), "Save1", QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &TForm1::Save1Click);
+    connect(addEntry(menu, QStringLiteral("Save &as..."), "Saveas1"), &QAction::triggered, this,
+            &TForm1::Saveas1Click);
+    connect(addEntry(menu, QStringLiteral("Revert to saved..."), "Reverttosaved1"), &QAction::triggered, this,
+            &TForm1::Reverttosaved1Click);
+    addSeparator(menu, "N1");
+    connect(addEntry(menu, QStringLiteral("&Quit"), "Avsluta1", QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &TForm1::Avsluta1Click);
+    connect(menu, &QMenu::aboutToShow, this, &TForm1::Arkiv1Click);
+    Arkiv1Click();
+    return menu;
+}
+
+QMenu* TForm1::createEditMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Edit"), this);
+    menu->setObjectName(QStringLiteral("Edit1"));
+    addEntry(menu, QStringLiteral("Undo"), "Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
+    addSeparator(menu, "N2");
+    addEntry(menu, QStringLiteral("&Cut"), "Cut1", QKeySequence(Qt::CTRL | Qt::Key_X));
+    addEntry(menu, QStringLiteral("Copy"), "Copy1", QKeySequence(Qt::CTRL | Qt::Key_C));
+    addEntry(menu, QStringLiteral("Paste"), "Paste1", QKeySequence(Qt::CTRL | Qt::Key_V));
+    addSeparator(menu, "N3");
+    addEntry(menu, QStringLiteral("Select all"), "Selectall1", QKeySequence(Qt::CTRL | Qt::Key_A));
+    addEntry(menu, QStringLiteral("Set font..."), "Setfont1");
+    return menu;
+}
+
+QMenu* TForm1::createCreateMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Create"), this);
+    menu->setObjectName(QStringLiteral("Byggnader1"));
+    for (const CreateEntryInfo& info : kCreateEntries)
+        addEntry(menu, QString::fromLatin1(info.caption), info.name)->setEnabled(false);
+    return menu;
+}
+
+QMenu* TForm1::createHelpMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Help"), this);
+    menu->setObjectName(QStringLiteral("Help1"));
+    addEntry(menu, QStringLiteral("&Contents..."), "VexaBuilderhelp1");
+    addEntry(menu, QStringLiteral("&Search for help on..."), "Helponhelp1");
+    addEntry(menu, QStringLiteral("&How to use help"), "Howtousehelp1");
+    addSeparator(menu, "N4");
+    connect(addEntry(menu, QStringLiteral("&About..."), "About1"), &QAction::triggered, this, &TForm1::About1Click);
+    return menu;
+}
+
+QAction* TForm1::action(const char* objectName) const
+{
+    return findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+QAction* TForm1::createAction(CreateEntry entry) const
+{
+    return action(kCreateEntries[static_cast<std::size_t>(entry)].name);
+}
+
+void TForm1::setCreateHandler(CreateEntry entry, std::function<void()> open)
+{
+    QAction* item = createAction(entry);
+    item->setEnabled(true);
+    connect(item, &QAction::triggered, this, std::move(open));
+}
+
+void TForm1::setHelpFile(const QString& path)
+{
+    helpFile_ = path;
+    for (const char* name : {"VexaBuilderhelp1", "Helponhelp1", "Howtousehelp1"})
+        action(name)->setEnabled(!path.isEmpty());
+}
+
+void TForm1::Arkiv1Click()
+{
+    action("Reverttosaved1")->setEnabled(!currentFileName_.isEmpty());
+}
+
+void TForm1::Nytt1Click()
+{
+    document_->clear();
+    setWindowTitle(kNoFileCaption);
+    currentFileName_.clear();
+}
+
+void TForm1::Load1Click()
+{
+    const auto chosen = desktop_.chooseFileToOpen(this, {QString(), scenarioFileFilter(), openDialogFileName_});
+    if (!chosen)
+        return;
+    if (!readIntoDocument(*chosen))
+        return;
+    currentFileName_ = openDialogFileName_ = *chosen;
+    showFileCaption(*chosen);
+}
+
+void TForm1::Reverttosaved1Click()
+{
+    if (!currentFileName_.isEmpty())
+        readIntoDocument(currentFileName_);
+}
+
+void TForm1::openFromCommandLine(const QString& path)
+{
+    currentFileName_ = openDialogFileName_ = path;
+    if (readIntoDocument(path))
+        showFileCaption(path);
+    else
+        document_->clear();
+}
+
+// The document changes only once the whole file has been read.
+bool TForm1::readIntoDocument(const QString& path)
+{
+    auto bytes = readWholeFile(localPath(path));
+    if (const auto* error = std::get_if<FileError>(&bytes)) {
+        showError(QString::fromStdString(error->text()));
+        return false;
+    }
+    document_->load(readScenario(std::get<std::string>(bytes)));
+    return true;
+}
+
+void TForm1::Save1Click()
+{
+    if (currentFileName_.isEmpty()) {
+        Saveas1Click();
+        return;
+    }
+    writeDocument();
+}
+
+void TForm1::Saveas1Click()
+{
+    for (;;) {
+        const auto chosen = desktop_.chooseFileToSave(
+            this, {QStringLiteral("Spara fil"), scenarioFileFilter(), currentFileName_});
+        if (!chosen)
+            return;
+        if (!isReadOnlyFile(*chosen)) {
+            currentFileName_ = *chosen;
+            Save1Click();
+            return;
+        }
+        desktop_.showWarning(this, QStringLiteral("%1 is read-only.\nChoose another name.").arg(fileNamePart(*chosen)));
+    }
+}
+
+bool TForm1::isReadOnlyFile(const QString& path) const
+{
+    const QFileInfo file(path);
+    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return file.exists() && file.isFile() && (!file.isWritable() || !(file.permissions() & anyWrite));
+}
+
+void TForm1::writeDocument()
+{
+    openDialogFileName_ = currentFileName_;
+    auto snapshot = document_->snapshot();
+    if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
+        showError(QStringLiteral("Nothing was saved. ") + unsavable->message);
+        return;
+    }
+    if (const auto error = replaceFile(localPath(currentFileName_), writeScenario(std::get<Scenario>(snapshot)))) {
+        showError(QString::fromStdString(error->text()));
+        return;
+    }
+    showFileCaption(currentFileName_);
+}
+
+void TForm1::showFileCaption(const QString& path)
+{
+    setWindowTitle(QStringLiteral("Vexa Build - ") + fileNamePart(path));
+}
+
+void TForm1::showError(const QString& text)
+{
+    desktop_.showError(this, text);
+}
+
+void TForm1::Avsluta1Click()
+{
+    close();
+}
+
+void TForm1::About1Click()
+{
+    if (about_)
+        desktop_.runModal(about_);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // Never asks about unsaved changes; the other windows end with this one.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+QFont initialWindowFont()
+{
+    // The face is substituted where the platform lacks it; the size is never below what
+    // the platform finds readable.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(std::max(8.0, QApplication::font().pointSizeF()));
+    return font;
+}
+
+} // namespace vexa

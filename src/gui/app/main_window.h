@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/document/layout.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace vexa {
+
+class Desktop;
+class ScenarioView;
+
+// The Create menu's entries, in menu order.
+enum class CreateEntry {
+    Buildings, Celltriggers, Country, Infantry, Overlay, Ships, Smudge, Terrain, Triggers,
+    TeamTypes, Units, Waypoints,
+};
+
+// The filter of the open and save dialogs, in Qt's form.
+QString scenarioFileFilter();
+
+// The file-name part of a path, as the caption shows it.
+QString fileNamePart(const QString& path);
+
+// The main window's font at start: "MS Sans Serif", or the platform's stand-in for it.
+QFont initialWindowFont();
+
+// The main window: the scenario document with its menus and the File commands.
+class TForm1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
+
+    ScenarioView& document() const { return *document_; }
+    Desktop& desktop() const { return desktop_; }
+
+    // The current file name: where Save writes. Empty when the document has no file.
+    QString currentFileName() const { return currentFileName_; }
+    // The name the open dialog starts on.
+    QString openDialogFileName() const { return openDialogFileName_; }
+
+    // Makes a Create entry open its dialog; entries without one stay disabled.
+    void setCreateHandler(CreateEntry entry, std::function<void()> open);
+    QAction* createAction(CreateEntry entry) const;
+    QAction* action(const char* objectName) const;
+
+    // Start-up's command-line open: the name becomes the current file whether or not it
+    // can be read.
+    void openFromCommandLine(const QString& path);
+    // Disables the three help commands for the run (no help file).
+    void setHelpFile(const QString& path);
+    QString helpFile() const { return helpFile_; }
+    void setAboutWindow(QDialog* about) { about_ = about; }
+
+    // The File commands.
+    void Nytt1Click();
+    void Load1Click();
+    void Save1Click();
+    void Saveas1Click();
+    void Reverttosaved1Click();
+    void Avsluta1Click();
+    void Arkiv1Click();
+    void About1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    QMenu* createFileMenu();
+    QMenu* createEditMenu();
+    QMenu* createCreateMenu();
+    QMenu* createHelpMenu();
+    QAction* addEntry(QMenu* menu, const QString& caption, const char* name, QKeySequence shortcut = {});
+    void addSeparator(QMenu* menu, const char* name);
+
+    bool readIntoDocument(const QString& path);
+    void writeDocument();
+    void showFileCaption(const QString& path);
+    void showError(const QString& text);
+    bool isReadOnlyFile(const QString& path) const;
+
+    Desktop& desktop_;
+    ScenarioView* document_;
+    QString currentFileName_;
+    QString openDialogFileName_;
+    QString helpFile_;
+    QDialog* about_ = nullptr;
+};
+
+} // namespace vexa

@@ -1,0 +1,226 @@
+#include "gui/document/scenario_view.h"
+
+#include "core/document/value_lists.h"
+#include "gui/document/text_codec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace vexa {
+
+namespace {
+
+QString qstr(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* label(const FieldInfo& field, QWidget* buddy)
+{
+    auto* text = new QLabel(qstr(field.label));
+    text->setBuddy(buddy);
+    return text;
+}
+
+// The line (from 1) of a text position.
+qsizetype lineNumberAt(const QString& text, qsizetype position)
+{
+    return text.left(position).count(QLatin1Char('\n')) + 1;
+}
+
+QString unsavableCharacter(const QString& text, qsizetype at)
+{
+    return QStringLiteral("\"%1\" (U+%2)").arg(text.mid(at, 1)).arg(text[at].unicode(), 4, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString paneText(const QPlainTextEdit& editor)
+{
+    // The raw text keeps every character (the plain text would turn no-break spaces into
+    // blanks); both kinds of break the editor makes end a line.
+    QString text = editor.document()->toRawText();
+    for (QChar& character : text) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
+            character = QLatin1Char('\n');
+    }
+    return text;
+}
+
+ScenarioView::ScenarioView(QWidget* parent)
+    : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PageControl1"));
+    for (const TabInfo& tab : kTabs) {
+        QWidget* page = nullptr;
+        switch (tab.content) {
+        case TabContent::Pane: page = makePanePage(tab); break;
+        case TabContent::BasicPage: page = makeBasicPage(); break;
+        case TabContent::MapPage: page = makeMapPage(); break;
+        }
+        page->setObjectName(qstr(tab.tabName));
+        addTab(page, qstr(tab.caption));
+    }
+    showBasicPage();
+}
+
+QWidget* ScenarioView::makePanePage(const TabInfo& tab)
+{
+    auto* page = new QWidget;
+    auto* editor = new QPlainTextEdit(page);
+    editor->setObjectName(qstr(tab.memoName));
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    panes_[index(tab.pane)] = editor;
+    return page;
+}
+
+QWidget* ScenarioView::makeField(FieldId id)
+{
+    const FieldInfo& field = infoOf(id);
+    if (field.kind == FieldKind::Text) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(qstr(field.component));
+        lineEdits_[index(id)] = edit;
+        return edit;
+    }
+    auto* combo = new QComboBox;
+    combo->setObjectName(qstr(field.component));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(24);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(field.list == ChoiceList::Movies || field.list == ChoiceList::Themes ? 40 : 16);
+    for (const std::string& item : choiceItems(field.list))
+        combo->addItem(decodeText(item));
+    combo->setCurrentIndex(-1);
+    combos_[index(id)] = combo;
+    lineEdits_[index(id)] = combo->lineEdit();
+    return combo;
+}
+
+QWidget* ScenarioView::makeBasicPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    for (const FieldInfo& field : kFields) {
+        if (field.section != Section::Basic)
+            continue;
+        QWidget* widget = makeField(field.id);
+        grid->addWidget(label(field, widget), row, 0);
+        grid->addWidget(widget, row, 1);
+        ++row;
+    }
+    // Four columns of three boxes beside the last three rows, each caption left of its box.
+    const int firstBoxRow = row - 3;
+    for (std::size_t i = 0; i < kFlagCount; ++i) {
+        const FlagInfo& flag = kFlags[i];
+        auto* box = new QCheckBox(qstr(flag.label));
+        box->setObjectName(qstr(flag.component));
+        box->setLayoutDirection(Qt::RightToLeft);
+        flags_[index(flag.id)] = box;
+        grid->addWidget(box, firstBoxRow + static_cast<int>(i % 3), 2 + static_cast<int>(i / 3), Qt::AlignRight);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(16);
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+QWidget* ScenarioView::makeMapPage()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    for (const FieldInfo& field : kFields) {
+        if (field.section != Section::Map)
+            continue;
+        QWidget* widget = makeField(field.id);
+        grid->addWidget(label(field, widget), row, 0);
+        grid->addWidget(widget, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(row, 1);
+    return page;
+}
+
+QString ScenarioView::fieldText(FieldId field) const
+{
+    return lineEdits_[index(field)]->text();
+}
+
+void ScenarioView::setFieldText(FieldId field, const QString& text)
+{
+    if (QComboBox* combo = combos_[index(field)])
+        combo->setCurrentIndex(-1);
+    lineEdits_[index(field)]->setText(text);
+}
+
+bool ScenarioView::isPaneEditor(const QWidget* widget) const
+{
+    return widget && std::find(panes_.begin(), panes_.end(), widget) != panes_.end();
+}
+
+void ScenarioView::load(const Scenario& scenario)
+{
+    for (std::size_t i = 0; i < kPaneCount; ++i)
+        panes_[i]->setPlainText(decodeText(scenario.panes[i].text()));
+    for (const FieldInfo& field : kFields)
+        setFieldText(field.id, decodeText(scenario.field(field.id)));
+    for (const FlagInfo& flag : kFlags)
+        flagBox(flag.id)->setChecked(scenario.flag(flag.id));
+}
+
+void ScenarioView::clear()
+{
+    load(Scenario{});
+}
+
+std::variant<Scenario, UnsavableText> ScenarioView::snapshot() const
+{
+    Scenario scenario;
+    for (const TabInfo& tab : kTabs) {
+        if (tab.content != TabContent::Pane)
+            continue;
+        const QString text = paneText(*paneEditor(tab.pane));
+        auto bytes = encodeText(text);
+        if (!bytes) {
+            const qsizetype at = firstUnencodable(text);
+            return UnsavableText{QStringLiteral("Line %1 of the \"%2\" pane holds %3, which a scenario file cannot hold")
+                                     .arg(lineNumberAt(text, at))
+                                     .arg(qstr(tab.caption), unsavableCharacter(text, at))};
+        }
+        scenario.pane(tab.pane) = MemoryPane(*bytes);
+    }
+    for (const FieldInfo& field : kFields) {
+        const QString text = fieldText(field.id);
+        auto bytes = encodeText(text);
+        if (!bytes) {
+            return UnsavableText{QStringLiteral("The field \"%1\" holds %2, which a scenario file cannot hold")
+                                     .arg(qstr(field.label), unsavableCharacter(text, firstUnencodable(text)))};
+        }
+        scenario.field(field.id) = std::move(*bytes);
+    }
+    for (const FlagInfo& flag : kFlags)
+        scenario.flag(flag.id) = flagBox(flag.id)->isChecked();
+    return scenario;
+}
+
+void ScenarioView::showBasicPage()
+{
+    setCurrentIndex(1);
+}
+
+} // namespace vexa

@@ -1,0 +1,59 @@
+// Renders the editor's windows to PNG files without a display, so anyone can look at
+// the program: vexabuild-screenshots OUTPUT_FOLDER [SCENARIO]
+#include "gui/app/editor_app.h"
+#include "gui/app/main_window.h"
+#include "gui/app/scripted_desktop.h"
+#include "gui/document/scenario_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QWidget>
+
+namespace {
+
+void save(QWidget& window, const QDir& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    window.grab().save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexa Build"));
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        QTextStream(stderr) << "Usage: vexabuild-screenshots OUTPUT_FOLDER [SCENARIO]\n";
+        return 2;
+    }
+    QDir folder(QDir::current().absoluteFilePath(arguments[1]));
+    folder.mkpath(QStringLiteral("."));
+
+    vexa::ScriptedDesktop desktop;
+    vexa::EditorApp editor(desktop);
+    QStringList startArguments{arguments[0]};
+    if (arguments.size() > 2)
+        startArguments << arguments[2];
+    editor.startUp(startArguments, QApplication::applicationDirPath(), QDir::currentPath());
+
+    vexa::TForm1& main = editor.mainWindow();
+    main.showNormal();
+    main.resize(1100, 700);
+    vexa::ScenarioView& document = main.document();
+    for (int tab = 0; tab < document.count(); ++tab) {
+        document.setCurrentIndex(tab);
+        save(main, folder, QStringLiteral("main-%1-%2").arg(tab + 1, 2, 10, QLatin1Char('0')).arg(document.widget(tab)->objectName()));
+    }
+    for (QWidget* window : editor.windows()) {
+        if (window != &main)
+            save(*window, folder, window->objectName());
+    }
+    return 0;
+}

@@ -1,0 +1,216 @@
+#include "editor_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+using namespace vexa;
+using vexa::test::EditorFixture;
+
+namespace {
+
+const QByteArray kScenario = "[Basic]\r\nName=Test\r\nToInherit=Yes\r\n[UNITS]\r\nU1\r\n[Foo]\r\na=1\r\n[Spain]\r\nCredits=10\r\n";
+
+class FileCommands : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        startEditor();
+    }
+    void open(const QString& name)
+    {
+        desktop_.openAnswers.push_back(path(name));
+        choose("Load1");
+    }
+    bool revertEnabled()
+    {
+        Q_EMIT main().findChild<QMenu*>("Arkiv1")->aboutToShow();
+        return main().action("Reverttosaved1")->isEnabled();
+    }
+};
+
+} // namespace
+
+TEST_F(FileCommands, OpenFillsTheDocumentAndSetsTheCaption)
+{
+    writeFile("test.mpr", kScenario);
+    open("test.mpr");
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - test.mpr");
+    EXPECT_EQ(document().fieldText(FieldId::Name), "Test");
+    EXPECT_TRUE(document().flagBox(FlagId::ToInherit)->isChecked());
+    EXPECT_EQ(paneLines(PaneId::Rules), (std::vector<std::string>{"[Foo]", "a=1"}));
+    EXPECT_EQ(paneLines(PaneId::Country), (std::vector<std::string>{"[Spain]", "Credits=10"}));
+    ASSERT_EQ(desktop_.openRequests.size(), 1u);
+    EXPECT_EQ(desktop_.openRequests[0].filter,
+              "Velkar file (*.mpr *.ini);;Multiplayer scenario (*.mpr);;Singleplayer scenario (*.ini);;All files (*)");
+    EXPECT_TRUE(desktop_.openRequests[0].title.isEmpty());
+}
+
+TEST_F(FileCommands, CancelledDialogsChangeNothing)
+{
+    document().setFieldText(FieldId::Name, "kept");
+    choose("Load1");
+    choose("Saveas1");
+    EXPECT_EQ(document().fieldText(FieldId::Name), "kept");
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+    EXPECT_TRUE(main().currentFileName().isEmpty());
+}
+
+TEST_F(FileCommands, FailedOpenOrRevertChangesNothing)
+{
+    writeFile("good.mpr", kScenario);
+    open("good.mpr");
+    document().setFieldText(FieldId::Name, "edited");
+
+    open("vanished.mpr");
+    EXPECT_EQ(desktop_.errors, QStringList{"Filen saknas."});
+    EXPECT_EQ(document().fieldText(FieldId::Name), "edited");
+    EXPECT_EQ(main().currentFileName(), path("good.mpr"));
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - good.mpr");
+
+    QFile::remove(path("good.mpr"));
+    choose("Reverttosaved1");
+    EXPECT_EQ(desktop_.errors.size(), 2);
+    EXPECT_EQ(document().fieldText(FieldId::Name), "edited");
+    EXPECT_EQ(paneLines(PaneId::Units), (std::vector<std::string>{"U1"}));
+
+    desktop_.openAnswers.push_back(path("missing-folder/x.mpr"));
+    choose("Load1");
+    EXPECT_EQ(desktop_.errors.last(), "Felaktigt filnamn.");
+}
+
+TEST_F(FileCommands, RevertRereadsTheFileAndKeepsTheCaption)
+{
+    writeFile("r.mpr", kScenario);
+    open("r.mpr");
+    document().setFieldText(FieldId::Name, "changed");
+    pane(PaneId::Units).appendPlainText("U2");
+    choose("Reverttosaved1");
+    EXPECT_EQ(document().fieldText(FieldId::Name), "Test");
+    EXPECT_EQ(paneLines(PaneId::Units), (std::vector<std::string>{"U1"}));
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - r.mpr");
+}
+
+TEST_F(FileCommands, RevertIsEnabledOnlyWithAFileName)
+{
+    EXPECT_FALSE(revertEnabled());
+    writeFile("e.mpr", kScenario);
+    open("e.mpr");
+    EXPECT_TRUE(revertEnabled());
+    choose("Nytt1");
+    EXPECT_FALSE(revertEnabled());
+    desktop_.saveAnswers.push_back(path("saved.mpr"));
+    choose("Saveas1");
+    EXPECT_TRUE(revertEnabled());
+}
+
+TEST_F(FileCommands, NewEmptiesEverythingButKeepsListsAndOpenSuggestion)
+{
+    writeFile("n.mpr", kScenario);
+    open("n.mpr");
+    document().setCurrentIndex(5);
+    choose("Nytt1");
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+    EXPECT_TRUE(main().currentFileName().isEmpty());
+    EXPECT_EQ(main().openDialogFileName(), path("n.mpr"));
+    EXPECT_TRUE(document().fieldText(FieldId::Name).isEmpty());
+    EXPECT_FALSE(document().flagBox(FlagId::ToInherit)->isChecked());
+    EXPECT_TRUE(paneLines(PaneId::Country).empty());
+    EXPECT_EQ(document().currentIndex(), 5);
+    EXPECT_EQ(child<QComboBox>(main(), "ComboBox1")->count(), 97);
+    choose("Load1");
+    EXPECT_EQ(desktop_.openRequests.back().startName, path("n.mpr"));
+}
+
+TEST_F(FileCommands, SaveOfANewDocumentAsksForANameAndWritesTheMinimalFile)
+{
+    desktop_.saveAnswers.push_back(path("new.mpr"));
+    choose("Save1");
+    ASSERT_EQ(desktop_.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop_.saveRequests[0].title, "Spara fil");
+    EXPECT_TRUE(desktop_.saveRequests[0].startName.isEmpty());
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - new.mpr");
+    const QByteArray expected =
+        "; This file was edited with Vexa Build version 4.0.1 by Orlund\r\n\r\n[Basic]\r\nNewINIFormat=3\r\n"
+        "ToCarryOver=No\r\nToInherit=No\r\nTimerInherit=No\r\nCivEvac=No\r\nEndOfGame=No\r\nNoSpyPlane=No\r\n"
+        "SkipScore=No\r\nOneTimeOnly=No\r\nSkipMapSelect=No\r\nOfficial=No\r\nFillSilos=No\r\nTruckCrate=No\r\n\r\n"
+        "[Map]\r\nTheater=\r\nX=\r\nY=\r\nWidth=\r\nHeight=\r\n";
+    EXPECT_EQ(readFile("new.mpr"), expected);
+    choose("Save1");
+    EXPECT_EQ(readFile("new.mpr"), expected) << "saving twice gives the same bytes";
+    EXPECT_EQ(desktop_.saveRequests.size(), 1u) << "the second Save needs no dialog";
+}
+
+TEST_F(FileCommands, SaveAsStartsOnTheCurrentNameAndRefusesReadOnlyFiles)
+{
+    writeFile("a.mpr", kScenario);
+    open("a.mpr");
+    writeFile("locked.mpr", "old");
+    QFile::setPermissions(path("locked.mpr"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    desktop_.saveAnswers = {path("locked.mpr"), path("b.mpr")};
+    choose("Saveas1");
+    ASSERT_EQ(desktop_.saveRequests.size(), 2u);
+    EXPECT_EQ(desktop_.saveRequests[0].startName, path("a.mpr"));
+    EXPECT_EQ(desktop_.warnings.size(), 1);
+    EXPECT_TRUE(desktop_.warnings[0].contains("read-only"));
+    EXPECT_EQ(readFile("locked.mpr"), "old");
+    EXPECT_EQ(main().currentFileName(), path("b.mpr"));
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - b.mpr");
+    EXPECT_TRUE(readFile("b.mpr").contains("Name=Test"));
+}
+
+TEST_F(FileCommands, FailedSaveKeepsTheCaptionAndReportsTheError)
+{
+    desktop_.saveAnswers.push_back(path("no-such-folder/x.mpr"));
+    choose("Saveas1");
+    EXPECT_EQ(desktop_.errors, QStringList{"Felaktigt filnamn."});
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+
+    desktop_.saveAnswers.push_back(QStringLiteral("/dev/full"));
+    choose("Saveas1");
+    EXPECT_EQ(desktop_.errors.last(), "Disken full.");
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+}
+
+TEST_F(FileCommands, CharactersNoFileCanHoldStopTheSave)
+{
+    writeFile("u.mpr", kScenario);
+    open("u.mpr");
+    pane(PaneId::Units).setPlainText(QStringLiteral("U1\nU2 \u4e2d\n"));
+    choose("Save1");
+    ASSERT_EQ(desktop_.errors.size(), 1);
+    EXPECT_TRUE(desktop_.errors[0].contains("Line 2 of the \"[UNITS]\" pane")) << desktop_.errors[0].toStdString();
+    EXPECT_EQ(readFile("u.mpr"), kScenario) << "nothing is written";
+
+    pane(PaneId::Units).setPlainText("U1");
+    document().setFieldText(FieldId::Width, QStringLiteral("\u20ac\u0100"));
+    choose("Save1");
+    EXPECT_TRUE(desktop_.errors.last().contains("\"Width:\"")) << desktop_.errors.last().toStdString();
+    EXPECT_EQ(readFile("u.mpr"), kScenario);
+}
+
+TEST_F(FileCommands, EveryByteSurvivesOpenAndSave)
+{
+    QByteArray body;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n' && byte != 0x1a && byte != '[')
+            body.append(static_cast<char>(byte));
+    }
+    writeFile("bytes.mpr", "[TERRAIN]\r\n" + body + "\r\n[Basic]\r\nName=" + body + "\r\n");
+    open("bytes.mpr");
+    choose("Save1");
+    const QByteArray saved = readFile("bytes.mpr");
+    EXPECT_TRUE(saved.contains("\r\n[TERRAIN]\r\n" + body + "\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nName=" + body + "\r\n"));
+}
+
+TEST(CaptionRule, FileNamePartFollowsTheLastSeparator)
+{
+    EXPECT_EQ(fileNamePart("/home/a/maps/x.mpr"), "x.mpr");
+    EXPECT_EQ(fileNamePart("x.mpr"), "x.mpr");
+    EXPECT_EQ(fileNamePart("/home/a/"), "");
+}

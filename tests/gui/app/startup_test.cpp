@@ -1,0 +1,123 @@
+#include "editor_fixture.h"
+
+#include "gui/app/about_windows.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+using namespace vexa;
+using vexa::test::EditorFixture;
+
+using StartUp = EditorFixture;
+
+TEST_F(StartUp, WithoutArgumentsShowsSplashThenEmptyMaximisedMainWindow)
+{
+    startEditor();
+    ASSERT_EQ(desktop_.modalRuns.size(), 1u);
+    EXPECT_EQ(desktop_.modalRuns[0], &app_->splashWindow());
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(main().windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(document().currentWidget()->objectName(), "Basic");
+    for (std::size_t i = 0; i < kPaneCount; ++i)
+        EXPECT_TRUE(pane(static_cast<PaneId>(i)).toPlainText().isEmpty());
+    EXPECT_TRUE(desktop_.errors.isEmpty());
+}
+
+TEST_F(StartUp, VersionTextsReachBothWindowsBeforeTheSplashShows)
+{
+    startEditor();
+    EXPECT_EQ(child<QLabel>(app_->aboutWindow(), "Label4")->text(), "Version 4.0.1");
+    EXPECT_EQ(child<QLabel>(app_->splashWindow(), "Label1")->text(), "Version 4.0.1");
+}
+
+TEST_F(StartUp, WindowsAreMadeInOrder)
+{
+    startEditor();
+    QStringList names;
+    for (QWidget* window : app_->windows())
+        names << window->objectName();
+    EXPECT_EQ(names.first(), "TForm1");
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.mid(5).toInt() < b.mid(5).toInt();
+    });
+    EXPECT_EQ(names, sorted);
+}
+
+TEST_F(StartUp, OpensTheFileNamedOnTheCommandLine)
+{
+    writeFile("start.mpr", "[Basic]\r\nName=Started\r\n[UNITS]\r\n0=u\r\n");
+    startEditor({path("start.mpr"), "ignored-second-argument"});
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - start.mpr");
+    EXPECT_EQ(document().fieldText(FieldId::Name), "Started");
+    EXPECT_EQ(paneLines(PaneId::Units), (std::vector<std::string>{"0=u"}));
+    choose("Save1");
+    EXPECT_TRUE(readFile("start.mpr").startsWith("; This file was edited with Vexa Build version 4.0.1"));
+}
+
+TEST_F(StartUp, RelativeNamesAreTakenFromTheLaunchFolder)
+{
+    writeFile("relative.mpr", "[Basic]\r\nName=Relative\r\n");
+    startEditor({"relative.mpr"});
+    EXPECT_EQ(document().fieldText(FieldId::Name), "Relative");
+    EXPECT_EQ(main().currentFileName(), path("relative.mpr"));
+}
+
+TEST_F(StartUp, UnreadableCommandLineFileKeepsItsNameForSave)
+{
+    startEditor({path("not-yet.mpr")});
+    EXPECT_EQ(desktop_.errors, QStringList{"Filen saknas."});
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - no file");
+    EXPECT_EQ(main().currentFileName(), path("not-yet.mpr"));
+    choose("Save1");
+    EXPECT_FALSE(readFile("not-yet.mpr").isEmpty());
+    EXPECT_EQ(main().windowTitle(), "Vexa Build - not-yet.mpr");
+}
+
+TEST_F(StartUp, HelpEntriesFollowTheHelpFile)
+{
+    startEditor({}, false);
+    for (const char* name : {"VexaBuilderhelp1", "Helponhelp1", "Howtousehelp1"})
+        EXPECT_FALSE(main().action(name)->isEnabled()) << name;
+    EXPECT_TRUE(main().action("About1")->isEnabled());
+    choose("About1");
+    EXPECT_EQ(desktop_.modalRuns.back(), &app_->aboutWindow());
+}
+
+TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
+{
+    startEditor();
+    QStringList menus;
+    for (QAction* action : main().menuBar()->actions())
+        menus << action->menu()->objectName();
+    EXPECT_EQ(menus, (QStringList{"Arkiv1", "Edit1", "Byggnader1", "Help1"}));
+
+    QStringList fileEntries;
+    for (QAction* action : main().findChild<QMenu*>("Arkiv1")->actions())
+        fileEntries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(fileEntries, (QStringList{"&New", "&Open...", "&Save", "Save &as...", "Revert to saved...", "-", "&Quit"}));
+    EXPECT_EQ(main().action("Nytt1")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(main().action("Load1")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(main().action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(main().action("Avsluta1")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_TRUE(main().action("Saveas1")->shortcut().isEmpty());
+
+    QStringList createEntries;
+    for (QAction* action : main().findChild<QMenu*>("Byggnader1")->actions())
+        createEntries << action->text();
+    EXPECT_EQ(createEntries, (QStringList{"Buildings", "Celltriggers", "Country", "Infantry", "Overlay", "Ships",
+                                          "Smudge", "Terrain", "Triggers", "TeamTypes", "Units", "Waypoints"}));
+}
+
+TEST_F(StartUp, QuitClosesTheMainWindowWithoutAsking)
+{
+    startEditor();
+    document().setFieldText(FieldId::Name, "unsaved");
+    choose("Avsluta1");
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(desktop_.errors.isEmpty() && desktop_.warnings.isEmpty());
+}
