@@ -10,7 +10,7 @@ QtMessageHandler standardHandler = nullptr;
 // The offscreen platform reports what it cannot do for every window shown; that is noise.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+    if (message.startsWith(QLatin1String("This plugin does not support")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
         return;
     if (standardHandler)
         standardHandler(type, context, message);

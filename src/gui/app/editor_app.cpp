@@ -4,16 +4,13 @@
 #include "gui/app/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
+#include "gui/help/help_viewer.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
 namespace vexa {
-
-namespace {
-const QString kHelpFileName = QStringLiteral("VexaBuild.hlp");
-}
 
 EditorApp::EditorApp(Desktop& desktop)
     : desktop_(desktop)
@@ -37,7 +34,7 @@ void EditorApp::startUp(const QStringList& arguments, const QString& executableF
     splash_->findChild<QLabel*>(QStringLiteral("Label1"))->setText(versionLabelText());
 
     QDir::setCurrent(executableFolder);
-    const QString helpFile = QDir(executableFolder).filePath(kHelpFileName);
+    const QString helpFile = QDir(executableFolder).filePath(QString::fromLatin1(kHelpFileName));
     main_->setHelpFile(QFileInfo::exists(helpFile) ? helpFile : QString());
 
     desktop_.runModal(splash_.get());

@@ -4,7 +4,9 @@
 #include "core/document/reader.h"
 #include "core/document/writer.h"
 #include "gui/app/desktop.h"
+#include "gui/app/edit_commands.h"
 #include "gui/document/scenario_view.h"
+#include "gui/help/help_viewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -139,6 +141,7 @@ QMenu* TForm1::createEditMenu()
     addSeparator(menu, "N3");
     addEntry(menu, QStringLiteral("Select all"), "Selectall1", QKeySequence(Qt::CTRL | Qt::Key_A));
     addEntry(menu, QStringLiteral("Set font..."), "Setfont1");
+    editCommands_ = new EditCommands(*this, *menu);
     return menu;
 }
 
@@ -155,9 +158,12 @@ QMenu* TForm1::createHelpMenu()
 {
     auto* menu = new QMenu(QStringLiteral("&Help"), this);
     menu->setObjectName(QStringLiteral("Help1"));
-    addEntry(menu, QStringLiteral("&Contents..."), "VexaBuilderhelp1");
-    addEntry(menu, QStringLiteral("&Search for help on..."), "Helponhelp1");
-    addEntry(menu, QStringLiteral("&How to use help"), "Howtousehelp1");
+    connect(addEntry(menu, QStringLiteral("&Contents..."), "VexaBuilderhelp1"), &QAction::triggered, this,
+            &TForm1::VexaBuilderhelp1Click);
+    connect(addEntry(menu, QStringLiteral("&Search for help on..."), "Helponhelp1"), &QAction::triggered, this,
+            &TForm1::Helponhelp1Click);
+    connect(addEntry(menu, QStringLiteral("&How to use help"), "Howtousehelp1"), &QAction::triggered, this,
+            &TForm1::Howtousehelp1Click);
     addSeparator(menu, "N4");
     connect(addEntry(menu, QStringLiteral("&About..."), "About1"), &QAction::triggered, this, &TForm1::About1Click);
     return menu;
@@ -303,6 +309,21 @@ void TForm1::About1Click()
 {
     if (about_)
         desktop_.runModal(about_);
+}
+
+void TForm1::VexaBuilderhelp1Click()
+{
+    desktop_.showHelp(this, helpFile_, kHelpContents, 0);
+}
+
+void TForm1::Helponhelp1Click()
+{
+    desktop_.showHelp(this, helpFile_, kHelpPartialKey, 0);
+}
+
+void TForm1::Howtousehelp1Click()
+{
+    desktop_.showHelp(this, helpFile_, kHelpOnHelp, 0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@ class QMenu;
 namespace vexa {
 
 class Desktop;
+class EditCommands;
 class ScenarioView;
 
 // The Create menu's entries, in menu order.
@@ -65,6 +66,11 @@ public:
     void Avsluta1Click();
     void Arkiv1Click();
     void About1Click();
+    void VexaBuilderhelp1Click();
+    void Helponhelp1Click();
+    void Howtousehelp1Click();
+
+    EditCommands& editCommands() const { return *editCommands_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +96,7 @@ private:
     QString openDialogFileName_;
     QString helpFile_;
     QDialog* about_ = nullptr;
+    EditCommands* editCommands_ = nullptr;
 };
 
 } // namespace vexa

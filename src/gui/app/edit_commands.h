@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace vexa {
+
+class TForm1;
+
+// The Edit menu: clipboard commands on the pane that has the keyboard focus, and the
+// window font. Each command checks its own condition again when it runs, so a shortcut
+// does nothing where the menu entry would be disabled.
+class EditCommands final : public QObject {
+    Q_OBJECT
+public:
+    EditCommands(TForm1& window, QMenu& menu);
+
+    // Run each time the menu drops down.
+    void Edit1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Selectall1Click();
+    void Setfont1Click();
+
+    QFont lastChosenFont() const { return lastChosenFont_; }
+
+private:
+    QPlainTextEdit* focusedPane() const;
+    QAction* entry(const char* name) const;
+
+    TForm1& window_;
+    QMenu& menu_;
+    QFont lastChosenFont_;
+};
+
+// Whether the clipboard offers plain text.
+bool clipboardHasText();
+
+} // namespace vexa
