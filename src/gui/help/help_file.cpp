@@ -212,7 +212,7 @@ std::optional<HelpLink> parseTopicLink(const QUrl& url)
 
 QStringList linksIn(const QString& html)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(<a\s[^>]*?href\s*=\s*"([^"]*)")"),
+    static const QRegularExpression pattern(QStringLiteral(R"re(<a\s[^>]*?href\s*=\s*"([^"]*)")re"),
                                             QRegularExpression::CaseInsensitiveOption);
     QStringList links;
     for (const QRegularExpressionMatch& match : pattern.globalMatch(html))
@@ -222,7 +222,7 @@ QStringList linksIn(const QString& html)
 
 QStringList anchorsIn(const QString& html)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(<a\s[^>]*?name\s*=\s*"([^"]*)")"),
+    static const QRegularExpression pattern(QStringLiteral(R"re(<a\s[^>]*?name\s*=\s*"([^"]*)")re"),
                                             QRegularExpression::CaseInsensitiveOption);
     QStringList anchors;
     for (const QRegularExpressionMatch& match : pattern.globalMatch(html))

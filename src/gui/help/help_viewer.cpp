@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,13 +136,21 @@ void HelpViewer::buildWidgets()
 
 bool HelpViewer::loadFile(const QString& path)
 {
+    // The Help menu loads the file before every command; while the file is unchanged the
+    // window keeps its place and its Back history.
+    const QFileInfo info(path);
+    const FileStamp stamp{info.absoluteFilePath(), info.lastModified(), info.size()};
+    if (!document_.topics.isEmpty() && stamp == loadedFile_ && info.isFile())
+        return true;
+
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError || !loadText(QString::fromUtf8(bytes)))
         return false;
-    return loadText(QString::fromUtf8(bytes));
+    loadedFile_ = stamp;
+    return true;
 }
 
 bool HelpViewer::loadText(const QString& text)
@@ -150,6 +159,7 @@ bool HelpViewer::loadText(const QString& text)
     if (document.topics.isEmpty())
         return false;
     document_ = std::move(document);
+    loadedFile_ = FileStamp();
     history_.clear();
     updateSearchList();
     resetView();

@@ -2,6 +2,7 @@
 
 #include "gui/help/help_file.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 class QLabel;
@@ -38,7 +39,8 @@ public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     // Reads a help file. A file that cannot be read or holds no topic leaves the window
-    // as it was and gives false.
+    // as it was and gives false. Loading the file that is shown again, unchanged, keeps
+    // the window where it is.
     bool loadFile(const QString& path);
     // The same for a help file's text (the screenshot script and tests use it).
     bool loadText(const QString& text);
@@ -79,7 +81,17 @@ private:
     void bringToFront();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Which file the shown document came from, to tell when it has changed.
+    struct FileStamp {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+
+        bool operator==(const FileStamp&) const = default;
+    };
+
     HelpDocument document_;
+    FileStamp loadedFile_;
     Place place_;
     QList<Place> history_;
 
