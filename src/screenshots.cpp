@@ -4,6 +4,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
+#include "gui/help/help_viewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,17 @@ int main(int argc, char** argv)
     for (QWidget* window : editor.windows()) {
         if (window != &main)
             save(*window, folder, window->objectName());
+    }
+
+    vexa::HelpViewer help;
+    help.resize(760, 560);
+    if (help.loadFile(main.helpFile())) {
+        for (const auto& [command, name] : {std::pair{vexa::kHelpContents, "help-contents"},
+                                            std::pair{vexa::kHelpPartialKey, "help-search"},
+                                            std::pair{vexa::kHelpOnHelp, "help-how-to-use"}}) {
+            help.runCommand(command);
+            save(help, folder, QString::fromLatin1(name));
+        }
     }
     return 0;
 }

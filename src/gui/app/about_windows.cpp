@@ -13,7 +13,7 @@ namespace vexa {
 namespace {
 
 const QString kCredits1 = QStringLiteral("Written by the Vexa Build developers");
-const QString kCredits2 = QStringLiteral("Thanks to every scenario author who tried it");
+const QString kCredits2 = QStringLiteral("With thanks to all scenario authors");
 
 QPixmap picture(const QString& resource, QSize size)
 {

@@ -2,6 +2,7 @@
 
 #include "core/document/value_lists.h"
 #include "gui/document/text_codec.h"
+#include "gui/document/wrapping_tab_bar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShortcut>
+#include <QStackedWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -54,9 +57,27 @@ QString paneText(const QPlainTextEdit& editor)
 }
 
 ScenarioView::ScenarioView(QWidget* parent)
-    : QTabWidget(parent)
+    : QWidget(parent)
+    , tabs_(new WrappingTabBar(this))
+    , pages_(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("PageControl1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    pages_->setFrameShape(QFrame::StyledPanel);
+    connect(tabs_, &WrappingTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step = step] { setCurrentIndex((currentIndex() + step + count()) % count()); });
+    }
+
     for (const TabInfo& tab : kTabs) {
         QWidget* page = nullptr;
         switch (tab.content) {
@@ -65,9 +86,45 @@ ScenarioView::ScenarioView(QWidget* parent)
         case TabContent::MapPage: page = makeMapPage(); break;
         }
         page->setObjectName(qstr(tab.tabName));
-        addTab(page, qstr(tab.caption));
+        pages_->addWidget(page);
+        tabs_->addTab(qstr(tab.caption));
     }
     showBasicPage();
+}
+
+int ScenarioView::count() const
+{
+    return pages_->count();
+}
+
+QWidget* ScenarioView::widget(int index) const
+{
+    return pages_->widget(index);
+}
+
+QString ScenarioView::tabText(int index) const
+{
+    return tabs_->tabText(index);
+}
+
+int ScenarioView::currentIndex() const
+{
+    return tabs_->currentIndex();
+}
+
+QWidget* ScenarioView::currentWidget() const
+{
+    return pages_->currentWidget();
+}
+
+void ScenarioView::setCurrentIndex(int index)
+{
+    tabs_->setCurrentIndex(index);
+}
+
+void ScenarioView::setCurrentWidget(QWidget* page)
+{
+    setCurrentIndex(pages_->indexOf(page));
 }
 
 QWidget* ScenarioView::makePanePage(const TabInfo& tab)

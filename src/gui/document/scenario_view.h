@@ -3,7 +3,7 @@
 #include "core/document/scenario.h"
 
 #include <QString>
-#include <QTabWidget>
+#include <QWidget>
 
 #include <array>
 #include <variant>
@@ -12,8 +12,11 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QStackedWidget;
 
 namespace vexa {
+
+class WrappingTabBar;
 
 // Where a character stands that a scenario file cannot hold.
 struct UnsavableText {
@@ -25,10 +28,20 @@ QString paneText(const QPlainTextEdit& editor);
 
 // The scenario document as the main window shows it: one tab per pane, with the Basic
 // and Map pages of fields. The document is these widgets; there is no copy behind them.
-class ScenarioView final : public QTabWidget {
+class ScenarioView final : public QWidget {
     Q_OBJECT
 public:
     explicit ScenarioView(QWidget* parent = nullptr);
+
+    // The tabs, one page each.
+    int count() const;
+    QWidget* widget(int index) const;
+    QString tabText(int index) const;
+    int currentIndex() const;
+    QWidget* currentWidget() const;
+    void setCurrentIndex(int index);
+    void setCurrentWidget(QWidget* page);
+    WrappingTabBar* tabBar() const { return tabs_; }
 
     QPlainTextEdit* paneEditor(PaneId pane) const { return panes_[index(pane)]; }
     QCheckBox* flagBox(FlagId flag) const { return flags_[index(flag)]; }
@@ -51,6 +64,8 @@ private:
     QWidget* makeMapPage();
     QWidget* makeField(FieldId field);
 
+    WrappingTabBar* tabs_;
+    QStackedWidget* pages_;
     std::array<QPlainTextEdit*, kPaneCount> panes_{};
     std::array<QLineEdit*, kFieldCount> lineEdits_{};  // text fields, or a combo box's edit
     std::array<QComboBox*, kFieldCount> combos_{};

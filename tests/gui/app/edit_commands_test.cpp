@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTabBar>
+#include "gui/document/wrapping_tab_bar.h"
 
 using namespace vexa;
 using vexa::test::EditorFixture;

@@ -1,10 +1,12 @@
 #include "gui/document/scenario_view.h"
+#include "gui/document/wrapping_tab_bar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +61,18 @@ TEST(ScenarioView, LoadAndSnapshotAgree)
     view.clear();
     EXPECT_EQ(std::get<Scenario>(view.snapshot()), Scenario{});
     EXPECT_EQ(view.findChild<QComboBox*>("ComboBox8")->count(), 20);
+}
+
+TEST(WrappingTabs, RowsWrapAtTheWidthAndClicksChooseThePage)
+{
+    ScenarioView view;
+    WrappingTabBar& tabs = *view.tabBar();
+    const int oneRow = tabs.heightForWidth(tabs.sizeHint().width());
+    EXPECT_GE(tabs.heightForWidth(400), 3 * oneRow);
+    view.resize(400, 500);
+    view.show();
+    EXPECT_GT(tabs.tabRect(17).top(), tabs.tabRect(0).top()) << "the last tab stands on a lower row";
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(14).center());
+    EXPECT_EQ(view.currentWidget()->objectName(), "trigs");
+    EXPECT_TRUE(view.paneEditor(PaneId::Trigs)->isVisible());
 }
