@@ -175,7 +175,8 @@ FileResult<std::string> readWholeFile(const std::string& path)
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
         return errorFromErrno(errno, path);
-    if (S_ISDIR(info.st_mode))
+    // A folder has no text, and a device may never end (/dev/zero).
+    if (S_ISDIR(info.st_mode) || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
         return FileError{kAccessDenied};
 
     std::string bytes;

@@ -88,6 +88,7 @@ TEST_F(TempFolder, ReadsWholeFilesAndReportsRealFailures)
     EXPECT_EQ(errorCode(readWholeFile(folder_.string())), kAccessDenied);
     EXPECT_EQ(errorCode(readWholeFile(path("s.mpr") + "/below-a-file")), kPathNotFound);
     EXPECT_EQ(errorCode(readWholeFile("")), kPathNotFound);
+    EXPECT_EQ(errorCode(readWholeFile("/dev/zero")), kAccessDenied) << "an endless device is refused, not read";
 }
 
 TEST_F(TempFolder, ReplacesAndCreatesFiles)
