@@ -26,6 +26,7 @@ const char kStyleSheet[] = R"(
 h1 { font-size: x-large; color: #1f3d6b; }
 h2 { font-size: large; color: #1f3d6b; }
 h3 { color: #1f3d6b; }
+table { border-collapse: collapse; }
 th { background-color: #e4e9f1; }
 pre { background-color: #f3f3f3; }
 code { background-color: #f3f3f3; }
