@@ -25,8 +25,8 @@ class HelpManual : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        QFile file(QStringLiteral(VEXA_HELP_FILE));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << VEXA_HELP_FILE;
+        QFile file(QStringLiteral(VEXA_SOURCE_DIR "/data/help/VexaBuild.hlp"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << VEXA_SOURCE_DIR "/data/help/VexaBuild.hlp";
         manual_ = new HelpDocument(parseHelpText(QString::fromUtf8(file.readAll())));
     }
     static void TearDownTestSuite()

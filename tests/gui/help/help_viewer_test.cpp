@@ -281,7 +281,7 @@ TEST(HelpViewerLoading, LoadingTheSameFileAgainKeepsThePlaceUntilItChanges)
 TEST(HelpViewerLoading, TheRealHelpFileOpensInEveryView)
 {
     HelpViewer viewer;
-    ASSERT_TRUE(viewer.loadFile(QStringLiteral(VEXA_HELP_FILE)));
+    ASSERT_TRUE(viewer.loadFile(QStringLiteral(VEXA_SOURCE_DIR "/data/help/VexaBuild.hlp")));
     auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
 
     viewer.runCommand(kHelpContents);
