@@ -32,13 +32,14 @@ QLabel* centredLabel(const QString& name, const QString& text, QWidget* parent)
     return label;
 }
 
-void centreOnScreen(QWidget* window)
-{
-    if (const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-}
-
 } // namespace
+
+void CentredDialog::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
 
 QString versionLabelText()
 {
@@ -46,7 +47,7 @@ QString versionLabelText()
 }
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm3"));
@@ -64,7 +65,7 @@ TForm3::TForm3(QWidget* parent)
     auto* button = new QPushButton(QStringLiteral("&Ok"), this);
     button->setObjectName(QStringLiteral("Button1"));
     button->setDefault(true);
-    connect(button, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(button, &QPushButton::clicked, this, &CentredDialog::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
@@ -78,19 +79,8 @@ TForm3::TForm3(QWidget* parent)
     layout->addWidget(button, 0, Qt::AlignHCenter);
 }
 
-void TForm3::Button1Click()
-{
-    accept();
-}
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    centreOnScreen(this);
-    QDialog::showEvent(event);
-}
-
 TForm7::TForm7(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : CentredDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("Splashscreen"));
@@ -104,7 +94,7 @@ TForm7::TForm7(QWidget* parent)
     auto* button = new QPushButton(QStringLiteral("OK"), this);
     button->setObjectName(QStringLiteral("Button1"));
     button->setDefault(true);
-    connect(button, &QPushButton::clicked, this, &TForm7::Button1Click);
+    connect(button, &QPushButton::clicked, this, &CentredDialog::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 140, 12, 12);
@@ -118,17 +108,6 @@ TForm7::TForm7(QWidget* parent)
     }
     layout->addStretch();
     layout->addWidget(button, 0, Qt::AlignHCenter);
-}
-
-void TForm7::Button1Click()
-{
-    accept();
-}
-
-void TForm7::showEvent(QShowEvent* event)
-{
-    centreOnScreen(this);
-    QDialog::showEvent(event);
 }
 
 } // namespace vexa

@@ -6,27 +6,30 @@ class QLabel;
 
 namespace vexa {
 
-// The About window: picture, name, version and credits, closed with "&Ok".
-class TForm3 final : public QDialog {
+// A small fixed window that shows itself in the middle of the screen.
+class CentredDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
-    void Button1Click();
+    using QDialog::QDialog;
+    void Button1Click() { accept(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
 };
 
+// The About window: picture, name, version and credits, closed with "&Ok".
+class TForm3 final : public CentredDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+};
+
 // The splash window shown once at start-up: a borderless picture with the version and
 // credits over it, closed with "OK".
-class TForm7 final : public QDialog {
+class TForm7 final : public CentredDialog {
     Q_OBJECT
 public:
     explicit TForm7(QWidget* parent = nullptr);
-    void Button1Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 // The version text the windows show: "Version 4.0.1".

@@ -166,21 +166,27 @@ QWidget* ScenarioView::makeField(FieldId id)
     return combo;
 }
 
+int ScenarioView::addFieldRows(QGridLayout& grid, Section section)
+{
+    int row = 0;
+    for (const FieldInfo& field : kFields) {
+        if (field.section != section)
+            continue;
+        QWidget* widget = makeField(field.id);
+        grid.addWidget(label(field, widget), row, 0);
+        grid.addWidget(widget, row, 1);
+        ++row;
+    }
+    return row;
+}
+
 QWidget* ScenarioView::makeBasicPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    int row = 0;
-    for (const FieldInfo& field : kFields) {
-        if (field.section != Section::Basic)
-            continue;
-        QWidget* widget = makeField(field.id);
-        grid->addWidget(label(field, widget), row, 0);
-        grid->addWidget(widget, row, 1);
-        ++row;
-    }
+    const int rows = addFieldRows(*grid, Section::Basic);
     // Four columns of three boxes beside the last three rows, each caption left of its box.
-    const int firstBoxRow = row - 3;
+    const int firstBoxRow = rows - 3;
     for (std::size_t i = 0; i < kFlagCount; ++i) {
         const FlagInfo& flag = kFlags[i];
         auto* box = new QCheckBox(qstr(flag.label));
@@ -191,7 +197,7 @@ QWidget* ScenarioView::makeBasicPage()
     }
     grid->setColumnStretch(1, 1);
     grid->setHorizontalSpacing(16);
-    grid->setRowStretch(row, 1);
+    grid->setRowStretch(rows, 1);
     return page;
 }
 
@@ -199,17 +205,9 @@ QWidget* ScenarioView::makeMapPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    int row = 0;
-    for (const FieldInfo& field : kFields) {
-        if (field.section != Section::Map)
-            continue;
-        QWidget* widget = makeField(field.id);
-        grid->addWidget(label(field, widget), row, 0);
-        grid->addWidget(widget, row, 1);
-        ++row;
-    }
+    const int rows = addFieldRows(*grid, Section::Map);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(row, 1);
+    grid->setRowStretch(rows, 1);
     return page;
 }
 

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QStackedWidget;
@@ -63,6 +64,8 @@ private:
     QWidget* makeBasicPage();
     QWidget* makeMapPage();
     QWidget* makeField(FieldId field);
+    // One row per field of a section, label left; gives the number of rows.
+    int addFieldRows(QGridLayout& grid, Section section);
 
     WrappingTabBar* tabs_;
     QStackedWidget* pages_;
