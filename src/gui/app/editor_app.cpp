@@ -5,6 +5,7 @@
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/scripting/trigger_form.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,14 +19,17 @@ EditorApp::EditorApp(Desktop& desktop)
     main_ = std::make_unique<TForm1>(desktop);
     about_ = std::make_unique<TForm3>(main_.get());
     splash_ = std::make_unique<TForm7>();
+    triggers_ = std::make_unique<TForm13>(main_->document(), main_.get());
+
     main_->setAboutWindow(about_.get());
+    main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), about_.get(), splash_.get()};
+    return {main_.get(), about_.get(), splash_.get(), triggers_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

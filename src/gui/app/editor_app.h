@@ -14,6 +14,7 @@ class Desktop;
 class TForm1;
 class TForm3;
 class TForm7;
+class TForm13;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
 class EditorApp {
@@ -34,12 +35,14 @@ public:
     TForm1& mainWindow() const { return *main_; }
     TForm3& aboutWindow() const { return *about_; }
     TForm7& splashWindow() const { return *splash_; }
+    TForm13& triggersDialog() const { return *triggers_; }
 
 private:
     Desktop& desktop_;
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<TForm3> about_;
     std::unique_ptr<TForm7> splash_;
+    std::unique_ptr<TForm13> triggers_;
 };
 
 } // namespace vexa
