@@ -1,0 +1,80 @@
+#include "gui/placement/form_widgets.h"
+
+#include "gui/document/text_codec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vexa {
+
+QValidator::State FileTextValidator::validate(QString& input, int&) const
+{
+    return firstUnencodable(input) < 0 ? Acceptable : Invalid;
+}
+
+QLineEdit* makeEdit(const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setValidator(new FileTextValidator(edit));
+    return edit;
+}
+
+QComboBox* makeChooser(const char* name, const QStringList& items, QWidget* parent)
+{
+    auto* chooser = new QComboBox(parent);
+    chooser->setObjectName(QLatin1String(name));
+    chooser->setEditable(true);
+    chooser->setInsertPolicy(QComboBox::NoInsert);
+    chooser->setCompleter(nullptr);
+    chooser->setValidator(new FileTextValidator(chooser));
+    chooser->setMaxVisibleItems(17);
+    chooser->addItems(items);
+    setChooserText(chooser, QString());
+    return chooser;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QLabel* makeFieldLabel(const QString& caption, QWidget* field)
+{
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setObjectName(field->objectName() + QLatin1String("Label"));
+    label->setBuddy(field);
+    return label;
+}
+
+void setChooserText(QComboBox* chooser, const QString& text)
+{
+    chooser->setCurrentIndex(chooser->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    chooser->setEditText(text);
+}
+
+std::string fieldBytes(const QString& text)
+{
+    // The fields take no character without a byte (FileTextValidator), so nothing is
+    // replaced here in practice.
+    return encodeTextReplacing(text, '?');
+}
+
+QString widgetText(std::string_view bytes)
+{
+    return decodeText(bytes);
+}
+
+} // namespace vexa

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QValidator>
+
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace vexa {
+
+// The widgets the placement forms are made of, each with its form name as objectName.
+// Every text field takes only characters a scenario file can hold, as the game's 8-bit
+// fields do, so what a form writes into a pane is exactly what the user typed.
+
+// Accepts a text when every character of it has a byte in the file's code page.
+class FileTextValidator final : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+QLineEdit* makeEdit(const char* name, QWidget* parent);
+
+// An editable drop-down whose text is what the user typed or picked: no completion that
+// would change a typed text, and Enter never adds the text to the list.
+QComboBox* makeChooser(const char* name, const QStringList& items, QWidget* parent);
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent);
+
+// A field's label, named after the field it labels ("Edit4Label"), with the field as buddy
+// so that an access key in the caption reaches it.
+QLabel* makeFieldLabel(const QString& caption, QWidget* field);
+
+// Sets a chooser's text the way the program does (not a user's change), keeping its list
+// position on the same item when the text is one of them.
+void setChooserText(QComboBox* chooser, const QString& text);
+
+// A field's text as the core takes it: one byte per character.
+std::string fieldBytes(const QString& text);
+
+// Texts of the core (type codes, captions, messages) as the widgets show them.
+QString widgetText(std::string_view bytes);
+
+} // namespace vexa

@@ -1,0 +1,110 @@
+#include "gui/placement/position_calculator.h"
+
+#include "core/placement/cell_position.h"
+#include "core/placement/integers.h"
+#include "gui/app/desktop.h"
+#include "gui/placement/form_widgets.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace vexa {
+
+TForm9::TForm9(Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint)
+    , desktop_(desktop)
+{
+    setObjectName(QStringLiteral("TForm9"));
+    setWindowTitle(QStringLiteral("Calculate position"));
+    setAttribute(Qt::WA_WindowPropagation);
+
+    Edit1 = makeEdit("Edit1", this);
+    Edit2 = makeEdit("Edit2", this);
+    Edit3 = makeEdit("Edit3", this);
+    BitBtn1 = makeButton("BitBtn1", QStringLiteral("&Ok"), this);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setDefault(true);
+    BitBtn2 = makeButton("BitBtn2", QStringLiteral("&Cancel"), this);
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    auto* fields = new QGridLayout;
+    const std::pair<QLineEdit*, QString> rows[] = {
+        {Edit1, QStringLiteral("Offset:")},
+        {Edit2, QStringLiteral("Cells to the right:")},
+        {Edit3, QStringLiteral("Cells down:")},
+    };
+    int row = 0;
+    for (const auto& [edit, caption] : rows) {
+        edit->setText(QStringLiteral("0"));
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 16);
+        fields->addWidget(makeFieldLabel(caption, edit), row, 0);
+        fields->addWidget(edit, row++, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm9::Button2Click);
+}
+
+void TForm9::askForCell(QLineEdit* target, bool reset)
+{
+    if (reset) {
+        for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+            edit->setText(QStringLiteral("0"));
+    }
+    target_ = target;
+    show();
+    raise();
+    activateWindow();
+    // Ready for the offset to be typed, and Enter to mean "&Ok" rather than the button
+    // pressed last time.
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
+
+QLineEdit* TForm9::target() const
+{
+    return target_;
+}
+
+void TForm9::Button1Click()
+{
+    const CellCalculation result =
+        calculateCell(fieldBytes(Edit1->text()), fieldBytes(Edit2->text()), fieldBytes(Edit3->text()));
+    switch (result.outcome) {
+    case Outcome::Refused:
+        return;
+    case Outcome::Overflow:
+        desktop_.showError(this, widgetText(kIntegerOverflowText));
+        return;
+    case Outcome::Done:
+        // Set as a whole text, as typing would: the owning form reacts to the change.
+        if (target_)
+            target_->setText(widgetText(decimalText(result.cell)));
+        hide();
+        return;
+    }
+}
+
+void TForm9::Button2Click()
+{
+    hide();
+}
+
+} // namespace vexa

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vexa {
+
+class Desktop;
+
+// The position calculator "Calculate position": cell = offset + right + 128 × down, written
+// into the field whose "Calculate" button was pressed last. A small tool window, kept on
+// top and never blocking; its close box, "&Cancel" and Esc hide it.
+class TForm9 final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm9(Desktop& desktop, QWidget* parent = nullptr);
+
+    // Behind every "Calculate" button: with reset the three fields start again from "0";
+    // the target becomes the field that "&Ok" writes into; the calculator shows (or stays
+    // shown, now delivering to the new target).
+    void askForCell(QLineEdit* target, bool reset);
+
+    QLineEdit* target() const;
+
+    // "&Ok": computes and delivers the cell, then hides. Does nothing while a field is
+    // empty; on overflow shows the error and stays shown, writing nothing.
+    void Button1Click();
+    // "&Cancel": hides without writing.
+    void Button2Click();
+
+private:
+    Desktop& desktop_;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPointer<QLineEdit> target_;
+};
+
+} // namespace vexa

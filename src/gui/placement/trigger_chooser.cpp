@@ -1,0 +1,29 @@
+#include "gui/placement/trigger_chooser.h"
+
+#include "core/placement/trigger_names.h"
+#include "gui/document/pane_editor.h"
+#include "gui/placement/form_widgets.h"
+
+#include <QComboBox>
+
+namespace vexa {
+
+void rebuildTriggerList(QComboBox& chooser, QPlainTextEdit* triggerPane)
+{
+    QStringList names;
+    {
+        const PaneEditor trigs(triggerPane);
+        for (const std::string& name : triggerNames(trigs))
+            names << widgetText(name);
+    }
+    chooser.clear();
+    chooser.addItems(names);
+    resetTrigger(chooser);
+}
+
+void resetTrigger(QComboBox& chooser)
+{
+    setChooserText(&chooser, kNoTrigger);
+}
+
+} // namespace vexa

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QPlainTextEdit;
+
+namespace vexa {
+
+// The text of a "Trigger:" chooser when no trigger is chosen; it is not one of the names.
+inline const QString kNoTrigger = QStringLiteral("None");
+
+// A form's opening: the chooser's list becomes the names of the triggers in the trigger
+// pane now, in pane order, and its text "None". The list is not refreshed until the next
+// opening.
+void rebuildTriggerList(QComboBox& chooser, QPlainTextEdit* triggerPane);
+
+// After Create: the text "None" again; the list stays.
+void resetTrigger(QComboBox& chooser);
+
+} // namespace vexa
