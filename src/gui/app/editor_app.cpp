@@ -5,6 +5,8 @@
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/placement/buildings_form.h"
+#include "gui/placement/position_calculator.h"
 #include "gui/scripting/trigger_form.h"
 
 #include <QDir>
@@ -17,11 +19,15 @@ EditorApp::EditorApp(Desktop& desktop)
     : desktop_(desktop)
 {
     main_ = std::make_unique<TForm1>(desktop);
+    // The calculator comes before the dialogs whose "Calculate" buttons it serves.
+    calculator_ = std::make_unique<TForm9>(desktop, main_.get());
+    buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
     about_ = std::make_unique<TForm3>(main_.get());
     splash_ = std::make_unique<TForm7>();
     triggers_ = std::make_unique<TForm13>(main_->document(), main_.get());
 
     main_->setAboutWindow(about_.get());
+    main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
 }
 
@@ -29,7 +35,7 @@ EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), about_.get(), splash_.get(), triggers_.get()};
+    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

@@ -13,7 +13,9 @@ namespace vexa {
 class Desktop;
 class TForm1;
 class TForm3;
+class TForm2;
 class TForm7;
+class TForm9;
 class TForm13;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
@@ -35,11 +37,15 @@ public:
     TForm1& mainWindow() const { return *main_; }
     TForm3& aboutWindow() const { return *about_; }
     TForm7& splashWindow() const { return *splash_; }
+    TForm2& buildingsDialog() const { return *buildings_; }
+    TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
 
 private:
     Desktop& desktop_;
     std::unique_ptr<TForm1> main_;
+    std::unique_ptr<TForm9> calculator_;
+    std::unique_ptr<TForm2> buildings_;
     std::unique_ptr<TForm3> about_;
     std::unique_ptr<TForm7> splash_;
     std::unique_ptr<TForm13> triggers_;
