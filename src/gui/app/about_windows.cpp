@@ -1,9 +1,9 @@
 #include "gui/app/about_windows.h"
 
-#include <QGuiApplication>
+#include "gui/forms/form_widgets.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -36,8 +36,7 @@ QLabel* centredLabel(const QString& name, const QString& text, QWidget* parent)
 
 void CentredDialog::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     QDialog::showEvent(event);
 }
 

@@ -9,7 +9,7 @@
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 #include "gui/placement/compass.h"
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 #include "gui/placement/trigger_chooser.h"
 #include "gui/placement/type_menu_bar.h"
 

@@ -1,7 +1,7 @@
 #include "gui/placement/compass.h"
 
 #include "core/placement/placement_values.h"
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>

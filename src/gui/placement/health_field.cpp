@@ -2,7 +2,7 @@
 
 #include "core/placement/integers.h"
 #include "core/placement/placement_values.h"
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

@@ -3,7 +3,7 @@
 #include "core/placement/cell_position.h"
 #include "core/placement/integers.h"
 #include "gui/app/desktop.h"
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "gui/placement/position_fields.h"
 
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 #include "gui/placement/position_calculator.h"
 
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "core/placement/trigger_names.h"
 #include "gui/document/pane_editor.h"
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include <QComboBox>
 

@@ -1,6 +1,6 @@
 #include "gui/placement/type_menu_bar.h"
 
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include <QAction>
 #include <QLabel>

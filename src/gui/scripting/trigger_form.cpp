@@ -3,7 +3,7 @@
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
-#include "gui/scripting/composer_fields.h"
+#include "gui/forms/form_widgets.h"
 #include "gui/scripting/vocabulary_menu.h"
 
 #include <QAction>
@@ -83,7 +83,7 @@ TForm13::TForm13(ScenarioView& document, QWidget* parent)
     setModal(false);
 
     for (int number = 1; number <= kEditCount; ++number)
-        edits_[static_cast<std::size_t>(number - 1)] = makeByteField(QStringLiteral("Edit%1").arg(number), this);
+        edits_[static_cast<std::size_t>(number - 1)] = makeEdit(QStringLiteral("Edit%1").arg(number).toLatin1().constData(), this);
     repeatModes_ = new QButtonGroup(this);
     repeatModes_->setObjectName(QStringLiteral("RepeatModes"));
     activationModes_ = new QButtonGroup(this);
@@ -354,7 +354,7 @@ void TForm13::resetFields()
 
 TriggerInput TForm13::readInput() const
 {
-    const auto read = [this](int number) { return fieldBytes(*edit(number)); };
+    const auto read = [this](int number) { return fieldBytes(edit(number)->text()); };
     TriggerInput input;
     input.name = read(1);
     input.country = read(2);

@@ -1,10 +1,12 @@
-#include "gui/placement/form_widgets.h"
+#include "gui/forms/form_widgets.h"
 
 #include "gui/document/text_codec.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -75,6 +77,12 @@ std::string fieldBytes(const QString& text)
 QString widgetText(std::string_view bytes)
 {
     return decodeText(bytes);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 } // namespace vexa

@@ -16,7 +16,7 @@ class QWidget;
 
 namespace vexa {
 
-// The widgets the placement forms are made of, each with its form name as objectName.
+// The widgets the Create dialogs are made of, each with its form name as objectName.
 // Every text field takes only characters a scenario file can hold, as the game's 8-bit
 // fields do, so what a form writes into a pane is exactly what the user typed.
 
@@ -47,6 +47,9 @@ void setChooserText(QComboBox* chooser, const QString& text);
 
 // A field's text as the core takes it: one byte per character.
 std::string fieldBytes(const QString& text);
+
+// Puts a window in the middle of its screen.
+void centreOnScreen(QWidget& window);
 
 // Texts of the core (type codes, captions, messages) as the widgets show them.
 QString widgetText(std::string_view bytes);
