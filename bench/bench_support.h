@@ -24,6 +24,17 @@ inline double bestSeconds(int runs, const std::function<void()>& work)
     return best;
 }
 
+// The same, with a setup before each run that is not timed.
+inline double bestSeconds(int runs, const std::function<void()>& setup, const std::function<void()>& work)
+{
+    double best = 1e100;
+    for (int i = 0; i < runs; ++i) {
+        setup();
+        best = std::min(best, bestSeconds(1, work));
+    }
+    return best;
+}
+
 // The peak resident memory, in bytes, of a child process that runs the work.
 inline long peakBytesInChild(const std::function<void()>& work)
 {

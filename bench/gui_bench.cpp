@@ -6,8 +6,13 @@
 #include "gui/app/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
+#include "gui/placement/buildings_form.h"
+#include "gui/placement/position_calculator.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -61,6 +66,62 @@ void benchOpen(const QTemporaryDir& folder)
     bench::printRatio("open 100,000 lines into the main window", open, reference, "within 1.5x");
 }
 
+// One Create of a row of buildings through the dialog's own widgets.
+void createRow(TForm2& dialog, int first, int last)
+{
+    dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentText(QStringLiteral("Greece"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("GUN"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QString::number(first));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit5"))->setText(QString::number(last));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit6"))->setText(QStringLiteral("1"));
+    dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+}
+
+void benchCreate()
+{
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    TForm9 calculator(desktop, &window);
+    TForm2 dialog(window.document(), desktop, calculator, &window);
+    dialog.open();
+    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+    window.document().setCurrentWidget(structures.parentWidget());
+
+    // One run over 128 full map rows at spacing 1: 16,384 buildings.
+    const auto createRun = [&] {
+        createRow(dialog, 0, 128 * 128 - 1);
+        QApplication::processEvents();
+    };
+    const auto emptyPane = [&] { structures.clear(); };
+    emptyPane();
+    createRun();
+    const QString lines = structures.toPlainText();
+    QPlainTextEdit single;
+    single.show();
+    const double create = bench::bestSeconds(3, emptyPane, createRun);
+    const double reference = bench::bestSeconds(3, [&] { single.clear(); }, [&] {
+        single.setPlainText(lines);
+        QApplication::processEvents();
+    });
+    bench::printRatio("Create 16,384 buildings in one run", create, reference, "within 1.5x");
+
+    // Appending costs what is appended, not what the pane already holds.
+    QString full;
+    for (int i = 0; i < 100000; ++i)
+        full += QStringLiteral("%1=Greece,GUN,256,%1,0,None,1,0\n").arg(i);
+    const auto createOneRow = [&] {
+        createRow(dialog, 0, 127);
+        QApplication::processEvents();
+    };
+    const double intoEmpty = bench::bestSeconds(5, emptyPane, createOneRow);
+    const double intoFull = bench::bestSeconds(5, [&] {
+        structures.setPlainText(full);
+        QApplication::processEvents();
+    }, createOneRow);
+    bench::printRatio("one row of 128 into 100,000 lines vs into none", intoFull, intoEmpty, "about 1x");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,5 +130,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QTemporaryDir folder;
     benchOpen(folder);
+    benchCreate();
     return 0;
 }
