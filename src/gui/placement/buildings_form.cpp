@@ -62,7 +62,6 @@ TForm2::TForm2(ScenarioView& document, Desktop& desktop, TForm9& calculator, QWi
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Create buildings"));
-    setAttribute(Qt::WA_WindowPropagation);
 
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -22,7 +22,6 @@ TForm9::TForm9(Desktop& desktop, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Calculate position"));
-    setAttribute(Qt::WA_WindowPropagation);
 
     Edit1 = makeEdit("Edit1", this);
     Edit2 = makeEdit("Edit2", this);

@@ -4,6 +4,9 @@
 #include "gui/app/edit_commands.h"
 #include "gui/app/qt_desktop.h"
 #include "gui/help/help_viewer.h"
+#include "gui/placement/buildings_form.h"
+#include "gui/placement/position_calculator.h"
+#include "gui/scripting/trigger_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,6 +117,8 @@ TEST_F(EditMenu, UndoStaysDisabled)
 TEST_F(EditMenu, FontReachesPanesAndPagesButNotTheDialogs)
 {
     const QFont aboutFont = app_->aboutWindow().font();
+    const QFont dialogFont = app_->buildingsDialog().font();
+    ASSERT_EQ(app_->triggersDialog().font(), dialogFont);
     QFont big = main().font();
     big.setPointSize(12);
     desktop_.fontAnswers.push_back(big);
@@ -122,6 +127,12 @@ TEST_F(EditMenu, FontReachesPanesAndPagesButNotTheDialogs)
     EXPECT_EQ(child<QLineEdit>(main(), "Edit5")->font().pointSize(), 12);
     EXPECT_EQ(document().tabBar()->font().pointSize(), 12);
     EXPECT_EQ(app_->aboutWindow().font(), aboutFont);
+    for (QWidget* dialog : {static_cast<QWidget*>(&app_->buildingsDialog()),
+                            static_cast<QWidget*>(&app_->positionCalculator()),
+                            static_cast<QWidget*>(&app_->triggersDialog())}) {
+        EXPECT_EQ(dialog->font(), dialogFont) << dialog->objectName().toStdString();
+        EXPECT_EQ(child<QLineEdit>(*dialog, "Edit1")->font(), dialogFont) << dialog->objectName().toStdString();
+    }
 
     choose("Setfont1");  // cancelled
     EXPECT_EQ(pane(PaneId::Structures).font().pointSize(), 12);
