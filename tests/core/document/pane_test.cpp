@@ -41,7 +41,8 @@ TEST(MemoryPane, AppendsReadsAndReplacesLines)
 
 TEST(MemoryPane, KeepsEveryByte)
 {
-    const std::string odd("nul\0byte \x81\xff\xc3(", 15);
+    constexpr char kOdd[] = "nul\0byte \x81\xff\xc3(";
+    const std::string odd(kOdd, sizeof kOdd - 1);
     MemoryPane pane;
     pane.append(odd);
     EXPECT_EQ(pane.line(0), odd);

@@ -109,6 +109,7 @@ TEST(Reader, EmptyAndOddInput)
 {
     EXPECT_EQ(readScenario(""), Scenario{});
     EXPECT_EQ(readScenario("no header at all\r\n=\r\n"), Scenario{});
-    const std::string bytes("[TERRAIN]\r\n\0\x81\xff=\xe9\r\n", 17);
+    constexpr char kBytes[] = "[TERRAIN]\r\n\0\x81\xff=\xe9\r\n";
+    const std::string bytes(kBytes, sizeof kBytes - 1);
     EXPECT_EQ(linesOf(readScenario(bytes), PaneId::Terrain), (std::vector<std::string>{std::string("\0\x81\xff=\xe9", 5)}));
 }
