@@ -4,11 +4,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace vexa {
 
@@ -77,6 +80,23 @@ std::string fieldBytes(const QString& text)
 QString widgetText(std::string_view bytes)
 {
     return decodeText(bytes);
+}
+
+void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPushButton*> buttons, QWidget* menuBar)
+{
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    for (QPushButton* button : buttons)
+        buttonRow->addWidget(button);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    if (menuBar)
+        layout->setMenuBar(menuBar);
+    layout->addLayout(body);
+    layout->addSpacing(6);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
 }
 
 void centreOnScreen(QWidget& window)

@@ -4,11 +4,14 @@
 #include <QStringList>
 #include <QValidator>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +50,11 @@ void setChooserText(QComboBox* chooser, const QString& text);
 
 // A field's text as the core takes it: one byte per character.
 std::string fieldBytes(const QString& text);
+
+// Lays out a fixed-size dialog: an optional menu bar, the body, and the buttons in a row
+// on the right below it.
+void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPushButton*> buttons,
+                       QWidget* menuBar = nullptr);
 
 // Puts a window in the middle of its screen.
 void centreOnScreen(QWidget& window);

@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,7 +23,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
-#include <QVBoxLayout>
 
 namespace vexa {
 
@@ -120,18 +118,7 @@ void TForm2::buildLayout(QWidget* menuBar)
     grid->addWidget(Edit1, row++, 1, 1, 2);
     grid->addWidget(CheckBox1, row++, 0, 1, 2, Qt::AlignLeft);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->activate();
+    layOutFixedDialog(*this, grid, {BitBtn1, BitBtn2}, menuBar);
 }
 
 void TForm2::open()

@@ -6,12 +6,10 @@
 #include "gui/forms/form_widgets.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 namespace vexa {
 
@@ -45,17 +43,7 @@ TForm9::TForm9(Desktop& desktop, QWidget* parent)
         fields->addWidget(makeFieldLabel(caption, edit), row, 0);
         fields->addWidget(edit, row++, 1);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->activate();
+    layOutFixedDialog(*this, fields, {BitBtn1, BitBtn2});
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm9::Button2Click);
