@@ -79,12 +79,11 @@ void QtDesktop::runModal(QDialog* window)
     window->exec();
 }
 
-void QtDesktop::showHelp(QWidget* owner, const QString& helpFile, int command, int /*data*/)
+// The help window is a window of its own beside the editor, made on first use.
+void QtDesktop::showHelp(QWidget* /*owner*/, const QString& helpFile, int command, int /*data*/)
 {
-    if (!helpViewer_) {
-        helpViewer_ = new HelpViewer(nullptr);
-        Q_UNUSED(owner);
-    }
+    if (!helpViewer_)
+        helpViewer_ = new HelpViewer;
     if (helpViewer_->loadFile(helpFile))
         helpViewer_->runCommand(command);
 }
