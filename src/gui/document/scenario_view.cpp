@@ -155,6 +155,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     combo->setObjectName(qstr(field.component));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(24);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(field.list == ChoiceList::Movies || field.list == ChoiceList::Themes ? 40 : 16);

@@ -2,6 +2,7 @@
 #include "gui/document/wrapping_tab_bar.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,4 +76,22 @@ TEST(WrappingTabs, RowsWrapAtTheWidthAndClicksChooseThePage)
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(14).center());
     EXPECT_EQ(view.currentWidget()->objectName(), "trigs");
     EXPECT_TRUE(view.paneEditor(PaneId::Trigs)->isVisible());
+}
+
+TEST(ScenarioView, TypedTextStaysAsTypedInAListField)
+{
+    ScenarioView view;
+    view.show();
+    QApplication::setActiveWindow(&view);
+    auto* intro = view.findChild<QComboBox*>("ComboBox1");
+    intro->setFocus();
+    QTest::keyClicks(intro->lineEdit(), "ALLY1");
+    QTest::keyClick(intro, Qt::Key_Tab);
+    EXPECT_EQ(view.fieldText(FieldId::Intro), "ALLY1") << "no completion from the list";
+    auto* theater = view.findChild<QComboBox*>("ComboBox6");
+    theater->setFocus();
+    QTest::keyClicks(theater->lineEdit(), "TEMP");
+    QTest::keyClick(theater, Qt::Key_Return);
+    EXPECT_EQ(view.fieldText(FieldId::Theater), "TEMP");
+    EXPECT_EQ(theater->count(), 3) << "Enter adds nothing to the list";
 }
