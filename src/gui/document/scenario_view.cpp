@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -92,6 +93,19 @@ ScenarioView::ScenarioView(QWidget* parent)
     showBasicPage();
 }
 
+// Shift+Enter would put a line separator inside a line; in a pane every break ends a line.
+bool ScenarioView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() & Qt::ShiftModifier) {
+            static_cast<QPlainTextEdit*>(watched)->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 int ScenarioView::count() const
 {
     return pages_->count();
@@ -135,6 +149,7 @@ QWidget* ScenarioView::makePanePage(const TabInfo& tab)
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor->installEventFilter(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);

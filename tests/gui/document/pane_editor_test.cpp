@@ -3,6 +3,7 @@
 #include "gui/document/text_codec.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +90,16 @@ TEST(TextCodec, NoBreakSpacesSurviveAPane)
     QPlainTextEdit editor;
     editor.setPlainText(decodeText("a\xa0" "b\n"));
     EXPECT_EQ(encodeText(paneText(editor)), "a\xa0" "b\n");
+}
+
+TEST(PaneEditor, ShiftEnterInAPaneEndsTheLine)
+{
+    ScenarioView view;
+    QPlainTextEdit& pane = *view.paneEditor(PaneId::Units);
+    QTest::keyClicks(&pane, "a");
+    QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(&pane, "b");
+    EXPECT_EQ(editorLineCount(pane), 2u);
+    EXPECT_EQ(PaneEditor(&pane).line(1), "b");
+    EXPECT_EQ(paneText(pane), "a\nb");
 }
