@@ -46,7 +46,7 @@ QString versionLabelText()
 }
 
 TForm3::TForm3(QWidget* parent)
-    : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : CentredDialog(parent, kCloseBoxDialog |
                           Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm3"));

@@ -1,5 +1,7 @@
 #include "gui/forms/form_widgets.h"
 
+#include "core/placement/outcome.h"
+#include "gui/app/desktop.h"
 #include "gui/document/text_codec.h"
 
 #include <QCheckBox>
@@ -97,6 +99,11 @@ void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPu
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
+}
+
+void showIntegerOverflow(Desktop& desktop, QWidget* parent)
+{
+    desktop.showError(parent, widgetText(kIntegerOverflowText));
 }
 
 void centreOnScreen(QWidget& window)

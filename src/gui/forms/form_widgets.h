@@ -19,6 +19,8 @@ class QWidget;
 
 namespace vexa {
 
+class Desktop;
+
 // The widgets the Create dialogs are made of, each with its form name as objectName.
 // Every text field takes only characters a scenario file can hold, as the game's 8-bit
 // fields do, so what a form writes into a pane is exactly what the user typed.
@@ -51,10 +53,17 @@ void setChooserText(QComboBox* chooser, const QString& text);
 // A field's text as the core takes it: one byte per character.
 std::string fieldBytes(const QString& text);
 
+// A dialog with a title bar whose only button is the close box.
+inline constexpr Qt::WindowFlags kCloseBoxDialog =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 // Lays out a fixed-size dialog: an optional menu bar, the body, and the buttons in a row
 // on the right below it.
 void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPushButton*> buttons,
                        QWidget* menuBar = nullptr);
+
+// The error box for a cell number that overflowed: "Heltalsspill.".
+void showIntegerOverflow(Desktop& desktop, QWidget* parent);
 
 // Puts a window in the middle of its screen.
 void centreOnScreen(QWidget& window);

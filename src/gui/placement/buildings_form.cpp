@@ -40,7 +40,7 @@ QStringList itemList(const Texts& texts)
 } // namespace
 
 TForm2::TForm2(ScenarioView& document, Desktop& desktop, TForm9& calculator, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kCloseBoxDialog)
     , document_(document)
     , desktop_(desktop)
     , ComboBox1(makeChooser("ComboBox1", itemList(kCountries), this))
@@ -215,7 +215,7 @@ void TForm2::Button3Click()
     case Outcome::Refused:
         return;
     case Outcome::Overflow:
-        desktop_.showError(this, widgetText(kIntegerOverflowText));
+        showIntegerOverflow(desktop_, this);
         return;
     case Outcome::Done:
         resetRowFields();

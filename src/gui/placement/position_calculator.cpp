@@ -14,7 +14,7 @@
 namespace vexa {
 
 TForm9::TForm9(Desktop& desktop, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : QDialog(parent, kCloseBoxDialog |
                           Qt::WindowStaysOnTopHint)
     , desktop_(desktop)
 {
@@ -78,7 +78,7 @@ void TForm9::Button1Click()
     case Outcome::Refused:
         return;
     case Outcome::Overflow:
-        desktop_.showError(this, widgetText(kIntegerOverflowText));
+        showIntegerOverflow(desktop_, this);
         return;
     case Outcome::Done:
         // Set as a whole text, as typing would: the owning form reacts to the change.

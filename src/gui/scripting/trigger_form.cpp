@@ -74,7 +74,7 @@ QGroupBox* makeRadioGroup(const QString& name, std::string_view title, std::span
 } // namespace
 
 TForm13::TForm13(ScenarioView& document, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : QDialog(parent, kCloseBoxDialog |
                           Qt::MSWindowsFixedSizeDialogHint)
     , document_(document)
 {
