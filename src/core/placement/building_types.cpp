@@ -4,52 +4,52 @@ namespace vexa {
 
 namespace {
 
-TypeMenuBar makeBuildingTypeMenus()
+MenuTable makeBuildingTypeMenus()
 {
-    const auto civilian = [](const char* caption, const char* code) { return typeEntry(caption, code, 1); };
+    const auto civilian = [](const char* caption, const char* code) { return menuEntry(caption, code, 1); };
     return {
-        typeSubmenu("Allies", {
-            typeEntry("AA gun", "AGUN", 1),
-            typeEntry("Allied barracks", "TENT", 2),
-            typeEntry("Allied tech center", "ATEK", 2),
-            typeEntry("Camo. pillbox", "HBOX", 1),
-            typeEntry("Cronosphere", "PDOX", 2),
-            typeEntry("Fake constr. yard", "FACF", 3),
-            typeEntry("Fake radar dome", "DOMF", 2),
-            typeEntry("Fake ship yard", "SYRF", 3),
-            typeEntry("Fake sub pen", "SPEF", 3),
-            typeEntry("Fake weap. fact.", "WEAF", 3),
-            typeEntry("Gap generator", "GAP", 1),
-            typeEntry("Gun turret", "GUN", 1),
-            typeEntry("Pillbox", "PBOX", 1),
-            typeEntry("Ship yard", "SYRD", 3),
+        submenu("Allies", {
+            menuEntry("AA gun", "AGUN", 1),
+            menuEntry("Allied barracks", "TENT", 2),
+            menuEntry("Allied tech center", "ATEK", 2),
+            menuEntry("Camo. pillbox", "HBOX", 1),
+            menuEntry("Cronosphere", "PDOX", 2),
+            menuEntry("Fake constr. yard", "FACF", 3),
+            menuEntry("Fake radar dome", "DOMF", 2),
+            menuEntry("Fake ship yard", "SYRF", 3),
+            menuEntry("Fake sub pen", "SPEF", 3),
+            menuEntry("Fake weap. fact.", "WEAF", 3),
+            menuEntry("Gap generator", "GAP", 1),
+            menuEntry("Gun turret", "GUN", 1),
+            menuEntry("Pillbox", "PBOX", 1),
+            menuEntry("Ship yard", "SYRD", 3),
         }),
-        typeSubmenu("Soviets", {
-            typeEntry("Airstrip", "AFLD", 3),
-            typeEntry("Flame turret", "FTUR", 1),
-            typeEntry("Forward command center", "FCOM", 2),
-            typeEntry("Iron curtain", "IRON", 2),
-            typeEntry("Kennel", "KENN", 1),
-            typeEntry("Sam site", "SAM", 2),
-            typeEntry("Soviet barracks", "BARR", 2),
-            typeEntry("Soviet tech center", "STEK", 3),
-            typeEntry("Sub pen", "SPEN", 3),
-            typeEntry("Tesla coil", "TSLA", 1),
+        submenu("Soviets", {
+            menuEntry("Airstrip", "AFLD", 3),
+            menuEntry("Flame turret", "FTUR", 1),
+            menuEntry("Forward command center", "FCOM", 2),
+            menuEntry("Iron curtain", "IRON", 2),
+            menuEntry("Kennel", "KENN", 1),
+            menuEntry("Sam site", "SAM", 2),
+            menuEntry("Soviet barracks", "BARR", 2),
+            menuEntry("Soviet tech center", "STEK", 3),
+            menuEntry("Sub pen", "SPEN", 3),
+            menuEntry("Tesla coil", "TSLA", 1),
         }),
-        typeSubmenu("Both", {
-            typeEntry("Advanced power plant", "APWR", 3),
-            typeEntry("Construction yard", "FACT", 3),
-            typeEntry("Helipad", "HPAD", 2),
-            typeEntry("Nuke missile silo", "MSLO", 2),
-            typeEntry("Ore refinery", "PROC", 3),
-            typeEntry("Ore silo", "SILO", 1),
-            typeEntry("Power plant", "POWR", 2),
-            typeEntry("Repair bay", "FIX", 3),
-            typeEntry("Radar dome", "DOME", 2),
-            typeEntry("War factory", "WEAP", 3),
+        submenu("Both", {
+            menuEntry("Advanced power plant", "APWR", 3),
+            menuEntry("Construction yard", "FACT", 3),
+            menuEntry("Helipad", "HPAD", 2),
+            menuEntry("Nuke missile silo", "MSLO", 2),
+            menuEntry("Ore refinery", "PROC", 3),
+            menuEntry("Ore silo", "SILO", 1),
+            menuEntry("Power plant", "POWR", 2),
+            menuEntry("Repair bay", "FIX", 3),
+            menuEntry("Radar dome", "DOME", 2),
+            menuEntry("War factory", "WEAP", 3),
         }),
-        typeSubmenu("Civilians", {
-            typeSubmenu("Church - Haystacks", {
+        submenu("Civilians", {
+            submenu("Church - Haystacks", {
                 civilian("Church", "V01"),
                 civilian("Farmer's house", "V02"),
                 civilian("Miller's hut", "V03"),
@@ -63,7 +63,7 @@ TypeMenuBar makeBuildingTypeMenus()
                 civilian("Potter's house", "V11"),
                 civilian("Haystacks", "V12"),
             }),
-            typeSubmenu("Haystack - Village well", {
+            submenu("Haystack - Village well", {
                 civilian("Haystack", "V13"),
                 civilian("Wheat field", "V14"),
                 civilian("Fallow field", "V15"),
@@ -75,7 +75,7 @@ TypeMenuBar makeBuildingTypeMenus()
                 civilian("Cooper's house", "V22"),
                 civilian("Village well", "V23"),
             }),
-            typeSubmenu("Invisible houses", {
+            submenu("Invisible houses", {
                 civilian("Church (invisible)", "V25"),
                 civilian("Farmer's house (invisible)", "V26"),
                 civilian("Miller's hut (invisible)", "V27"),
@@ -91,23 +91,23 @@ TypeMenuBar makeBuildingTypeMenus()
                 civilian("The studio (invisible)", "V37"),
             }),
         }),
-        typeSubmenu("Misc.", {
-            typeEntry("Anti personell mine", "MINP", 1),
-            typeEntry("Anti vehicle mine", "MINV", 1),
-            typeEntry("Barrel", "BARL", 1),
-            typeEntry("Barrels", "BRL3", 1),
-            typeEntry("Bio research lab", "BIO", 2),
-            typeEntry("Hospital", "HOSP", 2),
-            typeEntry("Research center", "MISS", 3),
+        submenu("Misc.", {
+            menuEntry("Anti personell mine", "MINP", 1),
+            menuEntry("Anti vehicle mine", "MINV", 1),
+            menuEntry("Barrel", "BARL", 1),
+            menuEntry("Barrels", "BRL3", 1),
+            menuEntry("Bio research lab", "BIO", 2),
+            menuEntry("Hospital", "HOSP", 2),
+            menuEntry("Research center", "MISS", 3),
         }),
     };
 }
 
 } // namespace
 
-const TypeMenuBar& buildingTypeMenus()
+const MenuTable& buildingTypeMenus()
 {
-    static const TypeMenuBar menus = makeBuildingTypeMenus();
+    static const MenuTable menus = makeBuildingTypeMenus();
     return menus;
 }
 

@@ -4,6 +4,13 @@
 
 namespace vexa {
 
+std::int64_t runLength(const PlacementRun& run)
+{
+    if (run.first > run.last)
+        return 0;
+    return (std::int64_t{run.last} - run.first) / run.spacing + 1;
+}
+
 bool allFilled(std::initializer_list<std::string_view> texts)
 {
     return std::none_of(texts.begin(), texts.end(), [](std::string_view text) { return text.empty(); });

@@ -25,6 +25,13 @@ constexpr bool spacingAccepted(std::int32_t spacing)
     return spacing > 0;
 }
 
+// No map has more than 128 × 128 cells, so a longer run can only be a typing mistake, and
+// walking it would take the editor's memory with it.
+inline constexpr std::int64_t kMaxRunCells = 128 * 128;
+
+// How many cells a run places: none when first is greater than last.
+std::int64_t runLength(const PlacementRun& run);
+
 // A field or chooser is filled when its text is non-empty; Create needs all of its
 // required texts filled.
 bool allFilled(std::initializer_list<std::string_view> texts);
@@ -39,12 +46,15 @@ std::optional<PlacementRun> readPlacementRun(std::string_view first, std::string
 // Calls placeAt(cell) for every cell of the run, in order. After each cell the next one is
 // computed with overflow checking; an overflow stops the walk (the cells placed so far
 // stay placed) and gives Overflow. A spacing that is not accepted places nothing and gives
-// Refused; otherwise Done, also for a run without cells (first greater than last).
+// Refused; a run of more than kMaxRunCells cells places nothing and gives TooManyCells;
+// otherwise Done, also for a run without cells (first greater than last).
 template <typename PlaceAt>
 Outcome walkPlacementRun(const PlacementRun& run, PlaceAt&& placeAt)
 {
     if (!spacingAccepted(run.spacing))
         return Outcome::Refused;
+    if (const std::int64_t cells = runLength(run); cells > kMaxRunCells)
+        return {Outcome::TooManyCells, cells};
     std::int32_t cell = run.first;
     while (cell <= run.last) {
         placeAt(cell);

@@ -1,31 +1,24 @@
 #include "core/scripting/trigger_vocabulary.h"
 
+#include <utility>
+
 namespace vexa {
 
 namespace {
 
-constexpr VocabularyEntry entry(std::string_view code, std::string_view caption, int slot = 0,
-                                std::string_view prompt = {})
+MenuItem entry(std::string code, std::string caption, int slot = 0, std::string prompt = {})
 {
-    return VocabularyEntry{caption, code, slot, prompt, {}};
-}
-
-constexpr int codeNumber(std::string_view code)
-{
-    int value = 0;
-    for (const char c : code)
-        value = value * 10 + (c - '0');
-    return value;
+    MenuItem item = menuEntry(std::move(caption), std::move(code));
+    item.slot = slot;
+    item.prompt = std::move(prompt);
+    return item;
 }
 
 template <std::size_t N>
-constexpr bool codesAscend(const std::array<VocabularyEntry, N>& entries)
+MenuTable tableOf(const std::array<MenuItem, N>& entries, std::size_t first, std::size_t count)
 {
-    for (std::size_t i = 1; i < N; ++i) {
-        if (codeNumber(entries[i].code) <= codeNumber(entries[i - 1].code))
-            return false;
-    }
-    return true;
+    return MenuTable(entries.begin() + static_cast<std::ptrdiff_t>(first),
+                     entries.begin() + static_cast<std::ptrdiff_t>(first + count));
 }
 
 constexpr std::size_t kFirstEventsCount = 17;   // "0 - 16"
@@ -33,7 +26,7 @@ constexpr std::size_t kFirstActionsCount = 18;  // "0 - 18", without 14
 
 } // namespace
 
-constexpr std::array<VocabularyEntry, kEventCount> kEvents = {
+const std::array<MenuItem, kEventCount> kEvents = {
     entry("0", "No event"),
     entry("1", "Entered by", 2, "Country #:"),
     entry("2", "Spied by"),
@@ -69,7 +62,7 @@ constexpr std::array<VocabularyEntry, kEventCount> kEvents = {
     entry("32", "Building exists", 2, "Country #:"),
 };
 
-constexpr std::array<VocabularyEntry, kActionCount> kActions = {
+const std::array<MenuItem, kActionCount> kActions = {
     entry("0", "No action"),
     entry("1", "Winner is", 3, "Country #:"),
     entry("2", "Loser is", 3, "Country #:"),
@@ -108,29 +101,33 @@ constexpr std::array<VocabularyEntry, kActionCount> kActions = {
     entry("36", "Launch nukes"),
 };
 
-static_assert(codesAscend(kEvents) && codesAscend(kActions));
-static_assert(codeNumber(kEvents[kFirstEventsCount - 1].code) == 16);
-static_assert(codeNumber(kActions[kFirstActionsCount - 1].code) == 18);
-
-constexpr std::array<VocabularySubmenu, 2> kEventSubmenus = {{
-    {"0 - 16", std::span(kEvents).first(kFirstEventsCount)},
-    {"17 - 32", std::span(kEvents).subspan(kFirstEventsCount)},
-}};
-
-constexpr std::array<VocabularySubmenu, 2> kActionSubmenus = {{
-    {"0 - 18", std::span(kActions).first(kFirstActionsCount)},
-    {"19 - 36", std::span(kActions).subspan(kFirstActionsCount)},
-}};
-
-std::span<const VocabularyMenu> triggerMenuBar()
+const MenuTable& eventSubmenus()
 {
-    static const std::array<VocabularyMenu, kTriggerMenuCount> menus = {{
-        {"Countries", {}, countryEntries()},
-        {"T1", kEventSubmenus, {}},
-        {"T2", kEventSubmenus, {}},
-        {"R1", kActionSubmenus, {}},
-        {"R2", kActionSubmenus, {}},
-    }};
+    static const MenuTable submenus = {
+        submenu("0 - 16", tableOf(kEvents, 0, kFirstEventsCount)),
+        submenu("17 - 32", tableOf(kEvents, kFirstEventsCount, kEventCount - kFirstEventsCount)),
+    };
+    return submenus;
+}
+
+const MenuTable& actionSubmenus()
+{
+    static const MenuTable submenus = {
+        submenu("0 - 18", tableOf(kActions, 0, kFirstActionsCount)),
+        submenu("19 - 36", tableOf(kActions, kFirstActionsCount, kActionCount - kFirstActionsCount)),
+    };
+    return submenus;
+}
+
+const MenuTable& triggerMenuBar()
+{
+    static const MenuTable menus = {
+        submenu("Countries", countryEntries()),
+        submenu("T1", eventSubmenus()),
+        submenu("T2", eventSubmenus()),
+        submenu("R1", actionSubmenus()),
+        submenu("R2", actionSubmenus()),
+    };
     return menus;
 }
 
@@ -139,7 +136,7 @@ std::size_t parameterCount(TriggerPart part)
     return part == TriggerPart::Event ? 2 : 3;
 }
 
-ParameterFill fillParameters(TriggerPart part, const VocabularyEntry& chosen)
+ParameterFill fillParameters(TriggerPart part, const MenuItem& chosen)
 {
     const std::size_t count = parameterCount(part);
     ParameterFill fill{chosen.code, {}, std::nullopt};

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,18 +16,18 @@ namespace vexa {
 // parameter 3.
 inline constexpr std::size_t kEventCount = 33;
 inline constexpr std::size_t kActionCount = 36;
-extern const std::array<VocabularyEntry, kEventCount> kEvents;
-extern const std::array<VocabularyEntry, kActionCount> kActions;
+extern const std::array<MenuItem, kEventCount> kEvents;
+extern const std::array<MenuItem, kActionCount> kActions;
 
 // Both event menus split the events into "0 - 16" and "17 - 32"; both action menus split
 // the actions into "0 - 18" and "19 - 36".
-extern const std::array<VocabularySubmenu, 2> kEventSubmenus;
-extern const std::array<VocabularySubmenu, 2> kActionSubmenus;
+const MenuTable& eventSubmenus();
+const MenuTable& actionSubmenus();
 
 // The trigger composer's menu bar, in order.
 enum class TriggerMenu { Countries, T1, T2, R1, R2 };
 inline constexpr std::size_t kTriggerMenuCount = 5;
-std::span<const VocabularyMenu> triggerMenuBar();
+const MenuTable& triggerMenuBar();
 
 // "Repeateable:": the caption of each repeat mode, indexed by the mode.
 inline constexpr std::string_view kRepeatModeTitle = "Repeateable:";
@@ -81,6 +80,6 @@ struct ParameterFill {
 // and gets the focus; every other parameter is set to "-1" under its plain label, except
 // that slot 4 labels parameter 3 "Waypoint #:". A slot naming a parameter this part lacks
 // behaves as slot 0.
-ParameterFill fillParameters(TriggerPart part, const VocabularyEntry& entry);
+ParameterFill fillParameters(TriggerPart part, const MenuItem& entry);
 
 } // namespace vexa

@@ -2,20 +2,16 @@
 
 #include "core/document/countries.h"
 
-#include <array>
+#include <string>
 
 namespace vexa {
 
-std::span<const VocabularyEntry> countryEntries()
+const MenuTable& countryEntries()
 {
-    static constexpr std::array<std::string_view, kCountryCount> positions = {
-        "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",
-        "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
-    };
-    static const auto entries = [] {
-        std::array<VocabularyEntry, kCountryCount> built{};
+    static const MenuTable entries = [] {
+        MenuTable built;
         for (std::size_t i = 0; i < kCountryCount; ++i)
-            built[i] = VocabularyEntry{kCountries[i], positions[i], 0, {}, {}};
+            built.push_back(menuEntry(std::string(kCountries[i]), std::to_string(i)));
         return built;
     }();
     return entries;

@@ -9,9 +9,9 @@
 namespace vexa {
 namespace {
 
-const TypeMenuItem* findEntry(const std::string& code)
+const MenuItem* findEntry(const std::string& code)
 {
-    for (const TypeMenuItem* entry : typeEntries(buildingTypeMenus()))
+    for (const MenuItem* entry : menuEntries(buildingTypeMenus()))
         if (entry->code == code)
             return entry;
     return nullptr;
@@ -19,16 +19,16 @@ const TypeMenuItem* findEntry(const std::string& code)
 
 TEST(BuildingTypeMenus, MenusInOrderWithEveryEntryOnceAndASpacing)
 {
-    const TypeMenuBar& bar = buildingTypeMenus();
+    const MenuTable& bar = buildingTypeMenus();
     std::vector<std::string> menus;
-    for (const TypeMenuItem& menu : bar)
+    for (const MenuItem& menu : bar)
         menus.push_back(menu.caption);
     EXPECT_EQ(menus, (std::vector<std::string>{"Allies", "Soviets", "Both", "Civilians", "Misc."}));
-    EXPECT_EQ(bar[3].items.size(), 3u);
-    EXPECT_EQ(bar[3].items[2].caption, "Invisible houses");
+    EXPECT_EQ(bar[3].children.size(), 3u);
+    EXPECT_EQ(bar[3].children[2].caption, "Invisible houses");
 
     std::set<std::string> codes;
-    for (const TypeMenuItem* entry : typeEntries(bar)) {
+    for (const MenuItem* entry : menuEntries(bar)) {
         EXPECT_TRUE(codes.insert(entry->code).second) << entry->code;
         ASSERT_TRUE(entry->spacing) << entry->code;
         EXPECT_TRUE(*entry->spacing >= 1 && *entry->spacing <= 3) << entry->code;
@@ -42,25 +42,12 @@ TEST(BuildingTypeMenus, MenusInOrderWithEveryEntryOnceAndASpacing)
 
 TEST(BuildingTypeMenus, CiviliansHaveSpacingOneAndInvisibleCaptions)
 {
-    for (const TypeMenuItem* entry : typeEntries(buildingTypeMenus()[3].items))
+    for (const MenuItem* entry : menuEntries(buildingTypeMenus()[3].children))
         EXPECT_EQ(entry->spacing, 1) << entry->code;
-    for (const TypeMenuItem& entry : buildingTypeMenus()[3].items[2].items) {
+    for (const MenuItem& entry : buildingTypeMenus()[3].children[2].children) {
         const std::string ending = entry.code == "V33" ? " (invisile)" : " (invisible)";
         EXPECT_TRUE(entry.caption.ends_with(ending)) << entry.code;
     }
-}
-
-TEST(TypeMenu, EntriesAndSubmenusMixInOneMenu)
-{
-    const TypeMenuBar bar = {typeSubmenu("Terrain type", {
-        typeSubmenu("Ice floats", {typeEntry("Ice 1", "ICE01", 2), typeEntry("Ice 2", "ICE02", 1)}),
-        typeEntry("Ore mine", "MINE", 1),
-        typeSubmenu("Single trees", {typeEntry("Tree 1", "T01", 0)}),
-    })};
-    std::vector<std::string> codes;
-    for (const TypeMenuItem* entry : typeEntries(bar))
-        codes.push_back(entry->code);
-    EXPECT_EQ(codes, (std::vector<std::string>{"ICE01", "ICE02", "MINE", "T01"}));
 }
 
 TEST(PlacementValues, HealthTrackFollowsTheReadingWithinItsRange)

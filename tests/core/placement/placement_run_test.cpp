@@ -49,6 +49,21 @@ TEST(PlacementRun, OverflowStopsAfterTheCellsAlreadyPlaced)
     EXPECT_EQ(cellsOf(kMax - 1, kMax - 1, 1), (Cells{kMax - 1}));
 }
 
+TEST(PlacementRun, ARunLongerThanAnyMapPlacesNothing)
+{
+    EXPECT_EQ(cellsOf(0, 16383, 1).size(), 16384u);
+    EXPECT_EQ(cellsOf(0, 2 * 16383, 2).size(), 16384u);
+
+    Cells cells;
+    EXPECT_EQ(walk(0, 16384, 1, cells), (Outcome{Outcome::TooManyCells, 16385}));
+    EXPECT_EQ(walk(0, kMax, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{kMax} + 1}));
+    EXPECT_EQ(walk(-kMax - 1, kMax, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{1} << 32}));
+    EXPECT_TRUE(cells.empty());
+    EXPECT_EQ(errorText(walk(0, 20000, 1, cells)), "Too many cells in one run: 20001 (at most 16384)");
+    EXPECT_EQ(errorText(Outcome::Overflow), "Heltalsspill");
+    EXPECT_EQ(errorText(Outcome::Done), "");
+}
+
 TEST(PlacementRun, ReadingUsesTheDialogsSpacingFallback)
 {
     const auto run = readPlacementRun("1000", "abc", "abc", 1);

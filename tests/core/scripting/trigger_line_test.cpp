@@ -102,7 +102,7 @@ TEST(TriggerLine, NameAndCountryAloneAreNotEnoughUntilTheMenusFillTheRest)
     EXPECT_FALSE(composeTriggerLine(in));
 
     // Picking "No event" for T1 and T2 and "No action" for R1 and R2.
-    const auto pick = [](TriggerPart part, const VocabularyEntry& e, std::string& code, auto& parameters) {
+    const auto pick = [](TriggerPart part, const MenuItem& e, std::string& code, auto& parameters) {
         const ParameterFill fill = fillParameters(part, e);
         code = fill.code;
         for (std::size_t i = 0; i < parameters.size(); ++i)

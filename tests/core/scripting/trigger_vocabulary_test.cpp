@@ -7,10 +7,11 @@
 namespace vexa {
 namespace {
 
-std::vector<std::string> codesOf(std::span<const VocabularyEntry> entries)
+template <typename Entries>
+std::vector<std::string> codesOf(const Entries& entries)
 {
     std::vector<std::string> codes;
-    for (const VocabularyEntry& e : entries)
+    for (const MenuItem& e : entries)
         codes.emplace_back(e.code);
     return codes;
 }
@@ -25,11 +26,11 @@ std::vector<std::string> numbers(int first, int last, int skipped = -1)
     return out;
 }
 
-const VocabularyEntry& event(int code) { return kEvents.at(static_cast<std::size_t>(code)); }
+const MenuItem& event(int code) { return kEvents.at(static_cast<std::size_t>(code)); }
 
-const VocabularyEntry& action(int code)
+const MenuItem& action(int code)
 {
-    for (const VocabularyEntry& e : kActions) {
+    for (const MenuItem& e : kActions) {
         if (e.code == std::to_string(code))
             return e;
     }
@@ -44,24 +45,24 @@ TEST(TriggerTables, EventsRunFrom0To32AndActionsFrom0To36Without14)
 
 TEST(TriggerTables, SubmenusSplitTheTablesWithoutGapOrOverlap)
 {
-    ASSERT_EQ(kEventSubmenus[0].caption, "0 - 16");
-    ASSERT_EQ(kEventSubmenus[1].caption, "17 - 32");
-    EXPECT_EQ(codesOf(kEventSubmenus[0].entries), numbers(0, 16));
-    EXPECT_EQ(codesOf(kEventSubmenus[1].entries), numbers(17, 32));
+    ASSERT_EQ(eventSubmenus()[0].caption, "0 - 16");
+    ASSERT_EQ(eventSubmenus()[1].caption, "17 - 32");
+    EXPECT_EQ(codesOf(eventSubmenus()[0].children), numbers(0, 16));
+    EXPECT_EQ(codesOf(eventSubmenus()[1].children), numbers(17, 32));
 
-    ASSERT_EQ(kActionSubmenus[0].caption, "0 - 18");
-    ASSERT_EQ(kActionSubmenus[1].caption, "19 - 36");
-    EXPECT_EQ(codesOf(kActionSubmenus[0].entries), numbers(0, 18, 14));
-    EXPECT_EQ(codesOf(kActionSubmenus[1].entries), numbers(19, 36));
+    ASSERT_EQ(actionSubmenus()[0].caption, "0 - 18");
+    ASSERT_EQ(actionSubmenus()[1].caption, "19 - 36");
+    EXPECT_EQ(codesOf(actionSubmenus()[0].children), numbers(0, 18, 14));
+    EXPECT_EQ(codesOf(actionSubmenus()[1].children), numbers(19, 36));
 }
 
 TEST(TriggerTables, EverySlotHasAPromptAndOnlySlotsHaveOne)
 {
-    for (const VocabularyEntry& e : kEvents) {
+    for (const MenuItem& e : kEvents) {
         EXPECT_TRUE(e.slot >= 0 && e.slot <= 2) << e.caption;
         EXPECT_EQ(e.slot != 0, !e.prompt.empty()) << e.caption;
     }
-    for (const VocabularyEntry& e : kActions) {
+    for (const MenuItem& e : kActions) {
         EXPECT_TRUE(e.slot >= 0 && e.slot <= 4) << e.caption;
         EXPECT_EQ(e.slot != 0, !e.prompt.empty()) << e.caption;
     }
@@ -81,22 +82,25 @@ TEST(TriggerTables, EntriesKeepTheGamesWording)
 
 TEST(TriggerTables, MenuBarOffersCountriesThenTheTwoEventAndTwoActionMenus)
 {
-    const auto bar = triggerMenuBar();
+    const MenuTable& bar = triggerMenuBar();
     ASSERT_EQ(bar.size(), kTriggerMenuCount);
     const char* captions[] = {"Countries", "T1", "T2", "R1", "R2"};
     for (std::size_t i = 0; i < bar.size(); ++i)
         EXPECT_EQ(bar[i].caption, captions[i]);
 
-    const VocabularyMenu& countries = bar[static_cast<std::size_t>(TriggerMenu::Countries)];
-    ASSERT_EQ(countries.entries.size(), 20u);
-    EXPECT_TRUE(countries.submenus.empty());
-    EXPECT_EQ(countries.entries[0].caption, "Spain");
-    EXPECT_EQ(countries.entries[0].code, "0");
-    EXPECT_EQ(countries.entries[19].caption, "Multi8");
-    EXPECT_EQ(countries.entries[19].code, "19");
+    const MenuTable& countries = bar[static_cast<std::size_t>(TriggerMenu::Countries)].children;
+    ASSERT_EQ(countries.size(), 20u);
+    for (const MenuItem& country : countries)
+        EXPECT_FALSE(country.isSubmenu());
+    EXPECT_EQ(countries[0].caption, "Spain");
+    EXPECT_EQ(countries[0].code, "0");
+    EXPECT_EQ(countries[19].caption, "Multi8");
+    EXPECT_EQ(countries[19].code, "19");
 
-    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::T2)].submenus.data(), kEventSubmenus.data());
-    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::R2)].submenus.data(), kActionSubmenus.data());
+    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::T1)].children, eventSubmenus());
+    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::T2)].children, eventSubmenus());
+    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::R1)].children, actionSubmenus());
+    EXPECT_EQ(bar[static_cast<std::size_t>(TriggerMenu::R2)].children, actionSubmenus());
 }
 
 // --- the parameter slot rule ----------------------------------------------------------
@@ -173,7 +177,7 @@ TEST(ParameterSlots, AnEntryWithoutSlotAfterOneWithAPromptRestoresTheLabels)
 // "Waypoint #:" for parameter 3 with slot 4.
 TEST(ParameterSlots, EveryEntryLeavesOnlyItsOwnParameterEmpty)
 {
-    const auto check = [](TriggerPart part, const VocabularyEntry& e) {
+    const auto check = [](TriggerPart part, const MenuItem& e) {
         const ParameterFill fill = fillParameters(part, e);
         ASSERT_EQ(fill.parameters.size(), parameterCount(part));
         EXPECT_EQ(fill.code, e.code);
@@ -190,9 +194,9 @@ TEST(ParameterSlots, EveryEntryLeavesOnlyItsOwnParameterEmpty)
         }
         EXPECT_EQ(fill.focusParameter, named < 0 ? std::nullopt : std::optional<std::size_t>(named)) << e.caption;
     };
-    for (const VocabularyEntry& e : kEvents)
+    for (const MenuItem& e : kEvents)
         check(TriggerPart::Event, e);
-    for (const VocabularyEntry& e : kActions)
+    for (const MenuItem& e : kActions)
         check(TriggerPart::Action, e);
 }
 
