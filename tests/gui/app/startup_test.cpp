@@ -1,12 +1,15 @@
 #include "editor_fixture.h"
 
 #include "gui/app/about_windows.h"
+#include "gui/document/wrapping_tab_bar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTest>
 
 using namespace vexa;
 using vexa::test::EditorFixture;
@@ -25,6 +28,20 @@ TEST_F(StartUp, WithoutArgumentsShowsSplashThenEmptyMaximisedMainWindow)
     for (std::size_t i = 0; i < kPaneCount; ++i)
         EXPECT_TRUE(pane(static_cast<PaneId>(i)).toPlainText().isEmpty());
     EXPECT_TRUE(desktop_.errors.isEmpty());
+}
+
+// Where no window manager hands the focus over, the main window must take it itself.
+// (The offscreen platform activates every window it shows; what it cannot hide is
+// whether start-up gave the window a focus widget before any event ran.)
+TEST_F(StartUp, MainWindowTakesTheKeyboardFocusAfterTheSplash)
+{
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    startEditor();
+    EXPECT_EQ(main().focusWidget(), document().tabBar()) << "focus given by start-up itself";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    EXPECT_EQ(QApplication::focusWidget(), document().tabBar());
 }
 
 TEST_F(StartUp, VersionTextsReachBothWindowsBeforeTheSplashShows)
