@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,12 +77,30 @@ TEST_F(StartUp, OpensTheFileNamedOnTheCommandLine)
     EXPECT_TRUE(readFile("start.mpr").startsWith("; This file was edited with Vexa Build version 4.0.1"));
 }
 
+namespace {
+QString canonical(const QString& folder)
+{
+    return QDir(folder).canonicalPath();
+}
+} // namespace
+
+TEST_F(StartUp, WithoutArgumentsTheExecutablesFolderBecomesCurrent)
+{
+    ASSERT_NE(canonical(QDir::currentPath()), canonical(programFolder_->path()));
+    startEditor();
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(programFolder_->path()));
+}
+
+// The executable's folder is current by then, yet the launch folder resolves the name;
+// the file's own folder becomes current after it.
 TEST_F(StartUp, RelativeNamesAreTakenFromTheLaunchFolder)
 {
-    writeFile("relative.mpr", "[Basic]\r\nName=Relative\r\n");
-    startEditor({"relative.mpr"});
+    ASSERT_TRUE(QDir(files_->path()).mkdir("scenarios"));
+    writeFile("scenarios/relative.mpr", "[Basic]\r\nName=Relative\r\n");
+    startEditor({"scenarios/relative.mpr"});
     EXPECT_EQ(document().fieldText(FieldId::Name), "Relative");
-    EXPECT_EQ(main().currentFileName(), path("relative.mpr"));
+    EXPECT_EQ(main().currentFileName(), path("scenarios/relative.mpr"));
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(path("scenarios")));
 }
 
 TEST_F(StartUp, UnreadableCommandLineFileKeepsItsNameForSave)
