@@ -4,6 +4,7 @@
 #include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
+#include "gui/document/wrapping_tab_bar.h"
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
@@ -14,6 +15,19 @@
 #include <QLabel>
 
 namespace vexa {
+
+namespace {
+
+// The closed splash leaves no window active where no window manager hands the focus
+// over; keys typed at once must still reach the main window.
+void takeKeyboardFocus(TForm1& window)
+{
+    window.raise();
+    window.activateWindow();
+    window.document().tabBar()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace
 
 EditorApp::EditorApp(Desktop& desktop)
     : desktop_(desktop)
@@ -51,6 +65,7 @@ void EditorApp::startUp(const QStringList& arguments, const QString& executableF
 
     main_->document().showBasicPage();
     main_->showMaximized();
+    takeKeyboardFocus(*main_);
 
     if (arguments.size() > 1 && !arguments[1].isEmpty()) {
         const QString path = QFileInfo(arguments[1]).isAbsolute() ? arguments[1]
