@@ -41,14 +41,14 @@ using CompassLayout = PlacementFixture;
 
 TEST_F(CompassLayout, EachButtonStandsAtItsCompassPlace)
 {
-    buildings_.open();
+    buildings().open();
     std::array<QPoint, 8> centres;
     for (std::size_t i = 0; i < centres.size(); ++i) {
         const QString name = QStringLiteral("RadioButton%1").arg(i + 1);
-        auto* button = buildings_.findChild<QRadioButton*>(name);
+        auto* button = buildings().findChild<QRadioButton*>(name);
         ASSERT_NE(button, nullptr) << name.toStdString();
         ASSERT_TRUE(button->isVisible()) << name.toStdString();
-        centres[i] = button->mapTo(&buildings_, button->rect().center());
+        centres[i] = button->mapTo(&buildings(), button->rect().center());
     }
     for (std::size_t i = 0; i < centres.size(); ++i) {
         for (std::size_t j = 0; j < centres.size(); ++j) {

@@ -117,12 +117,12 @@ TEST_F(PositionCalculator, CalculateLeavesTheFocusOnTheOffset)
 {
     click(form<QPushButton>("Button4"));
     calculatorEdit("Edit3")->setFocus();
-    click(child<QPushButton>(calculator_, "BitBtn2"));
+    click(child<QPushButton>(calculator(), "BitBtn2"));
 
     click(form<QPushButton>("Button4"));
-    ASSERT_TRUE(calculator_.isVisible());
-    EXPECT_EQ(calculator_.focusWidget(), calculatorEdit("Edit1"));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator_));
+    ASSERT_TRUE(calculator().isVisible());
+    EXPECT_EQ(calculator().focusWidget(), calculatorEdit("Edit1"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator()));
     ASSERT_EQ(QApplication::focusWidget(), calculatorEdit("Edit1"));
     QTest::keyClicks(QApplication::focusWidget(), "300");
     EXPECT_EQ(calculatorEdit("Edit1")->text(), "300");
