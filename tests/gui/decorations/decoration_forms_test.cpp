@@ -331,3 +331,30 @@ TEST_F(DecorationForms, EnterCreatesAndEscHidesKeepingTheFields)
         EXPECT_EQ(comment()->text(), "still here");
     }
 }
+
+TEST_F(DecorationForms, AnErrorIsShownAndKeepsTheFields)
+{
+    open(kOverlay);
+    typeOver(first(), "0");
+    typeOver(last(), "16384");
+    typeOver(kind(), "GOLD01");
+    create();
+    EXPECT_EQ(desktop_.errors, QStringList{"Too many cells in one run: 16385 (at most 16384)."});
+    EXPECT_TRUE(paneLines(PaneId::Overlay).empty());
+    EXPECT_EQ(first()->text(), "0");
+    EXPECT_EQ(kind()->text(), "GOLD01");
+
+    desktop_.errors.clear();
+    open(kSmudge);
+    typeOver(first(), "2147483646");
+    typeOver(last(), "2147483647");
+    typeOver(kind(), "SC1");
+    typeOver(comment(), "edge");
+    create();
+    EXPECT_EQ(desktop_.errors, QStringList{"Heltalsspill."});
+    EXPECT_EQ(paneLines(PaneId::Smudge),
+              (Lines{"2147483646=SC1,2147483646,0 ; edge", "2147483647=SC1,2147483647,0 ; edge"}))
+        << "the lines before the step past the largest cell stay";
+    EXPECT_EQ(first()->text(), "2147483646");
+    EXPECT_EQ(comment()->text(), "edge");
+}
