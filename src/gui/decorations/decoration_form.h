@@ -80,15 +80,15 @@ private:
     QPushButton* BitBtn2;
 };
 
-// Whether choosing a type menu entry also writes the entry's spacing.
-enum class MenuSpacing { Kept, Set };
-
 // A decoration dialog whose kind is a type code, chosen from its type menu bar or typed:
 // terrain, smudge and overlay. The caption of the entry chosen last stands between the
 // kind's label and field ("Label5"); opening keeps it, a finished Create empties it.
 class DecorationTypeForm : public DecorationForm {
     Q_OBJECT
 protected:
+    // Whether choosing a type menu entry also writes the entry's spacing.
+    enum class MenuSpacing { Kept, Set };
+
     DecorationTypeForm(const DecorationDialog& dialog, const MenuTable& typeMenus, MenuSpacing menuSpacing,
                        ScenarioView& document, Desktop& desktop, CellAsker& calculator, QWidget* parent);
 
