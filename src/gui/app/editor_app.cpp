@@ -1,6 +1,10 @@
 #include "gui/app/editor_app.h"
 
 #include "gui/app/about_windows.h"
+#include "gui/decorations/cell_triggers_form.h"
+#include "gui/decorations/overlay_form.h"
+#include "gui/decorations/smudge_form.h"
+#include "gui/decorations/terrain_form.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
@@ -38,18 +42,27 @@ EditorApp::EditorApp(Desktop& desktop)
     buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
     about_ = std::make_unique<TForm3>(main_.get());
     splash_ = std::make_unique<TForm7>();
+    terrain_ = std::make_unique<TForm8>(main_->document(), desktop, *calculator_, main_.get());
+    smudge_ = std::make_unique<TForm10>(main_->document(), desktop, *calculator_, main_.get());
+    overlay_ = std::make_unique<TForm11>(main_->document(), desktop, *calculator_, main_.get());
+    cellTriggers_ = std::make_unique<TForm12>(main_->document(), desktop, *calculator_, main_.get());
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
+    main_->setCreateHandler(CreateEntry::Terrain, [this] { terrain_->open(); });
+    main_->setCreateHandler(CreateEntry::Smudge, [this] { smudge_->open(); });
+    main_->setCreateHandler(CreateEntry::Overlay, [this] { overlay_->open(); });
+    main_->setCreateHandler(CreateEntry::Celltriggers, [this] { cellTriggers_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get()};
+    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), terrain_.get(),
+            calculator_.get(), smudge_.get(), overlay_.get(), cellTriggers_.get(), triggers_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

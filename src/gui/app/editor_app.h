@@ -15,7 +15,11 @@ class TForm1;
 class TForm3;
 class TForm2;
 class TForm7;
+class TForm8;
 class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
 class TForm13;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
@@ -48,6 +52,10 @@ private:
     std::unique_ptr<TForm2> buildings_;
     std::unique_ptr<TForm3> about_;
     std::unique_ptr<TForm7> splash_;
+    std::unique_ptr<TForm8> terrain_;
+    std::unique_ptr<TForm10> smudge_;
+    std::unique_ptr<TForm11> overlay_;
+    std::unique_ptr<TForm12> cellTriggers_;
     std::unique_ptr<TForm13> triggers_;
 };
 

@@ -41,7 +41,8 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers})
+    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Overlay,
+                                    CreateEntry::Smudge, CreateEntry::Terrain, CreateEntry::Triggers})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
     for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::Waypoints, CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());

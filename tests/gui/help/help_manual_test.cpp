@@ -143,6 +143,7 @@ TEST_F(HelpManual, ErrorTopicListsEveryMessage)
     }
     EXPECT_TRUE(errors.contains(QLatin1String("I/O fel")));
     EXPECT_TRUE(errors.contains(QLatin1String("Heltalsspill")));
+    EXPECT_TRUE(errors.contains(QLatin1String("Too many cells in one run")));
 }
 
 TEST_F(HelpManual, SaveOrderFollowsTheWriter)
