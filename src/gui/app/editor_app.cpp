@@ -3,6 +3,7 @@
 #include "gui/app/about_windows.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
+#include "gui/decorations/country_form.h"
 #include "gui/decorations/waypoints_form.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
@@ -27,11 +28,13 @@ EditorApp::EditorApp(Desktop& desktop)
     splash_ = std::make_unique<TForm7>();
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
     waypoints_ = std::make_unique<TForm15>(main_->document(), desktop, *calculator_, main_.get());
+    country_ = std::make_unique<TForm16>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
     main_->setCreateHandler(CreateEntry::Waypoints, [this] { waypoints_->open(); });
+    main_->setCreateHandler(CreateEntry::Country, [this] { country_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
@@ -39,7 +42,7 @@ EditorApp::~EditorApp() = default;
 std::vector<QWidget*> EditorApp::windows() const
 {
     return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get(),
-            waypoints_.get()};
+            waypoints_.get(), country_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

@@ -18,6 +18,7 @@ class TForm7;
 class TForm9;
 class TForm13;
 class TForm15;
+class TForm16;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
 class EditorApp {
@@ -42,6 +43,7 @@ public:
     TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
     TForm15& waypointsDialog() const { return *waypoints_; }
+    TForm16& countryDialog() const { return *country_; }
 
 private:
     Desktop& desktop_;
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<TForm7> splash_;
     std::unique_ptr<TForm13> triggers_;
     std::unique_ptr<TForm15> waypoints_;
+    std::unique_ptr<TForm16> country_;
 };
 
 } // namespace vexa

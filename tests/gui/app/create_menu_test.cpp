@@ -41,7 +41,8 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers, CreateEntry::Waypoints})
+    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers, CreateEntry::Waypoints,
+                                    CreateEntry::Country})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
     for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
