@@ -41,10 +41,11 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Overlay,
-                                    CreateEntry::Smudge, CreateEntry::Terrain, CreateEntry::Triggers})
+    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Country,
+                                    CreateEntry::Overlay, CreateEntry::Smudge, CreateEntry::Terrain,
+                                    CreateEntry::Triggers, CreateEntry::Waypoints})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::Waypoints, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 
