@@ -1,9 +1,11 @@
 #include "form_fixture.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -69,6 +71,24 @@ void FormFixture::chooseMenu(const QWidget& form, const char* actionName) const
 void FormFixture::click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::string FormFixture::clippedWidgets(const QWidget& form)
+{
+    QStringList found;
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (label && label->wordWrap()) {
+            if (label->height() < label->heightForWidth(label->width()))
+                found << widget->objectName();
+        } else if ((label || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget)) &&
+                   widget->width() < widget->minimumSizeHint().width()) {
+            found << widget->objectName();
+        }
+    }
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 } // namespace vexa::test

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -30,6 +32,10 @@ protected:
     // Chooses an entry of a form's menu bar by the entry's name.
     void chooseMenu(const QWidget& form, const char* actionName) const;
     static void click(QWidget* button);
+
+    // The names of a form's visible labels, buttons and fields that are too small for
+    // their text, separated by blanks; empty when nothing is clipped.
+    static std::string clippedWidgets(const QWidget& form);
 
     void setPane(PaneId pane, const QString& text) { setPaneText(pane, text); }
 };
