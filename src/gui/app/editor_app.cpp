@@ -7,6 +7,7 @@
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
+#include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
 
 #include <QDir>
@@ -25,17 +26,20 @@ EditorApp::EditorApp(Desktop& desktop)
     about_ = std::make_unique<TForm3>(main_.get());
     splash_ = std::make_unique<TForm7>();
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
+    teamTypes_ = std::make_unique<TForm14>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
+    main_->setCreateHandler(CreateEntry::TeamTypes, [this] { teamTypes_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get()};
+    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get(),
+            teamTypes_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

@@ -17,6 +17,7 @@ class TForm2;
 class TForm7;
 class TForm9;
 class TForm13;
+class TForm14;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
 class EditorApp {
@@ -40,6 +41,7 @@ public:
     TForm2& buildingsDialog() const { return *buildings_; }
     TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
+    TForm14& teamTypesDialog() const { return *teamTypes_; }
 
 private:
     Desktop& desktop_;
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<TForm3> about_;
     std::unique_ptr<TForm7> splash_;
     std::unique_ptr<TForm13> triggers_;
+    std::unique_ptr<TForm14> teamTypes_;
 };
 
 } // namespace vexa

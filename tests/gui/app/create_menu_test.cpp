@@ -41,9 +41,9 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers})
+    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers, CreateEntry::TeamTypes})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::Waypoints, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::Waypoints})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 
