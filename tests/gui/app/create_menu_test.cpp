@@ -43,9 +43,9 @@ TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
     for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Country,
                                     CreateEntry::Overlay, CreateEntry::Smudge, CreateEntry::Terrain,
-                                    CreateEntry::Triggers, CreateEntry::Waypoints})
+                                    CreateEntry::Triggers, CreateEntry::TeamTypes, CreateEntry::Waypoints})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::Units})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 
