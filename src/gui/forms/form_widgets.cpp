@@ -75,10 +75,10 @@ QGroupBox* makeRadioGroup(const char* name, const QString& title, const QStringL
     return box;
 }
 
-QLabel* makeFieldLabel(const QString& caption, QWidget* field)
+QLabel* makeFieldLabel(const QString& caption, QWidget* field, const QString& name)
 {
     auto* label = new QLabel(caption, field->parentWidget());
-    label->setObjectName(field->objectName() + QLatin1String("Label"));
+    label->setObjectName(name.isEmpty() ? field->objectName() + QLatin1String("Label") : name);
     label->setBuddy(field);
     return label;
 }

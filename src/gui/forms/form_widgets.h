@@ -50,9 +50,9 @@ QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* paren
 QGroupBox* makeRadioGroup(const char* name, const QString& title, const QStringList& captions, int firstNumber,
                           QButtonGroup* buttons, QWidget* parent);
 
-// A field's label, named after the field it labels ("Edit4Label"), with the field as buddy
-// so that an access key in the caption reaches it.
-QLabel* makeFieldLabel(const QString& caption, QWidget* field);
+// A field's label, with the field as buddy so that an access key in the caption reaches
+// it. Named as given, or else after the field it labels ("Edit4Label").
+QLabel* makeFieldLabel(const QString& caption, QWidget* field, const QString& name = {});
 
 // Sets the tab order: each widget is followed by the next one in order.
 void chainTabOrder(const std::vector<QWidget*>& order);

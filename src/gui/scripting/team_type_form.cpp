@@ -23,6 +23,13 @@ namespace vexa {
 
 namespace {
 
+// Each field's label carries the field's number: Label12 labels Edit12.
+QLabel* fieldLabel(const QString& caption, QWidget* field)
+{
+    QString name = field->objectName();
+    return makeFieldLabel(caption, field, name.replace(QLatin1String("Edit"), QLatin1String("Label")));
+}
+
 constexpr int kNumberFieldWidth = 56;
 constexpr int kFieldSpacing = 4;
 constexpr int kListRowsShown = 4;
@@ -186,9 +193,9 @@ QLayout* TForm14::makeLeftColumn()
 {
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(kFieldSpacing);
-    fields->addWidget(makeFieldLabel(QStringLiteral("Name:"), Edit1), 0, 0);
+    fields->addWidget(fieldLabel(QStringLiteral("Name:"), Edit1), 0, 0);
     fields->addWidget(Edit1, 0, 1);
-    fields->addWidget(makeFieldLabel(QStringLiteral("Country:"), Edit2), 1, 0);
+    fields->addWidget(fieldLabel(QStringLiteral("Country:"), Edit2), 1, 0);
     fields->addWidget(Edit2, 1, 1);
 
     auto* column = new QVBoxLayout;
@@ -206,7 +213,7 @@ QGroupBox* TForm14::makeHiddenAutocreateGroup()
     auto* number = new QHBoxLayout;
     number->setContentsMargins(0, 4, 0, 0);
     number->setSpacing(6);
-    number->addWidget(makeFieldLabel(widgetText(kHiddenAutocreateNumberLabel), Edit12));
+    number->addWidget(fieldLabel(widgetText(kHiddenAutocreateNumberLabel), Edit12));
     number->addWidget(Edit12);
     Edit12->setFixedWidth(kNumberFieldWidth);
     number->addStretch();
@@ -223,7 +230,7 @@ QLayout* TForm14::makeNumberFields()
                                          std::pair{Edit5, "Number of autocreated teams:"},
                                          std::pair{Edit6, "Waypoint for team appearance:"},
                                          std::pair{Edit7, "Attached trigger(number):"}}) {
-        grid->addWidget(makeFieldLabel(QLatin1String(caption), field), row, 0);
+        grid->addWidget(fieldLabel(QLatin1String(caption), field), row, 0);
         grid->addWidget(field, row++, 1);
         field->setFixedWidth(kNumberFieldWidth);
     }
@@ -240,9 +247,9 @@ QLayout* TForm14::makeListColumn(QPushButton* add, QPushButton* remove, QLineEdi
 
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(kFieldSpacing);
-    fields->addWidget(makeFieldLabel(firstCaption, first), 0, 0);
+    fields->addWidget(fieldLabel(firstCaption, first), 0, 0);
     fields->addWidget(first, 0, 1);
-    fields->addWidget(makeFieldLabel(secondCaption, second), 1, 0);
+    fields->addWidget(fieldLabel(secondCaption, second), 1, 0);
     fields->addWidget(second, 1, 1);
     for (QLineEdit* field : {first, second})
         field->setMinimumWidth(kNumberFieldWidth);
@@ -257,7 +264,7 @@ QLayout* TForm14::makeListColumn(QPushButton* add, QPushButton* remove, QLineEdi
 QLayout* TForm14::makeBottomRow()
 {
     auto* row = new QHBoxLayout;
-    row->addWidget(makeFieldLabel(QStringLiteral("Comments:"), Edit13));
+    row->addWidget(fieldLabel(QStringLiteral("Comments:"), Edit13));
     row->addWidget(Edit13, 1);
     row->addSpacing(12);
     row->addWidget(BitBtn1);

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -352,6 +353,21 @@ TEST_F(TeamTypeFormTest, TabOrderFollowsTheLine)
         chain << widget->objectName();
     }
     EXPECT_EQ(chain, expected);
+}
+
+TEST_F(TeamTypeFormTest, EachLabelCarriesItsFieldsNumber)
+{
+    const std::pair<int, const char*> labels[] = {
+        {1, "Name:"}, {2, "Country:"}, {3, "Unknown 1:"}, {5, "Number of autocreated teams:"},
+        {7, "Attached trigger(number):"}, {9, "Number of units:"}, {11, "Order parameter:"}, {12, "Number:"},
+        {13, "Comments:"},
+    };
+    for (const auto& [number, caption] : labels) {
+        const auto* label = child<QLabel>(form(), QStringLiteral("Label%1").arg(number).toLatin1().constData());
+        ASSERT_NE(label, nullptr) << number;
+        EXPECT_EQ(label->text(), QLatin1String(caption));
+        EXPECT_EQ(label->buddy(), field(number));
+    }
 }
 
 TEST_F(TeamTypeFormTest, NothingIsClippedAndTheFormKeepsItsDesignedSize)
