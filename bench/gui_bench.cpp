@@ -3,7 +3,7 @@
 #include "bench_support.h"
 
 #include "gui/app/main_window.h"
-#include "gui/app/scripted_desktop.h"
+#include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
 #include "gui/placement/buildings_form.h"

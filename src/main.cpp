@@ -1,7 +1,7 @@
 // Vexa Build: the editor's entry point.
 #include "gui/app/editor_app.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_desktop.h"
+#include "gui/desktop/qt_desktop.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // the program: vexabuild-screenshots OUTPUT_FOLDER [SCENARIO]
 #include "gui/app/editor_app.h"
 #include "gui/app/main_window.h"
-#include "gui/app/scripted_desktop.h"
+#include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
 

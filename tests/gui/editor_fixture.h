@@ -3,7 +3,7 @@
 #include "core/document/layout.h"
 #include "gui/app/editor_app.h"
 #include "gui/app/main_window.h"
-#include "gui/app/scripted_desktop.h"
+#include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 
 #include <QStringList>

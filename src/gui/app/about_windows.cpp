@@ -1,6 +1,7 @@
 #include "gui/app/about_windows.h"
 
 #include "gui/forms/form_widgets.h"
+#include "gui/forms/form_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,20 +35,13 @@ QLabel* centredLabel(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-void CentredDialog::showEvent(QShowEvent* event)
-{
-    centreOnScreen(*this);
-    QDialog::showEvent(event);
-}
-
 QString versionLabelText()
 {
     return QStringLiteral("Version " VEXA_VERSION);
 }
 
 TForm3::TForm3(QWidget* parent)
-    : CentredDialog(parent, kCloseBoxDialog |
-                          Qt::WindowStaysOnTopHint)
+    : CentredDialog(parent, titleFlags(TitleButtons::Close) | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("About Vexa Build"));

@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "gui/forms/form_window.h"
 
 class QLabel;
 
 namespace vexa {
-
-// A small fixed window that shows itself in the middle of the screen.
-class CentredDialog : public QDialog {
-    Q_OBJECT
-public:
-    using QDialog::QDialog;
-    void Button1Click() { accept(); }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-};
 
 // The About window: picture, name, version and credits, closed with "&Ok".
 class TForm3 final : public CentredDialog {

@@ -1,6 +1,6 @@
 #include "gui/app/edit_commands.h"
 
-#include "gui/app/desktop.h"
+#include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 

@@ -1,7 +1,7 @@
 #include "gui/app/editor_app.h"
 
 #include "gui/app/about_windows.h"
-#include "gui/app/desktop.h"
+#include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
@@ -24,7 +24,7 @@ EditorApp::EditorApp(Desktop& desktop)
     buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
     about_ = std::make_unique<TForm3>(main_.get());
     splash_ = std::make_unique<TForm7>();
-    triggers_ = std::make_unique<TForm13>(main_->document(), main_.get());
+    triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });

@@ -3,7 +3,7 @@
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
-#include "gui/app/desktop.h"
+#include "gui/desktop/desktop.h"
 #include "gui/app/edit_commands.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"

@@ -1,16 +1,12 @@
 #include "gui/forms/form_widgets.h"
 
-#include "core/placement/outcome.h"
-#include "gui/app/desktop.h"
 #include "gui/document/text_codec.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -72,6 +68,14 @@ void setChooserText(QComboBox* chooser, const QString& text)
     chooser->setEditText(text);
 }
 
+void writeField(QLineEdit* field, const QString& text)
+{
+    if (field->text() == text)
+        Q_EMIT field->textChanged(text);
+    else
+        field->setText(text);
+}
+
 std::string fieldBytes(const QString& text)
 {
     // The fields take no character without a byte (FileTextValidator), so nothing is
@@ -99,17 +103,6 @@ void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPu
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
-}
-
-void showIntegerOverflow(Desktop& desktop, QWidget* parent)
-{
-    desktop.showError(parent, widgetText(kIntegerOverflowText));
-}
-
-void centreOnScreen(QWidget& window)
-{
-    if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 } // namespace vexa

@@ -19,8 +19,6 @@ class QWidget;
 
 namespace vexa {
 
-class Desktop;
-
 // The widgets the Create dialogs are made of, each with its form name as objectName.
 // Every text field takes only characters a scenario file can hold, as the game's 8-bit
 // fields do, so what a form writes into a pane is exactly what the user typed.
@@ -50,25 +48,31 @@ QLabel* makeFieldLabel(const QString& caption, QWidget* field);
 // position on the same item when the text is one of them.
 void setChooserText(QComboBox* chooser, const QString& text);
 
+// Writes a field's text the way the program does (the calculator, a menu, a reset). It
+// counts as a change even when the text stays the same, so the field's reactions (the
+// first position copied into the last, the health track bar) run as if it were typed;
+// Qt itself sends nothing for an unchanged text.
+void writeField(QLineEdit* field, const QString& text);
+
 // A field's text as the core takes it: one byte per character.
 std::string fieldBytes(const QString& text);
-
-// A dialog with a title bar whose only button is the close box.
-inline constexpr Qt::WindowFlags kCloseBoxDialog =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // Lays out a fixed-size dialog: an optional menu bar, the body, and the buttons in a row
 // on the right below it.
 void layOutFixedDialog(QDialog& dialog, QLayout* body, std::initializer_list<QPushButton*> buttons,
                        QWidget* menuBar = nullptr);
 
-// The error box for a cell number that overflowed: "Heltalsspill.".
-void showIntegerOverflow(Desktop& desktop, QWidget* parent);
-
-// Puts a window in the middle of its screen.
-void centreOnScreen(QWidget& window);
-
 // Texts of the core (type codes, captions, messages) as the widgets show them.
 QString widgetText(std::string_view bytes);
+
+// A list of the core's texts, for a chooser's items.
+template <typename Texts>
+QStringList itemList(const Texts& texts)
+{
+    QStringList items;
+    for (std::string_view text : texts)
+        items << widgetText(text);
+    return items;
+}
 
 } // namespace vexa

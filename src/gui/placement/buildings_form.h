@@ -1,65 +1,47 @@
 #pragma once
 
-#include "gui/placement/health_field.h"
-#include "gui/placement/position_fields.h"
+#include "gui/forms/create_runner.h"
+#include "gui/forms/form_window.h"
+#include "gui/forms/health_field.h"
+#include "gui/forms/position_fields.h"
+#include "gui/forms/type_menu.h"
 
-#include <QDialog>
-
-class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace vexa {
 
+class CellAsker;
 class Compass;
 class Desktop;
 class ScenarioView;
-class TForm9;
 
 // "Create buildings": a row of identical buildings from a first to a last cell, one line
 // each in the structures pane and, with "Add to base", one entry each in the base pane.
-// Made once and kept; the Create menu opens it without blocking the main window, and
-// "&Done", Esc and the close box hide it.
-class TForm2 final : public QDialog {
+class TForm2 final : public FormWindow {
     Q_OBJECT
 public:
-    TForm2(ScenarioView& document, Desktop& desktop, TForm9& calculator, QWidget* parent = nullptr);
+    TForm2(ScenarioView& document, Desktop& desktop, CellAsker& calculator, QWidget* parent = nullptr);
 
-    // The Create menu's "Buildings": starts the fields afresh (the comment stays), takes
-    // the trigger names from the trigger pane as it is now, and shows the form. Never
-    // modal, unlike QDialog's own open().
-    void open() override;
-
-    // A type menu entry: its type code, its caption and its default spacing.
-    void Flameturret1Click(QAction* entry);
-    // The health or the first position changed, typed or set.
-    void Edit1Change(QLineEdit* edit);
-    // The user moved the health track bar.
-    void TrackBar1Change(int position);
-    // The user typed or picked a direction.
-    void ComboBox2Change();
-    // A compass button (0 for RadioButton1).
-    void RadioButton1Click(int index);
-    // "Calculate" beside the first and the last position.
-    void Button4Click();
-    void Button5Click();
     // "&Create" and "&Done".
     void Button3Click();
     void Button2Click();
 
+protected:
+    // Starts the fields afresh (the comment stays) and takes the trigger names from the
+    // trigger pane as it is now.
+    void prepare() override;
+
 private:
-    void buildLayout(QWidget* menuBar);
+    void buildLayout();
     // What both the opening and a finished Create start afresh.
     void resetRowFields();
 
-    ScenarioView& document_;
-    Desktop& desktop_;
+    CreateRunner runner_;
     QComboBox* ComboBox1;
     QLineEdit* Edit2;
-    QLabel* Label9;
     HealthField health_;
     QComboBox* ComboBox2;
     Compass* compass_;
@@ -71,6 +53,7 @@ private:
     QCheckBox* CheckBox1;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    TypeMenu typeMenu_;
 };
 
 } // namespace vexa

@@ -2,7 +2,7 @@
 
 #include "core/placement/cell_position.h"
 #include "core/placement/integers.h"
-#include "gui/app/desktop.h"
+#include "gui/forms/create_runner.h"
 #include "gui/forms/form_widgets.h"
 
 #include <QGridLayout>
@@ -14,21 +14,19 @@
 namespace vexa {
 
 TForm9::TForm9(Desktop& desktop, QWidget* parent)
-    : QDialog(parent, kCloseBoxDialog |
-                          Qt::WindowStaysOnTopHint)
+    : FormWindow("TForm9", QStringLiteral("Calculate position"), parent, TitleButtons::Close,
+                 Qt::WindowStaysOnTopHint)
     , desktop_(desktop)
 {
-    setObjectName(QStringLiteral("TForm9"));
-    setWindowTitle(QStringLiteral("Calculate position"));
-
     Edit1 = makeEdit("Edit1", this);
     Edit2 = makeEdit("Edit2", this);
     Edit3 = makeEdit("Edit3", this);
     BitBtn1 = makeButton("BitBtn1", QStringLiteral("&Ok"), this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn1->setDefault(true);
     BitBtn2 = makeButton("BitBtn2", QStringLiteral("&Cancel"), this);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    setDefaultButton(BitBtn1);
+    setCancelButton(BitBtn2);
 
     auto* fields = new QGridLayout;
     const std::pair<QLineEdit*, QString> rows[] = {
@@ -74,19 +72,13 @@ void TForm9::Button1Click()
 {
     const CellCalculation result =
         calculateCell(fieldBytes(Edit1->text()), fieldBytes(Edit2->text()), fieldBytes(Edit3->text()));
-    switch (result.outcome) {
-    case Outcome::Refused:
+    reportOutcome(desktop_, this, result.outcome);
+    if (result.outcome != Outcome::Done)
         return;
-    case Outcome::Overflow:
-        showIntegerOverflow(desktop_, this);
-        return;
-    case Outcome::Done:
-        // Set as a whole text, as typing would: the owning form reacts to the change.
-        if (target_)
-            target_->setText(widgetText(decimalText(result.cell)));
-        hide();
-        return;
-    }
+    // Written as typing would: the owning form reacts even when the number is the same.
+    if (target_)
+        writeField(target_, widgetText(decimalText(result.cell)));
+    hide();
 }
 
 void TForm9::Button2Click()

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "gui/forms/cell_asker.h"
+#include "gui/forms/form_window.h"
+
 #include <QPointer>
 
 class QLineEdit;
@@ -13,7 +15,7 @@ class Desktop;
 // The position calculator "Calculate position": cell = offset + right + 128 × down, written
 // into the field whose "Calculate" button was pressed last. A small tool window, kept on
 // top and never blocking; its close box, "&Cancel" and Esc hide it.
-class TForm9 final : public QDialog {
+class TForm9 final : public FormWindow, public CellAsker {
     Q_OBJECT
 public:
     explicit TForm9(Desktop& desktop, QWidget* parent = nullptr);
@@ -21,7 +23,7 @@ public:
     // Behind every "Calculate" button: with reset the three fields start again from "0";
     // the target becomes the field that "&Ok" writes into; the calculator shows (or stays
     // shown, now delivering to the new target).
-    void askForCell(QLineEdit* target, bool reset);
+    void askForCell(QLineEdit* target, bool reset) override;
 
     QLineEdit* target() const;
 

@@ -1,12 +1,10 @@
 #include "gui/scripting/trigger_form.h"
 
-#include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/form_widgets.h"
-#include "gui/scripting/vocabulary_menu.h"
+#include "gui/forms/menu_builder.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 
 namespace vexa {
 
@@ -46,9 +45,9 @@ int parameterLabelWidth(const QFontMetrics& metrics)
     for (std::string_view label : kParameterLabels)
         widen(label);
     widen(kWaypointLabel);
-    for (const VocabularyEntry& entry : kEvents)
+    for (const MenuItem& entry : kEvents)
         widen(entry.prompt);
-    for (const VocabularyEntry& entry : kActions)
+    for (const MenuItem& entry : kActions)
         widen(entry.prompt);
     return width;
 }
@@ -73,14 +72,12 @@ QGroupBox* makeRadioGroup(const QString& name, std::string_view title, std::span
 
 } // namespace
 
-TForm13::TForm13(ScenarioView& document, QWidget* parent)
-    : QDialog(parent, kCloseBoxDialog |
-                          Qt::MSWindowsFixedSizeDialogHint)
-    , document_(document)
+TForm13::TForm13(ScenarioView& document, Desktop& desktop, QWidget* parent)
+    : FormWindow("TForm13", QStringLiteral("Create triggers"), parent, TitleButtons::Close,
+                 Qt::MSWindowsFixedSizeDialogHint)
+    , runner_(document, desktop, *this)
 {
-    setObjectName(QStringLiteral("TForm13"));
-    setWindowTitle(QStringLiteral("Create triggers"));
-    setModal(false);
+    setCentred(true);
 
     for (int number = 1; number <= kEditCount; ++number)
         edits_[static_cast<std::size_t>(number - 1)] = makeEdit(QStringLiteral("Edit%1").arg(number).toLatin1().constData(), this);
@@ -205,13 +202,12 @@ QWidget* TForm13::makeBottomRow()
 {
     auto* row = new QWidget(this);
     row->setObjectName(QStringLiteral("Panel4"));
-    createButton_ = new QPushButton(QStringLiteral("&Create"), row);
-    createButton_->setObjectName(QStringLiteral("BitBtn1"));
-    createButton_->setDefault(true);
+    createButton_ = makeButton("BitBtn1", QStringLiteral("&Create"), row);
     connect(createButton_, &QPushButton::clicked, this, &TForm13::BitBtn1Click);
-    doneButton_ = new QPushButton(QStringLiteral("&Done"), row);
-    doneButton_->setObjectName(QStringLiteral("BitBtn2"));
+    doneButton_ = makeButton("BitBtn2", QStringLiteral("&Done"), row);
     connect(doneButton_, &QPushButton::clicked, this, &TForm13::BitBtn2Click);
+    setDefaultButton(createButton_);
+    setCancelButton(doneButton_);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -225,30 +221,14 @@ QWidget* TForm13::makeBottomRow()
 
 void TForm13::makeMenus()
 {
-    struct MenuInfo {
-        TriggerMenu menu;
-        const char* name;
-        int entrySuffix;
-        void (TForm13::*handler)(const QAction&);
+    // One handler per menu, in menu bar order.
+    static constexpr std::array<void (TForm13::*)(const MenuItem&), kTriggerMenuCount> kHandlers = {
+        &TForm13::Multi81Click, &TForm13::Noevent1Click, &TForm13::Noevent2Click,
+        &TForm13::Noaction1Click, &TForm13::Noaction2Click,
     };
-    static constexpr std::array<MenuInfo, kTriggerMenuCount> kMenus = {{
-        {TriggerMenu::Countries, "Countries1", 1, &TForm13::Multi81Click},
-        {TriggerMenu::T1, "T11", 1, &TForm13::Noevent1Click},
-        {TriggerMenu::T2, "T12", 2, &TForm13::Noevent2Click},
-        {TriggerMenu::R1, "R11", 1, &TForm13::Noaction1Click},
-        {TriggerMenu::R2, "R12", 2, &TForm13::Noaction2Click},
-    }};
-
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    const std::span<const VocabularyMenu> tables = triggerMenuBar();
-    for (const MenuInfo& info : kMenus) {
-        const auto handler = info.handler;
-        bar->addMenu(buildVocabularyMenu(tables[static_cast<std::size_t>(info.menu)], QString::fromLatin1(info.name),
-                                         info.entrySuffix, this,
-                                         [this, handler](const QAction& item) { (this->*handler)(item); }));
-    }
-    layout()->setMenuBar(bar);
+    layout()->setMenuBar(buildMenuBar(
+        triggerMenuBar(), *this, [this](std::size_t menu, const MenuItem& item) { (this->*kHandlers[menu])(item); },
+        {"Countries1", "T11", "T12", "R11", "R12"}));
 }
 
 void TForm13::chainTabOrder()
@@ -267,42 +247,39 @@ void TForm13::chainTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TForm13::open()
+void TForm13::prepare()
 {
     resetFields();
-    show();
-    raise();
-    activateWindow();
 }
 
-void TForm13::Multi81Click(const QAction& item)
+void TForm13::Multi81Click(const MenuItem& item)
 {
-    edit(2)->setText(decodeText(chosenEntry(item).code));
+    edit(2)->setText(decodeText(item.code));
 }
 
-void TForm13::Noevent1Click(const QAction& item)
+void TForm13::Noevent1Click(const MenuItem& item)
 {
     choose(parts_[0], item);
 }
 
-void TForm13::Noevent2Click(const QAction& item)
+void TForm13::Noevent2Click(const MenuItem& item)
 {
     choose(parts_[1], item);
 }
 
-void TForm13::Noaction1Click(const QAction& item)
+void TForm13::Noaction1Click(const MenuItem& item)
 {
     choose(parts_[2], item);
 }
 
-void TForm13::Noaction2Click(const QAction& item)
+void TForm13::Noaction2Click(const MenuItem& item)
 {
     choose(parts_[3], item);
 }
 
-void TForm13::choose(const PartFields& fields, const QAction& item)
+void TForm13::choose(const PartFields& fields, const MenuItem& item)
 {
-    const ParameterFill fill = fillParameters(fields.part, chosenEntry(item));
+    const ParameterFill fill = fillParameters(fields.part, item);
     fields.code->setText(decodeText(fill.code));
     for (std::size_t i = 0; i < fill.parameters.size(); ++i) {
         fields.labels[i]->setText(decodeText(fill.parameters[i].label));
@@ -314,28 +291,17 @@ void TForm13::choose(const PartFields& fields, const QAction& item)
 
 void TForm13::BitBtn1Click()
 {
-    {
-        PaneEditor trigs(document_.paneEditor(PaneId::Trigs));
-        if (!appendTrigger(readInput(), trigs))
-            return;
-    }
-    resetFields();
+    const TriggerInput input = readInput();
+    runner_.run(
+        [&](PaneEditors& panes) {
+            return appendTrigger(input, panes[PaneId::Trigs]) ? Outcome::Done : Outcome::Refused;
+        },
+        [this] { resetFields(); });
 }
 
 void TForm13::BitBtn2Click()
 {
     hide();
-}
-
-void TForm13::reject()
-{
-    BitBtn2Click();
-}
-
-void TForm13::showEvent(QShowEvent* event)
-{
-    centreOnScreen(*this);
-    QDialog::showEvent(event);
 }
 
 void TForm13::resetFields()

@@ -2,12 +2,11 @@
 
 #include "core/scripting/trigger_line.h"
 #include "core/scripting/trigger_vocabulary.h"
-
-#include <QDialog>
+#include "gui/forms/create_runner.h"
+#include "gui/forms/form_window.h"
 
 #include <array>
 
-class QAction;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -15,6 +14,7 @@ class QPushButton;
 
 namespace vexa {
 
+class Desktop;
 class ScenarioView;
 
 // "Create triggers": composes one trigger at a time from a name, a country, the repeat
@@ -22,30 +22,25 @@ class ScenarioView;
 // parameters and an optional comment, and appends the line to the trigger pane. The
 // menus write event and action codes and relabel and pre-fill the parameters, so the user
 // types only what the chosen event or action asks for.
-class TForm13 final : public QDialog {
+class TForm13 final : public FormWindow {
     Q_OBJECT
 public:
-    explicit TForm13(ScenarioView& document, QWidget* parent = nullptr);
-
-    // Create > "Triggers": empties every field but "Country:", selects "No" and
-    // "T1 -> R1", puts back the plain parameter labels and shows the dialog modeless.
-    void open() override;
+    TForm13(ScenarioView& document, Desktop& desktop, QWidget* parent = nullptr);
 
     // Menu handlers, each serving every entry of its menu.
-    void Multi81Click(const QAction& item);   // Countries: the country's position
-    void Noevent1Click(const QAction& item);  // T1
-    void Noevent2Click(const QAction& item);  // T2
-    void Noaction1Click(const QAction& item); // R1
-    void Noaction2Click(const QAction& item); // R2
+    void Multi81Click(const MenuItem& item);   // Countries: the country's position
+    void Noevent1Click(const MenuItem& item);  // T1
+    void Noevent2Click(const MenuItem& item);  // T2
+    void Noaction1Click(const MenuItem& item); // R1
+    void Noaction2Click(const MenuItem& item); // R2
 
     void BitBtn1Click();  // "&Create"
     void BitBtn2Click();  // "&Done": hides the dialog
 
-    // Escape and the close box hide the dialog like "&Done".
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Create > "Triggers": empties every field but "Country:", selects "No" and
+    // "T1 -> R1" and puts back the plain parameter labels.
+    void prepare() override;
 
 private:
     // The code field of an event or action with its parameters and their labels.
@@ -64,11 +59,11 @@ private:
     QWidget* makeBottomRow();
     void makeMenus();
     void chainTabOrder();
-    void choose(const PartFields& fields, const QAction& item);
+    void choose(const PartFields& fields, const MenuItem& item);
     void resetFields();
     TriggerInput readInput() const;
 
-    ScenarioView& document_;
+    CreateRunner runner_;
     std::array<QLineEdit*, 17> edits_{};
     std::array<PartFields, 4> parts_{};  // T1, T2, R1, R2
     QButtonGroup* repeatModes_ = nullptr;

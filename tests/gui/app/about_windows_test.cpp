@@ -8,7 +8,7 @@
 
 using namespace vexa;
 
-TEST(AboutWindows, EnterClosesEitherWindow)
+TEST(AboutWindows, EnterClosesEitherWindowAndEscDoesNot)
 {
     TForm3 about;
     TForm7 splash;
@@ -16,11 +16,17 @@ TEST(AboutWindows, EnterClosesEitherWindow)
         for (int time = 0; time < 2; ++time) {
             window->show();
             ASSERT_TRUE(window->isVisible());
+            QTest::keyClick(window, Qt::Key_Escape);
+            EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
             QTest::keyClick(window, Qt::Key_Return);
             EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
             EXPECT_EQ(window->result(), QDialog::Accepted);
         }
     }
+    // The close box closes About; the window-close command closes the splash.
+    about.show();
+    EXPECT_TRUE(about.close());
+    EXPECT_FALSE(about.isVisible());
 }
 
 TEST(AboutWindows, FixedSizesCaptionsAndButtons)

@@ -2,7 +2,7 @@
 
 #include "gui/app/about_windows.h"
 #include "gui/app/edit_commands.h"
-#include "gui/app/qt_desktop.h"
+#include "gui/desktop/qt_desktop.h"
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"

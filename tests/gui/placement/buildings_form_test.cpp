@@ -85,7 +85,7 @@ TEST_F(BuildingsForm, WorkedExampleWritesStructuresAndBase)
     setPane(PaneId::Structures, "0=x\n; a comment\n\n");  // the blank line counts too
     ASSERT_EQ(paneLines(PaneId::Structures).size(), 3u);
 
-    buildings_.open();
+    buildings().open();
     pick(country(), "Greece");
     EXPECT_EQ(country()->currentText(), "Greece");
     chooseType("Powerplant1");
@@ -106,7 +106,7 @@ TEST_F(BuildingsForm, WorkedExampleWritesStructuresAndBase)
     }));
     EXPECT_EQ(paneLines(PaneId::Base), (Lines{"Player=Greece", "Count=3", "000=POWR,1000", "001=POWR,1002", "002=POWR,1004"}));
     EXPECT_TRUE(desktop_.errors.isEmpty());
-    EXPECT_TRUE(buildings_.isVisible());
+    EXPECT_TRUE(buildings().isVisible());
 }
 
 TEST_F(BuildingsForm, ARequiredTextLeftEmptyOrAZeroSpacingMakesCreateDoNothing)
@@ -119,7 +119,7 @@ TEST_F(BuildingsForm, ARequiredTextLeftEmptyOrAZeroSpacingMakesCreateDoNothing)
         SCOPED_TRACE(name);
         fillPowerPlantRow("100", "104");
         click(addToBase());
-        if (auto* chooser = buildings_.findChild<QComboBox*>(name))
+        if (auto* chooser = buildings().findChild<QComboBox*>(name))
             typeOver(chooser, text);
         else
             typeOver(form<QLineEdit>(name), text);
@@ -164,7 +164,7 @@ TEST_F(BuildingsForm, AfterCreateTheRowFieldsStartAfreshAndTheRestStays)
     EXPECT_TRUE(repair()->isChecked());
     EXPECT_TRUE(addToBase()->isChecked());
     EXPECT_EQ(itemsOf(trigger()), QStringList{"alarm"});
-    EXPECT_TRUE(buildings_.isVisible());
+    EXPECT_TRUE(buildings().isVisible());
 }
 
 TEST_F(BuildingsForm, OpeningStartsAfreshButKeepsTheComment)
@@ -174,7 +174,7 @@ TEST_F(BuildingsForm, OpeningStartsAfreshButKeepsTheComment)
     click(addToBase());
     QTest::keyClicks(comment(), "kept");
     click(compass(5));
-    buildings_.open();
+    buildings().open();
 
     expectRowFieldsStartAfresh();
     EXPECT_TRUE(country()->currentText().isEmpty());
@@ -186,19 +186,19 @@ TEST_F(BuildingsForm, OpeningStartsAfreshButKeepsTheComment)
 TEST_F(BuildingsForm, TheTriggerListComesFromTheTriggerPaneOnOpeningOnly)
 {
     setPane(PaneId::Trigs, ";c\n\ntr1=0,1,2\n=x,y\nno equals sign\n");
-    buildings_.open();
+    buildings().open();
     EXPECT_EQ(itemsOf(trigger()), (QStringList{"tr1", ""}));
     EXPECT_EQ(trigger()->currentText(), "None");
 
     setPane(PaneId::Trigs, "later=1\n");
     EXPECT_EQ(itemsOf(trigger()), (QStringList{"tr1", ""}));
-    buildings_.open();
+    buildings().open();
     EXPECT_EQ(itemsOf(trigger()), QStringList{"later"});
 }
 
 TEST_F(BuildingsForm, HealthTextMovesTheTrackBarAndTheTrackBarWritesTheText)
 {
-    buildings_.open();
+    buildings().open();
     for (const auto& [text, position] : {std::pair{"300", 256}, {"abc", 0}, {"100", 100}}) {
         typeOver(health(), text);
         EXPECT_EQ(trackBar()->value(), position);
@@ -212,7 +212,7 @@ TEST_F(BuildingsForm, HealthTextMovesTheTrackBarAndTheTrackBarWritesTheText)
 
 TEST_F(BuildingsForm, CompassAndDirectionChooser)
 {
-    buildings_.open();
+    buildings().open();
     const char* const values[] = {"0", "32", "64", "96", "128", "160", "192", "224"};
     for (int number = 8; number >= 1; --number) {
         click(compass(number));
@@ -236,8 +236,8 @@ TEST_F(BuildingsForm, CompassAndDirectionChooser)
 
 TEST_F(BuildingsForm, TypeMenu)
 {
-    buildings_.open();
-    const QSize size = buildings_.size();
+    buildings().open();
+    const QSize size = buildings().size();
     typeOver(spacing(), "9");
     chooseType("Flameturret1");
     EXPECT_EQ(type()->text(), "FTUR");
@@ -247,8 +247,8 @@ TEST_F(BuildingsForm, TypeMenu)
     EXPECT_EQ(typeCaption()->text(), "Flame turret");
 
     // Every entry carries its own row of the table, and no caption makes the form grow.
-    const QList<QAction*> actions = buildings_.findChildren<QAction*>();
-    for (const TypeMenuItem* entry : typeEntries(buildingTypeMenus())) {
+    const QList<QAction*> actions = buildings().findChildren<QAction*>();
+    for (const MenuItem* entry : menuEntries(buildingTypeMenus())) {
         const auto action = std::find_if(actions.begin(), actions.end(), [&](QAction* a) {
             return a->text().toStdString() == entry->caption;
         });
@@ -257,7 +257,7 @@ TEST_F(BuildingsForm, TypeMenu)
         QApplication::processEvents();
         EXPECT_EQ(type()->text().toStdString(), entry->code);
         EXPECT_EQ(spacing()->text().toStdString(), std::to_string(*entry->spacing));
-        EXPECT_EQ(buildings_.size(), size) << entry->caption;
+        EXPECT_EQ(buildings().size(), size) << entry->caption;
     }
 }
 
@@ -276,20 +276,20 @@ TEST_F(BuildingsForm, KeysButtonsAndTheCloseBox)
     EXPECT_EQ(country()->count(), 20) << "Enter adds nothing to the list";
 
     click(form<QPushButton>("BitBtn2"));
-    EXPECT_FALSE(buildings_.isVisible());
-    buildings_.open();
+    EXPECT_FALSE(buildings().isVisible());
+    buildings().open();
     QTest::keyClick(spacing(), Qt::Key_Escape);
-    EXPECT_FALSE(buildings_.isVisible());
-    buildings_.open();
+    EXPECT_FALSE(buildings().isVisible());
+    buildings().open();
     QTest::keyClicks(comment(), "still here");
-    EXPECT_TRUE(buildings_.close());
-    EXPECT_FALSE(buildings_.isVisible());
+    EXPECT_TRUE(buildings().close());
+    EXPECT_FALSE(buildings().isVisible());
     EXPECT_EQ(comment()->text(), "still here");
 }
 
 TEST_F(BuildingsForm, FieldsTakeOnlyCharactersAFileCanHold)
 {
-    buildings_.open();
+    buildings().open();
     for (const QChar c : QStringLiteral("caf\u00e9 \u2192 \u20ac")) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(comment(), &key);

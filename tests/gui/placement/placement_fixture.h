@@ -1,60 +1,30 @@
 #pragma once
 
-#include "core/document/layout.h"
-#include "gui/app/scripted_desktop.h"
-#include "gui/document/scenario_view.h"
+#include "form_fixture.h"
+
+#include "gui/app/editor_app.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 
-#include <QString>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-class QComboBox;
-class QLineEdit;
-class QWidget;
-
 namespace vexa::test {
 
-// A document, a scripted desktop, the position calculator and the buildings form, made
-// the way the editor makes them, driven through their widgets.
-class PlacementFixture : public ::testing::Test {
+// The editor with its buildings form and position calculator at hand.
+class PlacementFixture : public FormFixture {
 protected:
-    template <typename T>
-    static T* child(const QWidget& window, const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    TForm2& buildings() const { return app_->buildingsDialog(); }
+    TForm9& calculator() const { return app_->positionCalculator(); }
 
     // The buildings form's and the calculator's controls by name.
     template <typename T>
-    T* form(const char* name) const { return child<T>(buildings_, name); }
-    QLineEdit* calculatorEdit(const char* name) const;
+    T* form(const char* name) const { return child<T>(buildings(), name); }
+    QLineEdit* calculatorEdit(const char* name) const { return child<QLineEdit>(calculator(), name); }
 
-    // Replaces a field's whole text by typing, as a user who selects all and types over it.
-    static void typeOver(QLineEdit* edit, const QString& text);
-    static void typeOver(QComboBox* chooser, const QString& text);
-    // Picks an item from a chooser's drop-down list with the mouse.
-    static void pick(QComboBox* chooser, const QString& item);
     // Chooses an entry of the buildings form's type menu by its name.
-    void chooseType(const char* actionName) const;
-    static void click(QWidget* button);
-
-    void setPane(PaneId pane, const QString& text) const;
-    std::vector<std::string> paneLines(PaneId pane) const;
+    void chooseType(const char* actionName) const { chooseMenu(buildings(), actionName); }
+    std::vector<std::string> paneLines(PaneId pane) const { return EditorFixture::paneLines(pane); }
 
     // The worked example's fields: Greece, "Power plant", the rest as the opening leaves it.
     void fillPowerPlantRow(const QString& first, const QString& last);
-
-    ScriptedDesktop desktop_;
-    ScenarioView document_;
-    TForm9 calculator_{desktop_};
-    TForm2 buildings_{document_, desktop_, calculator_};
 };
 
 } // namespace vexa::test

@@ -11,7 +11,11 @@ namespace {
 
 class PositionCalculator : public PlacementFixture {
 protected:
-    void SetUp() override { buildings_.open(); }
+    void SetUp() override
+    {
+        PlacementFixture::SetUp();
+        buildings().open();
+    }
 
     QLineEdit* first() const { return form<QLineEdit>("Edit4"); }
     QLineEdit* last() const { return form<QLineEdit>("Edit5"); }
@@ -22,7 +26,7 @@ protected:
         typeOver(calculatorEdit("Edit1"), offset);
         typeOver(calculatorEdit("Edit2"), right);
         typeOver(calculatorEdit("Edit3"), down);
-        click(child<QPushButton>(calculator_, "BitBtn1"));
+        click(child<QPushButton>(calculator(), "BitBtn1"));
     }
 };
 
@@ -31,14 +35,14 @@ protected:
 TEST_F(PositionCalculator, CalculateStartsFromZeroAndOkWritesTheCellIntoFirstAndLast)
 {
     click(form<QPushButton>("Button4"));
-    ASSERT_TRUE(calculator_.isVisible());
+    ASSERT_TRUE(calculator().isVisible());
     for (const char* name : {"Edit1", "Edit2", "Edit3"})
         EXPECT_EQ(calculatorEdit(name)->text(), "0") << name;
 
     calculate("0", "5", "2");
     EXPECT_EQ(first()->text(), "261");
     EXPECT_EQ(last()->text(), "261");
-    EXPECT_FALSE(calculator_.isVisible());
+    EXPECT_FALSE(calculator().isVisible());
 
     click(form<QPushButton>("Button5"));
     EXPECT_EQ(calculatorEdit("Edit2")->text(), "0");
@@ -47,9 +51,20 @@ TEST_F(PositionCalculator, CalculateStartsFromZeroAndOkWritesTheCellIntoFirstAnd
     EXPECT_EQ(last()->text(), "43");
 }
 
+TEST_F(PositionCalculator, OkCountsAsAChangeEvenWhenTheNumberIsTheSame)
+{
+    click(form<QPushButton>("Button4"));
+    calculate("0", "5", "2");
+    typeOver(last(), "300");
+    click(form<QPushButton>("Button4"));
+    calculate("0", "5", "2");
+    EXPECT_EQ(first()->text(), "261");
+    EXPECT_EQ(last()->text(), "261");
+}
+
 TEST_F(PositionCalculator, OnlyTheLastAskerGetsTheCellEvenWhenItsFormIsHidden)
 {
-    TForm2 other(document_, desktop_, calculator_);
+    TForm2 other(document(), desktop_, calculator());
     other.open();
     click(form<QPushButton>("Button4"));
     click(child<QPushButton>(other, "Button4"));
@@ -71,7 +86,7 @@ TEST_F(PositionCalculator, EmptyFieldOrOverflowWritesNothingAndStaysShown)
     calculate("0", "0", "16777216");  // 128 × down alone overflows
     EXPECT_EQ(desktop_.errors, (QStringList{"Heltalsspill.", "Heltalsspill."}));
     EXPECT_TRUE(first()->text().isEmpty());
-    EXPECT_TRUE(calculator_.isVisible());
+    EXPECT_TRUE(calculator().isVisible());
 }
 
 TEST_F(PositionCalculator, KeysButtonsAndTheCloseBox)
@@ -80,18 +95,18 @@ TEST_F(PositionCalculator, KeysButtonsAndTheCloseBox)
     typeOver(calculatorEdit("Edit3"), "1");
     QTest::keyClick(calculatorEdit("Edit3"), Qt::Key_Return);
     EXPECT_EQ(last()->text(), "128");
-    EXPECT_FALSE(calculator_.isVisible());
+    EXPECT_FALSE(calculator().isVisible());
 
     click(form<QPushButton>("Button4"));
-    click(child<QPushButton>(calculator_, "BitBtn2"));
-    EXPECT_FALSE(calculator_.isVisible());
+    click(child<QPushButton>(calculator(), "BitBtn2"));
+    EXPECT_FALSE(calculator().isVisible());
 
     click(form<QPushButton>("Button4"));
     QTest::keyClick(calculatorEdit("Edit1"), Qt::Key_Escape);
-    EXPECT_FALSE(calculator_.isVisible());
+    EXPECT_FALSE(calculator().isVisible());
 
     click(form<QPushButton>("Button4"));
-    EXPECT_TRUE(calculator_.close());
-    EXPECT_FALSE(calculator_.isVisible());
+    EXPECT_TRUE(calculator().close());
+    EXPECT_FALSE(calculator().isVisible());
     EXPECT_TRUE(first()->text().isEmpty());
 }

@@ -1,3 +1,5 @@
+#include "form_fixture.h"
+
 #include "gui/scripting/trigger_form.h"
 
 #include "core/document/pane.h"
@@ -30,14 +32,19 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace vexa {
 namespace {
 
-class TriggerFormTest : public ::testing::Test {
+class TriggerFormTest : public test::FormFixture {
 protected:
-    void SetUp() override { form.open(); }
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form().open();
+    }
+    TForm13& form() const { return app_->triggersDialog(); }
 
     template <typename T = QWidget>
     T* child(const QString& name) const
     {
-        T* found = form.findChild<T*>(name);
+        T* found = form().findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
@@ -46,15 +53,15 @@ protected:
     QString label(int number) const { return child<QLabel>(QStringLiteral("Label%1").arg(number))->text(); }
     QRadioButton* radio(int number) const { return child<QRadioButton>(QStringLiteral("RadioButton%1").arg(number)); }
 
-    void choose(const char* entryName)
+    void chooseEntry(const char* entryName)
     {
         QAction* entry = child<QAction>(QString::fromLatin1(entryName));
         ASSERT_NE(entry, nullptr);
         entry->trigger();
     }
-    QString focused() const { return form.focusWidget() ? form.focusWidget()->objectName() : QString(); }
+    QString focused() const { return form().focusWidget() ? form().focusWidget()->objectName() : QString(); }
     void type(int number, const QString& typed) { QTest::keyClicks(field(number), typed); }
-    void typeIntoFocus(const QString& typed) { QTest::keyClicks(form.focusWidget(), typed); }
+    void typeIntoFocus(const QString& typed) { QTest::keyClicks(form().focusWidget(), typed); }
     void click(int radioNumber)
     {
         QRadioButton* button = radio(radioNumber);
@@ -66,24 +73,21 @@ protected:
     void fillMinimal(const QString& name)
     {
         type(1, name);
-        choose("Spain1");
-        choose("Noevent1");
-        choose("Noevent2");
-        choose("Noaction1");
-        choose("Noaction2");
+        chooseEntry("Spain1");
+        chooseEntry("Noevent1");
+        chooseEntry("Noevent2");
+        chooseEntry("Noaction1");
+        chooseEntry("Noaction2");
     }
 
     std::vector<std::string> trigs() const
     {
         std::vector<std::string> lines;
-        const std::string bytes = encodeTextReplacing(paneText(*document.paneEditor(PaneId::Trigs)), '?');
+        const std::string bytes = encodeTextReplacing(paneText(*document().paneEditor(PaneId::Trigs)), '?');
         for (std::string_view line : splitPaneText(bytes))
             lines.emplace_back(line);
         return lines;
     }
-
-    ScenarioView document;
-    TForm13 form{document};
 };
 
 // The values of a trigger line after its "=".
@@ -99,19 +103,19 @@ std::vector<std::string> values(const std::string& line)
 
 TEST_F(TriggerFormTest, WorkedExampleThroughTheWidgets)
 {
-    document.paneEditor(PaneId::Trigs)->setPlainText(QStringLiteral("old=0,0,0,0,0,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1"));
+    document().paneEditor(PaneId::Trigs)->setPlainText(QStringLiteral("old=0,0,0,0,0,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1"));
     type(1, QStringLiteral("alpha"));
     click(1);
-    choose("Greece1");
+    chooseEntry("Greece1");
     click(4);
-    choose("Destroyedall1");
+    chooseEntry("Destroyedall1");
     EXPECT_EQ(focused(), "Edit5");
     typeIntoFocus(QStringLiteral("2"));
-    choose("Noevent2");
-    choose("Winneris1");
+    chooseEntry("Noevent2");
+    chooseEntry("Winneris1");
     EXPECT_EQ(focused(), "Edit12");
     typeIntoFocus(QStringLiteral("1"));
-    choose("Noaction2");
+    chooseEntry("Noaction2");
     create();
 
     const std::vector<std::string> expected = {
@@ -119,7 +123,7 @@ TEST_F(TriggerFormTest, WorkedExampleThroughTheWidgets)
         "alpha=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1",
     };
     EXPECT_EQ(trigs(), expected);
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form().isVisible());
 }
 
 TEST_F(TriggerFormTest, CommentFollowsASemicolonAndNothingIsTrimmedOrChecked)
@@ -191,7 +195,7 @@ TEST_F(TriggerFormTest, MenuEntriesFillTheirParametersAndMoveTheFocus)
         {"Launchnukes2", 13, 16, "36", {p1, p2, p3}, {none, none, none}, 1},
     };
     for (const Case& c : cases) {
-        choose(c.entry);
+        chooseEntry(c.entry);
         QStringList labels, values;
         for (int i = 0; i < c.labels.size(); ++i) {
             labels << label(c.firstLabel + i);
@@ -208,7 +212,7 @@ TEST_F(TriggerFormTest, AnyEmptyMandatoryFieldMakesCreateDoNothing)
 {
     // A fresh dialog with only a name and a country leaves the codes and parameters empty.
     type(1, QStringLiteral("alpha"));
-    choose("USSR1");
+    chooseEntry("USSR1");
     create();
     EXPECT_TRUE(trigs().empty());
     EXPECT_EQ(text(1), "alpha");
@@ -222,23 +226,23 @@ TEST_F(TriggerFormTest, AnyEmptyMandatoryFieldMakesCreateDoNothing)
         // Nothing was reset either.
         EXPECT_TRUE(radio(3)->isChecked()) << "Edit" << number;
         EXPECT_EQ(text(number == 1 ? 2 : 1), number == 1 ? "0" : "x");
-        form.open();
+        form().open();
     }
 }
 
 TEST_F(TriggerFormTest, CreateResetsAllButTheCountryAndKeepsTheFocus)
 {
     type(1, QStringLiteral("alpha"));
-    choose("Multi81");
+    chooseEntry("Multi81");
     click(3);
     click(10);
-    choose("Creditsexceeded1");
+    chooseEntry("Creditsexceeded1");
     typeIntoFocus(QStringLiteral("500"));
-    choose("Globalisset2");
+    chooseEntry("Globalisset2");
     typeIntoFocus(QStringLiteral("3"));
-    choose("Reinforcement1");
+    chooseEntry("Reinforcement1");
     typeIntoFocus(QStringLiteral("2"));
-    choose("Playspeech2");
+    chooseEntry("Playspeech2");
     typeIntoFocus(QStringLiteral("7"));
     QTest::mouseClick(field(17), Qt::LeftButton);
     type(17, QStringLiteral("note"));
@@ -258,27 +262,27 @@ TEST_F(TriggerFormTest, CreateResetsAllButTheCountryAndKeepsTheFocus)
     EXPECT_EQ(label(14), "Parameter 3:");
     EXPECT_EQ(label(18), "Parameter 3:");
     EXPECT_EQ(focused(), "Edit17");
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form().isVisible());
 }
 
 TEST_F(TriggerFormTest, HidingKeepsTheFieldsAndOpeningResetsThem)
 {
     type(1, QStringLiteral("alpha"));
-    choose("Turkey1");
+    chooseEntry("Turkey1");
     click(2);
     click(7);
-    choose("Elapsedtime1");
-    choose("Dropzoneflare2");
+    chooseEntry("Elapsedtime1");
+    chooseEntry("Dropzoneflare2");
     type(17, QStringLiteral("c"));
 
     QTest::mouseClick(child<QPushButton>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(text(1), "alpha");
     EXPECT_EQ(label(7), "Minutes/10:");
     EXPECT_TRUE(radio(7)->isChecked());
 
-    form.open();
-    EXPECT_TRUE(form.isVisible());
+    form().open();
+    EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(text(2), "7");
     for (int number : {1, 3, 4, 5, 13, 14, 15, 16, 17})
         EXPECT_EQ(text(number), "") << "Edit" << number;
@@ -288,13 +292,13 @@ TEST_F(TriggerFormTest, HidingKeepsTheFieldsAndOpeningResetsThem)
     EXPECT_EQ(label(18), "Parameter 3:");
 
     // Escape and the close box hide it too; none of them destroys it.
-    QPointer<TForm13> alive(&form);
+    QPointer<TForm13> alive(&form());
     QTest::keyClick(field(1), Qt::Key_Escape);
-    EXPECT_FALSE(form.isVisible());
-    form.open();
-    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form().isVisible());
+    form().open();
+    EXPECT_TRUE(form().close());
     QApplication::processEvents();
-    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form().isVisible());
     EXPECT_FALSE(alive.isNull());
 }
 
@@ -332,7 +336,7 @@ TEST_F(TriggerFormTest, NoLabelIsClippedWhateverItSays)
 {
     const auto clipped = [this] {
         QStringList found;
-        for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        for (const QWidget* widget : form().findChildren<QWidget*>()) {
             if (!widget->isVisible())
                 continue;
             const auto* label = qobject_cast<const QLabel*>(widget);
@@ -347,8 +351,8 @@ TEST_F(TriggerFormTest, NoLabelIsClippedWhateverItSays)
         return found.join(QLatin1Char(' ')).toStdString();
     };
     EXPECT_EQ(clipped(), "");
-    EXPECT_GE(form.width(), 713);
-    EXPECT_GE(form.height(), 249);
+    EXPECT_GE(form().width(), 713);
+    EXPECT_GE(form().height(), 249);
     for (const char* menu : {"T11", "T12", "R11", "R12"}) {
         for (const QAction* submenu : child<QMenu>(QString::fromLatin1(menu))->actions()) {
             for (QAction* entry : submenu->menu()->actions()) {

@@ -1,4 +1,4 @@
-#include "gui/app/desktop.h"
+#include "gui/desktop/desktop.h"
 
 #include <QStringList>
 

@@ -11,9 +11,8 @@ namespace vexa {
 
 // The compass rose of a placement form: RadioButton1 (top, 0) counter-clockwise to
 // RadioButton8 (upper right, 224), at most one of them set. A click writes the button's
-// direction into the form's direction chooser; a change of the chooser by the user clears
-// the rose. The form connects the buttons' clicks to choose() and the chooser's user
-// changes (typing, picking) to clear().
+// direction into the form's direction chooser; a change of the chooser by the user (typing
+// or picking from its list) clears the rose. A change the program makes does not.
 class Compass final : public QWidget {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-#include "gui/placement/trigger_chooser.h"
+#include "gui/forms/trigger_chooser.h"
 
 #include "core/placement/trigger_names.h"
 #include "gui/document/pane_editor.h"

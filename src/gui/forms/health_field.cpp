@@ -1,4 +1,4 @@
-#include "gui/placement/health_field.h"
+#include "gui/forms/health_field.h"
 
 #include "core/placement/integers.h"
 #include "core/placement/placement_values.h"
@@ -20,6 +20,10 @@ HealthField::HealthField(const char* editName, const char* trackBarName, QWidget
     trackBar_->setTickPosition(QSlider::TicksBelow);
     trackBar_->setSingleStep(1);
     trackBar_->setPageStep(kHealthTickInterval);
+
+    QObject::connect(edit_, &QLineEdit::textChanged, trackBar_, [this] { followText(); });
+    QObject::connect(trackBar_, &QSlider::valueChanged, edit_,
+                     [this](int position) { edit_->setText(widgetText(decimalText(position))); });
 }
 
 void HealthField::followText()
@@ -29,14 +33,9 @@ void HealthField::followText()
     trackBar_->setValue(healthTrackPosition(fieldBytes(edit_->text())));
 }
 
-void HealthField::takeTrackBar(int position)
-{
-    edit_->setText(widgetText(decimalText(position)));
-}
-
 void HealthField::reset()
 {
-    edit_->setText(QStringLiteral("256"));
+    writeField(edit_, QStringLiteral("256"));
 }
 
 } // namespace vexa

@@ -1,4 +1,4 @@
-#include "gui/app/scripted_desktop.h"
+#include "gui/desktop/scripted_desktop.h"
 
 namespace vexa {
 

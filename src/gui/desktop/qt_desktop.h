@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/desktop.h"
+#include "gui/desktop/desktop.h"
 
 #include <QPointer>
 

@@ -1,10 +1,11 @@
-#include "gui/placement/compass.h"
+#include "gui/forms/compass.h"
 
 #include "core/placement/placement_values.h"
 #include "gui/forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace vexa {
@@ -39,7 +40,10 @@ Compass::Compass(QComboBox* direction, QWidget* parent)
         buttons_[static_cast<std::size_t>(i)] = radio;
         const RosePlace place = kRose[static_cast<std::size_t>(i)];
         rose->addWidget(radio, place.row, place.column, Qt::AlignCenter);
+        connect(radio, &QAbstractButton::clicked, this, [this, i] { choose(i); });
     }
+    connect(direction_, &QComboBox::textActivated, this, &Compass::clear);
+    connect(direction_->lineEdit(), &QLineEdit::textEdited, this, &Compass::clear);
 }
 
 void Compass::choose(int index)

@@ -1,4 +1,4 @@
-#include "gui/app/qt_desktop.h"
+#include "gui/desktop/qt_desktop.h"
 
 #include "gui/help/help_viewer.h"
 

@@ -1,0 +1,74 @@
+#include "form_fixture.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace vexa::test {
+
+void FormFixture::SetUp()
+{
+    EditorFixture::SetUp();
+    startEditor();
+}
+
+QWidget& FormFixture::window(const char* name) const
+{
+    for (QWidget* window : app_->windows()) {
+        if (window->objectName() == QLatin1String(name))
+            return *window;
+    }
+    ADD_FAILURE() << "no window " << name;
+    return main();
+}
+
+QWidget& FormFixture::openForm(const char* createEntry, const char* formName)
+{
+    choose(createEntry);
+    QWidget& form = window(formName);
+    EXPECT_TRUE(form.isVisible()) << formName;
+    return form;
+}
+
+void FormFixture::typeOver(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void FormFixture::typeOver(QComboBox* chooser, const QString& text)
+{
+    typeOver(chooser->lineEdit(), text);
+}
+
+void FormFixture::pick(QComboBox* chooser, const QString& item)
+{
+    const int row = chooser->findText(item);
+    ASSERT_GE(row, 0) << item.toStdString();
+    chooser->showPopup();
+    QAbstractItemView* list = chooser->view();
+    const QModelIndex index = chooser->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    QApplication::processEvents();
+}
+
+void FormFixture::chooseMenu(const QWidget& form, const char* actionName) const
+{
+    QAction* entry = child<QAction>(form, actionName);
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+}
+
+void FormFixture::click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace vexa::test
