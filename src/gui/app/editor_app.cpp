@@ -7,6 +7,7 @@
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
+#include "gui/placement/unit_forms.h"
 #include "gui/scripting/trigger_form.h"
 
 #include <QDir>
@@ -23,11 +24,17 @@ EditorApp::EditorApp(Desktop& desktop)
     calculator_ = std::make_unique<TForm9>(desktop, main_.get());
     buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
     about_ = std::make_unique<TForm3>(main_.get());
+    units_ = std::make_unique<TForm4>(main_->document(), desktop, *calculator_, main_.get());
+    ships_ = std::make_unique<TForm5>(main_->document(), desktop, *calculator_, main_.get());
+    infantry_ = std::make_unique<TForm6>(main_->document(), desktop, *calculator_, main_.get());
     splash_ = std::make_unique<TForm7>();
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
+    main_->setCreateHandler(CreateEntry::Units, [this] { units_->open(); });
+    main_->setCreateHandler(CreateEntry::Ships, [this] { ships_->open(); });
+    main_->setCreateHandler(CreateEntry::Infantry, [this] { infantry_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
 }
 
@@ -35,7 +42,8 @@ EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), calculator_.get(), triggers_.get()};
+    return {main_.get(),     buildings_.get(), about_.get(),      units_.get(),   ships_.get(),
+            infantry_.get(), splash_.get(),    calculator_.get(), triggers_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

@@ -41,9 +41,10 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Triggers})
+    for (const CreateEntry entry :
+         {CreateEntry::Buildings, CreateEntry::Units, CreateEntry::Ships, CreateEntry::Infantry, CreateEntry::Triggers})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Units, CreateEntry::Waypoints, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::Terrain, CreateEntry::Waypoints, CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 
