@@ -100,9 +100,17 @@ std::optional<FileError> writeInPlace(const std::string& path, std::string_view 
         return errorFromErrno(errno, path);
     if (const int error = writeAll(fd.get(), bytes))
         return errorFromErrno(error, path);
+    // A device has nothing to flush to disk (EINVAL).
+    if (::fsync(fd.get()) != 0 && errno != EINVAL)
+        return errorFromErrno(errno, path);
     if (fd.close() != 0)
         return errorFromErrno(errno, path);
     return std::nullopt;
+}
+
+bool refusesNewFiles(int error)
+{
+    return error == EACCES || error == EPERM || error == EROFS;
 }
 
 mode_t modeForNewFile()
@@ -112,12 +120,18 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
-std::optional<FileError> writeByRename(const std::string& path, std::string_view bytes, std::optional<mode_t> oldMode)
+std::optional<FileError> writeByRename(const std::string& path, std::string_view bytes, std::optional<mode_t> oldMode,
+                                       TemporaryFileMaker makeTemporary)
 {
     std::string temporary = folderOf(path) + "/.vexabuild-save-XXXXXX";
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!fd.valid())
-        return errorFromErrno(errno, path);
+    Descriptor fd(makeTemporary(temporary));
+    if (!fd.valid()) {
+        const int error = errno;
+        // A folder that takes no new file may still hold a file that can be written.
+        if (oldMode && refusesNewFiles(error))
+            return writeInPlace(path, bytes);
+        return errorFromErrno(error, path);
+    }
 
     int error = writeAll(fd.get(), bytes);
     if (!error && ::fchmod(fd.get(), oldMode.value_or(modeForNewFile())) != 0)
@@ -197,7 +211,13 @@ FileResult<std::string> readWholeFile(const std::string& path)
     return bytes;
 }
 
-std::optional<FileError> replaceFile(const std::string& requestedPath, std::string_view bytes)
+int makeTemporaryFile(std::string& pattern)
+{
+    return ::mkostemp(pattern.data(), O_CLOEXEC);
+}
+
+std::optional<FileError> replaceFile(const std::string& requestedPath, std::string_view bytes,
+                                     TemporaryFileMaker makeTemporary)
 {
     if (requestedPath.empty())
         return FileError{kPathNotFound};
@@ -207,7 +227,7 @@ std::optional<FileError> replaceFile(const std::string& requestedPath, std::stri
     if (::stat(path.c_str(), &info) != 0) {
         if (errno != ENOENT)
             return errorFromErrno(errno, path);
-        return writeByRename(path, bytes, std::nullopt);
+        return writeByRename(path, bytes, std::nullopt, makeTemporary);
     }
     if (S_ISDIR(info.st_mode))
         return FileError{kAccessDenied};
@@ -221,7 +241,7 @@ std::optional<FileError> replaceFile(const std::string& requestedPath, std::stri
         if (!probe.valid())
             return errorFromErrno(errno, path);
     }
-    return writeByRename(path, bytes, info.st_mode & 07777);
+    return writeByRename(path, bytes, info.st_mode & 07777, makeTemporary);
 }
 
 } // namespace vexa

@@ -40,10 +40,18 @@ using FileResult = std::variant<T, FileError>;
 // Reads a whole file.
 FileResult<std::string> readWholeFile(const std::string& path);
 
+// Makes the temporary file of a replace from a name pattern ending in "XXXXXX", which it
+// fills in, and returns the open descriptor, or -1 with errno set.
+using TemporaryFileMaker = int (*)(std::string& pattern);
+int makeTemporaryFile(std::string& pattern);
+
 // Replaces (or creates) a file so that it holds exactly the given bytes. The new content
 // goes to a temporary file in the same folder that is flushed to disk and renamed over
 // the target, so a failure part-way leaves any earlier file whole. Targets that are not
-// regular files (devices) are written in place.
-std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes);
+// regular files (devices) are written in place, and so is an existing file whose folder
+// refuses the temporary file (no permission, read-only), since the file itself may still
+// be writable.
+std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes,
+                                     TemporaryFileMaker makeTemporary = makeTemporaryFile);
 
 } // namespace vexa

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 
@@ -31,6 +32,7 @@ EditCommands::EditCommands(TForm1& window, QMenu& menu)
     connect(entry("Paste1"), &QAction::triggered, this, &EditCommands::Paste1Click);
     connect(entry("Selectall1"), &QAction::triggered, this, &EditCommands::Selectall1Click);
     connect(entry("Setfont1"), &QAction::triggered, this, &EditCommands::Setfont1Click);
+    connect(qApp, &QApplication::focusChanged, this, &EditCommands::noteFocusChange);
 }
 
 QAction* EditCommands::entry(const char* name) const
@@ -38,9 +40,18 @@ QAction* EditCommands::entry(const char* name) const
     return menu_.findChild<QAction*>(QString::fromLatin1(name));
 }
 
+void EditCommands::noteFocusChange(QWidget* old, QWidget* now)
+{
+    if (now && now == window_.menuBar())
+        focusBeforeMenuBar_ = old && old->window() == &window_ ? old : nullptr;
+}
+
+// The menu bar holding the focus stands in for the widget it took the focus from.
 QPlainTextEdit* EditCommands::focusedPane() const
 {
     QWidget* focused = window_.focusWidget();
+    if (focused && focused == window_.menuBar())
+        focused = focusBeforeMenuBar_;
     return window_.document().isPaneEditor(focused) ? static_cast<QPlainTextEdit*>(focused) : nullptr;
 }
 

@@ -2,10 +2,12 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class QWidget;
 
 namespace vexa {
 
@@ -31,11 +33,15 @@ public:
 
 private:
     QPlainTextEdit* focusedPane() const;
+    void noteFocusChange(QWidget* old, QWidget* now);
     QAction* entry(const char* name) const;
 
     TForm1& window_;
     QMenu& menu_;
     QFont lastChosenFont_;
+    // What had the focus when the menu bar took it (closing a menu with Esc leaves the
+    // focus on the menu bar).
+    QPointer<QWidget> focusBeforeMenuBar_;
 };
 
 // Whether the clipboard offers plain text.

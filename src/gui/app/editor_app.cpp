@@ -1,9 +1,14 @@
 #include "gui/app/editor_app.h"
 
 #include "gui/app/about_windows.h"
+#include "gui/decorations/cell_triggers_form.h"
+#include "gui/decorations/overlay_form.h"
+#include "gui/decorations/smudge_form.h"
+#include "gui/decorations/terrain_form.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
+#include "gui/document/wrapping_tab_bar.h"
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
@@ -15,6 +20,19 @@
 #include <QLabel>
 
 namespace vexa {
+
+namespace {
+
+// The closed splash leaves no window active where no window manager hands the focus
+// over; keys typed at once must still reach the main window.
+void takeKeyboardFocus(TForm1& window)
+{
+    window.raise();
+    window.activateWindow();
+    window.document().tabBar()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace
 
 EditorApp::EditorApp(Desktop& desktop)
     : desktop_(desktop)
@@ -28,6 +46,10 @@ EditorApp::EditorApp(Desktop& desktop)
     ships_ = std::make_unique<TForm5>(main_->document(), desktop, *calculator_, main_.get());
     infantry_ = std::make_unique<TForm6>(main_->document(), desktop, *calculator_, main_.get());
     splash_ = std::make_unique<TForm7>();
+    terrain_ = std::make_unique<TForm8>(main_->document(), desktop, *calculator_, main_.get());
+    smudge_ = std::make_unique<TForm10>(main_->document(), desktop, *calculator_, main_.get());
+    overlay_ = std::make_unique<TForm11>(main_->document(), desktop, *calculator_, main_.get());
+    cellTriggers_ = std::make_unique<TForm12>(main_->document(), desktop, *calculator_, main_.get());
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
@@ -36,14 +58,19 @@ EditorApp::EditorApp(Desktop& desktop)
     main_->setCreateHandler(CreateEntry::Ships, [this] { ships_->open(); });
     main_->setCreateHandler(CreateEntry::Infantry, [this] { infantry_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
+    main_->setCreateHandler(CreateEntry::Terrain, [this] { terrain_->open(); });
+    main_->setCreateHandler(CreateEntry::Smudge, [this] { smudge_->open(); });
+    main_->setCreateHandler(CreateEntry::Overlay, [this] { overlay_->open(); });
+    main_->setCreateHandler(CreateEntry::Celltriggers, [this] { cellTriggers_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(),     buildings_.get(), about_.get(),      units_.get(),   ships_.get(),
-            infantry_.get(), splash_.get(),    calculator_.get(), triggers_.get()};
+    return {main_.get(),    buildings_.get(),  about_.get(),   units_.get(),   ships_.get(),
+            infantry_.get(), splash_.get(),    terrain_.get(), calculator_.get(), smudge_.get(),
+            overlay_.get(),  cellTriggers_.get(), triggers_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)
@@ -59,6 +86,7 @@ void EditorApp::startUp(const QStringList& arguments, const QString& executableF
 
     main_->document().showBasicPage();
     main_->showMaximized();
+    takeKeyboardFocus(*main_);
 
     if (arguments.size() > 1 && !arguments[1].isEmpty()) {
         const QString path = QFileInfo(arguments[1]).isAbsolute() ? arguments[1]

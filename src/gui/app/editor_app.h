@@ -18,7 +18,11 @@ class TForm4;
 class TForm5;
 class TForm6;
 class TForm7;
+class TForm8;
 class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
 class TForm13;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
@@ -57,6 +61,10 @@ private:
     std::unique_ptr<TForm5> ships_;
     std::unique_ptr<TForm6> infantry_;
     std::unique_ptr<TForm7> splash_;
+    std::unique_ptr<TForm8> terrain_;
+    std::unique_ptr<TForm10> smudge_;
+    std::unique_ptr<TForm11> overlay_;
+    std::unique_ptr<TForm12> cellTriggers_;
     std::unique_ptr<TForm13> triggers_;
 };
 

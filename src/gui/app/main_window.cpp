@@ -283,6 +283,12 @@ void TForm1::writeDocument()
         showError(QStringLiteral("Nothing was saved. ") + unsavable->message);
         return;
     }
+    // Decided by the mode bits, as Save as decides it: root may write any file, and the
+    // replace renames over the file whatever its mode.
+    if (isReadOnlyFile(currentFileName_)) {
+        showError(QString::fromStdString(FileError{kAccessDenied}.text()));
+        return;
+    }
     if (const auto error = replaceFile(localPath(currentFileName_), writeScenario(std::get<Scenario>(snapshot)))) {
         showError(QString::fromStdString(error->text()));
         return;

@@ -1,6 +1,7 @@
 #include "gui/document/scenario_view.h"
 
 #include "core/document/value_lists.h"
+#include "gui/document/described_item_delegate.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
 
@@ -173,7 +174,10 @@ QWidget* ScenarioView::makeField(FieldId id)
     combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(24);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(field.list == ChoiceList::Movies || field.list == ChoiceList::Themes ? 40 : 16);
+    const bool described = field.list == ChoiceList::Movies || field.list == ChoiceList::Themes;
+    combo->setMinimumContentsLength(described ? 40 : 16);
+    if (described)
+        combo->setItemDelegate(new DescribedItemDelegate(combo));
     for (const std::string& item : choiceItems(field.list))
         combo->addItem(decodeText(item));
     combo->setCurrentIndex(-1);

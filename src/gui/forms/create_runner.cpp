@@ -45,7 +45,7 @@ Outcome CreateRunner::run(const std::function<Outcome(PaneEditors& panes)>& crea
         outcome = create(panes);
     }
     reportOutcome(desktop_, &form_, outcome);
-    if (outcome == Outcome::Done)
+    if (outcome.kind == Outcome::Done)
         reset();
     return outcome;
 }

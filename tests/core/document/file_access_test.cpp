@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <filesystem>
@@ -142,6 +143,47 @@ TEST_F(TempFolder, WriteFailingPartWayLeavesTheOldFileWhole)
     EXPECT_EQ(WEXITSTATUS(status), EFBIG) << "an unmapped error keeps its number";
     EXPECT_EQ(contents(path("keep.mpr")), "precious");
     EXPECT_EQ(entries(), 1u) << "the temporary file is removed";
+}
+
+namespace {
+
+// Temporary files failing as a folder can make them fail; a folder's mode cannot stop
+// root from making them.
+int refusedPermission(std::string&) { errno = EACCES; return -1; }
+int refusedOperation(std::string&) { errno = EPERM; return -1; }
+int readOnlyFileSystem(std::string&) { errno = EROFS; return -1; }
+int noSpace(std::string&) { errno = ENOSPC; return -1; }
+
+ino_t inodeOf(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
+
+TEST_F(TempFolder, FolderRefusingTheTemporaryFileGetsTheFileWrittenInPlace)
+{
+    std::ofstream(path("s.mpr")) << "an old text that is longer than the new one";
+    const ino_t before = inodeOf(path("s.mpr"));
+    for (const TemporaryFileMaker refused : {refusedPermission, refusedOperation, readOnlyFileSystem}) {
+        ASSERT_EQ(replaceFile(path("s.mpr"), "new", refused), std::nullopt);
+        EXPECT_EQ(contents(path("s.mpr")), "new");
+        EXPECT_EQ(inodeOf(path("s.mpr")), before) << "written in place, not replaced";
+        std::ofstream(path("s.mpr")) << "again longer than the new text";
+    }
+    EXPECT_EQ(entries(), 1u);
+
+    ASSERT_EQ(replaceFile(path("s.mpr"), "renamed"), std::nullopt);
+    EXPECT_NE(inodeOf(path("s.mpr")), before) << "a folder that takes the temporary file gets the file replaced";
+}
+
+TEST_F(TempFolder, TemporaryFileFailingOtherwiseIsReportedAndWritesNothing)
+{
+    std::ofstream(path("s.mpr")) << "precious";
+    EXPECT_EQ(replaceFile(path("s.mpr"), "new", noSpace), FileError{kDiskFull});
+    EXPECT_EQ(contents(path("s.mpr")), "precious");
+    EXPECT_EQ(entries(), 1u);
 }
 
 TEST(FullDisk, WritingToAFullDeviceReportsDiskFull)

@@ -42,9 +42,10 @@ protected:
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
     for (const CreateEntry entry :
-         {CreateEntry::Buildings, CreateEntry::Units, CreateEntry::Ships, CreateEntry::Infantry, CreateEntry::Triggers})
+         {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Infantry, CreateEntry::Overlay,
+          CreateEntry::Ships, CreateEntry::Smudge, CreateEntry::Terrain, CreateEntry::Triggers, CreateEntry::Units})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Terrain, CreateEntry::Waypoints, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::Country, CreateEntry::Waypoints, CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 

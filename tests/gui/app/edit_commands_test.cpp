@@ -15,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTest>
 #include "gui/document/wrapping_tab_bar.h"
 
 using namespace vexa;
@@ -54,6 +56,16 @@ protected:
         document().showBasicPage();
         child<QLineEdit>(main(), name)->setFocus();
     }
+    // Opens the Edit menu from the menu bar with the mouse and closes it with Esc.
+    void closeEditMenuWithEsc()
+    {
+        QMenuBar* bar = main().menuBar();
+        auto* menu = main().findChild<QMenu*>("Edit1");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        ASSERT_FALSE(menu->isVisible());
+    }
 };
 
 } // namespace
@@ -74,6 +86,30 @@ TEST_F(EditMenu, EntriesFollowFocusSelectionAndClipboard)
     image->setImageData(QImage(4, 4, QImage::Format_RGB32));
     QApplication::clipboard()->setMimeData(image);
     EXPECT_EQ(enabledEntries(), (QStringList{"Cut1", "Copy1", "Selectall1", "Setfont1"}));
+}
+
+// Closing a menu with Esc leaves the menu bar holding the focus; the commands still
+// belong to the pane the user was in, until the focus goes somewhere else.
+TEST_F(EditMenu, MenuClosedWithEscKeepsThePaneItWasOpenedOn)
+{
+    // Only an active window's menu bar takes the focus.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    QApplication::clipboard()->setText("clip");
+    focusPane(PaneId::Units, "alpha");
+    choose("Selectall1");
+    closeEditMenuWithEsc();
+    ASSERT_EQ(main().focusWidget(), main().menuBar()) << "the menu bar took the focus";
+
+    EXPECT_EQ(enabledEntries(), (QStringList{"Cut1", "Copy1", "Paste1", "Selectall1", "Setfont1"}));
+    choose("Copy1");
+    EXPECT_EQ(QApplication::clipboard()->text(), "alpha");
+
+    focusPane(PaneId::Units, "alpha");  // nothing selected
+    focusField("Edit2");
+    closeEditMenuWithEsc();
+    EXPECT_EQ(enabledEntries(), QStringList{"Setfont1"}) << "a field had the focus before the menu bar";
+    main().editCommands().Selectall1Click();
+    EXPECT_FALSE(pane(PaneId::Units).textCursor().hasSelection());
 }
 
 TEST_F(EditMenu, CommandsActOnTheFocusedPane)

@@ -163,6 +163,18 @@ TEST_F(FileCommands, SaveAsStartsOnTheCurrentNameAndRefusesReadOnlyFiles)
     EXPECT_TRUE(readFile("b.mpr").contains("Name=Test"));
 }
 
+// Decided by the file's mode, so it holds for root too, who may write any file.
+TEST_F(FileCommands, SaveRefusesAReadOnlyFileAndWritesNothing)
+{
+    writeFile("locked.mpr", kScenario);
+    open("locked.mpr");
+    QFile::setPermissions(path("locked.mpr"), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    document().setFieldText(FieldId::Name, "Changed");
+    choose("Save1");
+    EXPECT_EQ(desktop_.errors, QStringList{QStringLiteral("Filåtkomst vägras.")});
+    EXPECT_EQ(readFile("locked.mpr"), kScenario);
+}
+
 TEST_F(FileCommands, FailedSaveKeepsTheCaptionAndReportsTheError)
 {
     desktop_.saveAnswers.push_back(path("no-such-folder/x.mpr"));

@@ -1,12 +1,16 @@
 #include "editor_fixture.h"
 
 #include "gui/app/about_windows.h"
+#include "gui/document/wrapping_tab_bar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTest>
 
 using namespace vexa;
 using vexa::test::EditorFixture;
@@ -25,6 +29,20 @@ TEST_F(StartUp, WithoutArgumentsShowsSplashThenEmptyMaximisedMainWindow)
     for (std::size_t i = 0; i < kPaneCount; ++i)
         EXPECT_TRUE(pane(static_cast<PaneId>(i)).toPlainText().isEmpty());
     EXPECT_TRUE(desktop_.errors.isEmpty());
+}
+
+// Where no window manager hands the focus over, the main window must take it itself.
+// (The offscreen platform activates every window it shows; what it cannot hide is
+// whether start-up gave the window a focus widget before any event ran.)
+TEST_F(StartUp, MainWindowTakesTheKeyboardFocusAfterTheSplash)
+{
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    startEditor();
+    EXPECT_EQ(main().focusWidget(), document().tabBar()) << "focus given by start-up itself";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    EXPECT_EQ(QApplication::focusWidget(), document().tabBar());
 }
 
 TEST_F(StartUp, VersionTextsReachBothWindowsBeforeTheSplashShows)
@@ -59,12 +77,30 @@ TEST_F(StartUp, OpensTheFileNamedOnTheCommandLine)
     EXPECT_TRUE(readFile("start.mpr").startsWith("; This file was edited with Vexa Build version 4.0.1"));
 }
 
+namespace {
+QString canonical(const QString& folder)
+{
+    return QDir(folder).canonicalPath();
+}
+} // namespace
+
+TEST_F(StartUp, WithoutArgumentsTheExecutablesFolderBecomesCurrent)
+{
+    ASSERT_NE(canonical(QDir::currentPath()), canonical(programFolder_->path()));
+    startEditor();
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(programFolder_->path()));
+}
+
+// The executable's folder is current by then, yet the launch folder resolves the name;
+// the file's own folder becomes current after it.
 TEST_F(StartUp, RelativeNamesAreTakenFromTheLaunchFolder)
 {
-    writeFile("relative.mpr", "[Basic]\r\nName=Relative\r\n");
-    startEditor({"relative.mpr"});
+    ASSERT_TRUE(QDir(files_->path()).mkdir("scenarios"));
+    writeFile("scenarios/relative.mpr", "[Basic]\r\nName=Relative\r\n");
+    startEditor({"scenarios/relative.mpr"});
     EXPECT_EQ(document().fieldText(FieldId::Name), "Relative");
-    EXPECT_EQ(main().currentFileName(), path("relative.mpr"));
+    EXPECT_EQ(main().currentFileName(), path("scenarios/relative.mpr"));
+    EXPECT_EQ(canonical(QDir::currentPath()), canonical(path("scenarios")));
 }
 
 TEST_F(StartUp, UnreadableCommandLineFileKeepsItsNameForSave)

@@ -6,6 +6,8 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 
+#include <QLineEdit>
+
 namespace vexa::test {
 
 // The editor with its buildings form and position calculator at hand.

@@ -1,5 +1,6 @@
 #include "placement_fixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -109,4 +110,20 @@ TEST_F(PositionCalculator, KeysButtonsAndTheCloseBox)
     EXPECT_TRUE(calculator().close());
     EXPECT_FALSE(calculator().isVisible());
     EXPECT_TRUE(first()->text().isEmpty());
+}
+
+// The offset is typed at once, also when the last use left the focus elsewhere.
+TEST_F(PositionCalculator, CalculateLeavesTheFocusOnTheOffset)
+{
+    click(form<QPushButton>("Button4"));
+    calculatorEdit("Edit3")->setFocus();
+    click(child<QPushButton>(calculator(), "BitBtn2"));
+
+    click(form<QPushButton>("Button4"));
+    ASSERT_TRUE(calculator().isVisible());
+    EXPECT_EQ(calculator().focusWidget(), calculatorEdit("Edit1"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator()));
+    ASSERT_EQ(QApplication::focusWidget(), calculatorEdit("Edit1"));
+    QTest::keyClicks(QApplication::focusWidget(), "300");
+    EXPECT_EQ(calculatorEdit("Edit1")->text(), "300");
 }
