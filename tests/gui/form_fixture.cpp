@@ -71,4 +71,17 @@ void FormFixture::click(QWidget* button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+std::string FormFixture::tabChain(QWidget* from, int count)
+{
+    // Tab skips a widget that hands its focus to another (an editable chooser to its
+    // text field), as QWidget::focusNextPrevChild does.
+    QStringList chain;
+    for (QWidget* widget = from->focusProxy() ? from->focusProxy() : from; chain.size() < count;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+            chain << (widget->objectName().isEmpty() ? widget->parentWidget()->objectName() : widget->objectName());
+    }
+    return chain.join(QLatin1Char(' ')).toStdString();
+}
+
 } // namespace vexa::test

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -30,6 +32,9 @@ protected:
     // Chooses an entry of a form's menu bar by the entry's name.
     void chooseMenu(const QWidget& form, const char* actionName) const;
     static void click(QWidget* button);
+    // The names of the count widgets that Tab visits from the given one on, itself first,
+    // separated by blanks. A chooser's text field goes by the chooser's name.
+    static std::string tabChain(QWidget* from, int count);
 
     void setPane(PaneId pane, const QString& text) { setPaneText(pane, text); }
 };

@@ -7,6 +7,8 @@
 #include "gui/decorations/terrain_form.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/main_window.h"
+#include "gui/decorations/country_form.h"
+#include "gui/decorations/waypoints_form.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/wrapping_tab_bar.h"
 #include "gui/help/help_viewer.h"
@@ -51,6 +53,8 @@ EditorApp::EditorApp(Desktop& desktop)
     overlay_ = std::make_unique<TForm11>(main_->document(), desktop, *calculator_, main_.get());
     cellTriggers_ = std::make_unique<TForm12>(main_->document(), desktop, *calculator_, main_.get());
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
+    waypoints_ = std::make_unique<TForm15>(main_->document(), desktop, *calculator_, main_.get());
+    country_ = std::make_unique<TForm16>(main_->document(), desktop, main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
@@ -62,15 +66,17 @@ EditorApp::EditorApp(Desktop& desktop)
     main_->setCreateHandler(CreateEntry::Smudge, [this] { smudge_->open(); });
     main_->setCreateHandler(CreateEntry::Overlay, [this] { overlay_->open(); });
     main_->setCreateHandler(CreateEntry::Celltriggers, [this] { cellTriggers_->open(); });
+    main_->setCreateHandler(CreateEntry::Waypoints, [this] { waypoints_->open(); });
+    main_->setCreateHandler(CreateEntry::Country, [this] { country_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(),    buildings_.get(),  about_.get(),   units_.get(),   ships_.get(),
+    return {main_.get(),     buildings_.get(), about_.get(), units_.get(),      ships_.get(),
             infantry_.get(), splash_.get(),    terrain_.get(), calculator_.get(), smudge_.get(),
-            overlay_.get(),  cellTriggers_.get(), triggers_.get()};
+            overlay_.get(),  cellTriggers_.get(), triggers_.get(), waypoints_.get(), country_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

@@ -24,6 +24,8 @@ class TForm10;
 class TForm11;
 class TForm12;
 class TForm13;
+class TForm15;
+class TForm16;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
 class EditorApp {
@@ -50,6 +52,8 @@ public:
     TForm6& infantryDialog() const { return *infantry_; }
     TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
+    TForm15& waypointsDialog() const { return *waypoints_; }
+    TForm16& countryDialog() const { return *country_; }
 
 private:
     Desktop& desktop_;
@@ -66,6 +70,8 @@ private:
     std::unique_ptr<TForm11> overlay_;
     std::unique_ptr<TForm12> cellTriggers_;
     std::unique_ptr<TForm13> triggers_;
+    std::unique_ptr<TForm15> waypoints_;
+    std::unique_ptr<TForm16> country_;
 };
 
 } // namespace vexa

@@ -41,11 +41,12 @@ protected:
 
 TEST_F(CreateMenu, BuiltDialogsAreEnabledAndTheOthersWait)
 {
-    for (const CreateEntry entry :
-         {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Infantry, CreateEntry::Overlay,
-          CreateEntry::Ships, CreateEntry::Smudge, CreateEntry::Terrain, CreateEntry::Triggers, CreateEntry::Units})
+    for (const CreateEntry entry : {CreateEntry::Buildings, CreateEntry::Celltriggers, CreateEntry::Country,
+                                    CreateEntry::Infantry, CreateEntry::Overlay, CreateEntry::Ships,
+                                    CreateEntry::Smudge, CreateEntry::Terrain, CreateEntry::Triggers,
+                                    CreateEntry::Units, CreateEntry::Waypoints})
         EXPECT_TRUE(main().createAction(entry)->isEnabled());
-    for (const CreateEntry entry : {CreateEntry::Country, CreateEntry::Waypoints, CreateEntry::TeamTypes})
+    for (const CreateEntry entry : {CreateEntry::TeamTypes})
         EXPECT_FALSE(main().createAction(entry)->isEnabled());
 }
 
