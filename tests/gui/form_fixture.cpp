@@ -1,9 +1,11 @@
 #include "form_fixture.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -82,6 +84,24 @@ std::string FormFixture::tabChain(QWidget* from, int count)
             chain << (widget->objectName().isEmpty() ? widget->parentWidget()->objectName() : widget->objectName());
     }
     return chain.join(QLatin1Char(' ')).toStdString();
+}
+
+std::string FormFixture::clippedWidgets(const QWidget& form)
+{
+    QStringList found;
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (label && label->wordWrap()) {
+            if (label->height() < label->heightForWidth(label->width()))
+                found << widget->objectName();
+        } else if ((label || qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget)) &&
+                   widget->width() < widget->minimumSizeHint().width()) {
+            found << widget->objectName();
+        }
+    }
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 } // namespace vexa::test

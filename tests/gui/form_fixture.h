@@ -36,6 +36,10 @@ protected:
     // separated by blanks. A chooser's text field goes by the chooser's name.
     static std::string tabChain(QWidget* from, int count);
 
+    // The names of a form's visible labels, buttons and fields that are too small for
+    // their text, separated by blanks; empty when nothing is clipped.
+    static std::string clippedWidgets(const QWidget& form);
+
     void setPane(PaneId pane, const QString& text) { setPaneText(pane, text); }
 };
 

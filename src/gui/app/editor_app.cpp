@@ -15,6 +15,7 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 #include "gui/placement/unit_forms.h"
+#include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
 
 #include <QDir>
@@ -53,6 +54,7 @@ EditorApp::EditorApp(Desktop& desktop)
     overlay_ = std::make_unique<TForm11>(main_->document(), desktop, *calculator_, main_.get());
     cellTriggers_ = std::make_unique<TForm12>(main_->document(), desktop, *calculator_, main_.get());
     triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
+    teamTypes_ = std::make_unique<TForm14>(main_->document(), desktop, main_.get());
     waypoints_ = std::make_unique<TForm15>(main_->document(), desktop, *calculator_, main_.get());
     country_ = std::make_unique<TForm16>(main_->document(), desktop, main_.get());
 
@@ -68,15 +70,17 @@ EditorApp::EditorApp(Desktop& desktop)
     main_->setCreateHandler(CreateEntry::Celltriggers, [this] { cellTriggers_->open(); });
     main_->setCreateHandler(CreateEntry::Waypoints, [this] { waypoints_->open(); });
     main_->setCreateHandler(CreateEntry::Country, [this] { country_->open(); });
+    main_->setCreateHandler(CreateEntry::TeamTypes, [this] { teamTypes_->open(); });
 }
 
 EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(),     buildings_.get(), about_.get(), units_.get(),      ships_.get(),
-            infantry_.get(), splash_.get(),    terrain_.get(), calculator_.get(), smudge_.get(),
-            overlay_.get(),  cellTriggers_.get(), triggers_.get(), waypoints_.get(), country_.get()};
+    return {main_.get(),      buildings_.get(),    about_.get(),    units_.get(),     ships_.get(),
+            infantry_.get(),  splash_.get(),       terrain_.get(),  calculator_.get(), smudge_.get(),
+            overlay_.get(),   cellTriggers_.get(), triggers_.get(), teamTypes_.get(), waypoints_.get(),
+            country_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

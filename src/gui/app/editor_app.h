@@ -24,6 +24,7 @@ class TForm10;
 class TForm11;
 class TForm12;
 class TForm13;
+class TForm14;
 class TForm15;
 class TForm16;
 
@@ -52,6 +53,7 @@ public:
     TForm6& infantryDialog() const { return *infantry_; }
     TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
+    TForm14& teamTypesDialog() const { return *teamTypes_; }
     TForm15& waypointsDialog() const { return *waypoints_; }
     TForm16& countryDialog() const { return *country_; }
 
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<TForm11> overlay_;
     std::unique_ptr<TForm12> cellTriggers_;
     std::unique_ptr<TForm13> triggers_;
+    std::unique_ptr<TForm14> teamTypes_;
     std::unique_ptr<TForm15> waypoints_;
     std::unique_ptr<TForm16> country_;
 };

@@ -18,12 +18,6 @@ namespace {
 // Wide enough for a cell number and a type code.
 constexpr int kFieldWidth = 120;
 
-void chainTabOrder(const std::vector<QWidget*>& order)
-{
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
 } // namespace
 
 DecorationForm::DecorationForm(const DecorationDialog& dialog, ScenarioView& document, Desktop& desktop,

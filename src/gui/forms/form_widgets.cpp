@@ -2,13 +2,16 @@
 
 #include "gui/document/text_codec.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace vexa {
@@ -54,12 +57,36 @@ QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* paren
     return box;
 }
 
+QGroupBox* makeRadioGroup(const char* name, const QString& title, const QStringList& captions, int firstNumber,
+                          QButtonGroup* buttons, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QLatin1String(name));
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(0);
+    layout->setAlignment(Qt::AlignTop);
+    for (int id = 0; id < captions.size(); ++id) {
+        auto* button = new QRadioButton(captions[id], box);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(firstNumber + id));
+        buttons->addButton(button, id);
+        layout->addWidget(button);
+    }
+    return box;
+}
+
 QLabel* makeFieldLabel(const QString& caption, QWidget* field)
 {
     auto* label = new QLabel(caption, field->parentWidget());
     label->setObjectName(field->objectName() + QLatin1String("Label"));
     label->setBuddy(field);
     return label;
+}
+
+void chainTabOrder(const std::vector<QWidget*>& order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void setChooserText(QComboBox* chooser, const QString& text)

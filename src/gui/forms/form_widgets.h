@@ -7,10 +7,13 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QGroupBox;
 class QLayout;
 class QLabel;
 class QLineEdit;
@@ -40,9 +43,19 @@ QComboBox* makeChooser(const char* name, const QStringList& items, QWidget* pare
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 QCheckBox* makeCheckBox(const char* name, const QString& caption, QWidget* parent);
 
+// A titled radio group with one button per caption, top to bottom, named
+// RadioButton<firstNumber>, RadioButton<firstNumber + 1>, ...; each button joins buttons
+// with its position in captions as id. The box's layout is a QVBoxLayout packed at the
+// top, so a form may add further rows below the buttons.
+QGroupBox* makeRadioGroup(const char* name, const QString& title, const QStringList& captions, int firstNumber,
+                          QButtonGroup* buttons, QWidget* parent);
+
 // A field's label, named after the field it labels ("Edit4Label"), with the field as buddy
 // so that an access key in the caption reaches it.
 QLabel* makeFieldLabel(const QString& caption, QWidget* field);
+
+// Sets the tab order: each widget is followed by the next one in order.
+void chainTabOrder(const std::vector<QWidget*>& order);
 
 // Sets a chooser's text the way the program does (not a user's change), keeping its list
 // position on the same item when the text is one of them.

@@ -2,8 +2,11 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace vexa {
 
@@ -63,6 +66,15 @@ void FormWindow::open()
 void FormWindow::setDefaultButton(QPushButton* button)
 {
     button->setDefault(true);
+}
+
+void FormWindow::fixSizeNoSmallerThan(QSize designedClientArea)
+{
+    const QWidget* menuBar = layout() ? layout()->menuBar() : nullptr;
+    const int menuHeight = menuBar ? menuBar->sizeHint().height() : 0;
+    const QSize needed = sizeHint();
+    setFixedSize(std::max(needed.width(), designedClientArea.width()),
+                 std::max(needed.height(), designedClientArea.height() + menuHeight));
 }
 
 void FormWindow::showEvent(QShowEvent* event)

@@ -48,6 +48,9 @@ protected:
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
     // Centred on the screen each time it is shown.
     void setCentred(bool centred) { centred_ = centred; }
+    // Fixes the size at what the layout needs with the fonts in use, and no smaller than
+    // the designed client area (the area below the menu bar).
+    void fixSizeNoSmallerThan(QSize designedClientArea);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

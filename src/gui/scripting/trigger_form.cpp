@@ -5,6 +5,7 @@
 #include "gui/forms/form_widgets.h"
 #include "gui/forms/menu_builder.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,11 +15,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <span>
 
 namespace vexa {
 
@@ -50,24 +49,6 @@ int parameterLabelWidth(const QFontMetrics& metrics)
     for (const MenuItem& entry : kActions)
         widen(entry.prompt);
     return width;
-}
-
-QGroupBox* makeRadioGroup(const QString& name, std::string_view title, std::span<const std::string_view> captions,
-                          int firstButton, QButtonGroup* buttons, QWidget* parent)
-{
-    auto* box = new QGroupBox(decodeText(title), parent);
-    box->setObjectName(name);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->setSpacing(0);
-    for (std::size_t mode = 0; mode < captions.size(); ++mode) {
-        auto* button = new QRadioButton(decodeText(captions[mode]), box);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(firstButton + static_cast<int>(mode)));
-        buttons->addButton(button, static_cast<int>(mode));
-        layout->addWidget(button);
-    }
-    layout->addStretch();
-    return box;
 }
 
 } // namespace
@@ -130,9 +111,7 @@ TForm13::TForm13(ScenarioView& document, Desktop& desktop, QWidget* parent)
     chainTabOrder();
     resetFields();
 
-    // A fixed window, as large as its fonts need and no smaller than the designed size.
-    const QSize needed = sizeHint();
-    setFixedSize(std::max(needed.width(), 713), std::max(needed.height(), 249 + layout->menuBar()->sizeHint().height()));
+    fixSizeNoSmallerThan(QSize(713, 249));
 }
 
 QWidget* TForm13::makeLeftColumn()
@@ -155,14 +134,14 @@ QWidget* TForm13::makeLeftColumn()
     information->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* repeatColumn = new QVBoxLayout;
-    repeatColumn->addWidget(makeRadioGroup(QStringLiteral("GroupBox1"), kRepeatModeTitle, kRepeatModeCaptions, 1,
+    repeatColumn->addWidget(makeRadioGroup("GroupBox1", widgetText(kRepeatModeTitle), itemList(kRepeatModeCaptions), 1,
                                            repeatModes_, column));
     repeatColumn->addWidget(information, 1);
 
     auto* groups = new QHBoxLayout;
     groups->addLayout(repeatColumn, 1);
-    groups->addWidget(makeRadioGroup(QStringLiteral("GroupBox2"), kActivationModeTitle, kActivationModeCaptions, 4,
-                                     activationModes_, column));
+    groups->addWidget(makeRadioGroup("GroupBox2", widgetText(kActivationModeTitle), itemList(kActivationModeCaptions),
+                                     4, activationModes_, column));
 
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -243,8 +222,7 @@ void TForm13::chainTabOrder()
             order.push_back(button);
     }
     order.push_back(edit(17));
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    vexa::chainTabOrder(order);
 }
 
 void TForm13::prepare()
