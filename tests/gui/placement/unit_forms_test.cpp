@@ -418,7 +418,7 @@ TEST_F(UnitForms, TypeMenusWriteTheCodeAndCaptionAndLeaveTheSpacing)
     }
 }
 
-TEST_F(UnitForms, LabelsFollowTheForm)
+TEST_F(UnitForms, LabelsFollowTheFormAndNothingIsClipped)
 {
     const char* const objects[][2] = {{"unit", "units"}, {"ship", "ships"}, {"infantry", "infantry"}};
     for (std::size_t i = 0; i < std::size(kDialogs); ++i) {
@@ -441,6 +441,7 @@ TEST_F(UnitForms, LabelsFollowTheForm)
         };
         for (const auto& [name, text] : labels)
             EXPECT_EQ(field<QLabel>(name)->text(), text);
+        EXPECT_EQ(clippedWidgets(*current_), "");
         EXPECT_EQ(current_->findChildren<QCheckBox*>().isEmpty(), &dialog != &kInfantry);
     }
     EXPECT_EQ(window("TForm4").windowTitle(), "Create Units");
