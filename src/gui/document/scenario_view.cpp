@@ -1,6 +1,7 @@
 #include "gui/document/scenario_view.h"
 
 #include "core/document/value_lists.h"
+#include "gui/document/pane_editor.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
 
@@ -8,7 +9,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -48,13 +48,9 @@ QString unsavableCharacter(const QString& text, qsizetype at)
 QString paneText(const QPlainTextEdit& editor)
 {
     // The raw text keeps every character (the plain text would turn no-break spaces into
-    // blanks); both kinds of break the editor makes end a line.
-    QString text = editor.document()->toRawText();
-    for (QChar& character : text) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
-            character = QLatin1Char('\n');
-    }
-    return text;
+    // blanks); its blocks end in paragraph separators. A pane's editor lets in no other
+    // line end, but should one be there, it ends a line here too.
+    return replaceLineBreaks(editor.document()->toRawText(), QLatin1Char('\n'));
 }
 
 ScenarioView::ScenarioView(QWidget* parent)
@@ -91,19 +87,6 @@ ScenarioView::ScenarioView(QWidget* parent)
         tabs_->addTab(qstr(tab.caption));
     }
     showBasicPage();
-}
-
-// Shift+Enter would put a line separator inside a line; in a pane every break ends a line.
-bool ScenarioView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() & Qt::ShiftModifier) {
-            static_cast<QPlainTextEdit*>(watched)->insertPlainText(QStringLiteral("\n"));
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 int ScenarioView::count() const
@@ -144,12 +127,11 @@ void ScenarioView::setCurrentWidget(QWidget* page)
 QWidget* ScenarioView::makePanePage(const TabInfo& tab)
 {
     auto* page = new QWidget;
-    auto* editor = new QPlainTextEdit(page);
+    auto* editor = new PaneTextEdit(page);
     editor->setObjectName(qstr(tab.memoName));
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->installEventFilter(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);

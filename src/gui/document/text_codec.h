@@ -22,4 +22,7 @@ std::string encodeTextReplacing(const QString& text, char replacement);
 // The position of the first character that has no byte, or -1.
 qsizetype firstUnencodable(const QString& text);
 
+// The text with one `replacement` in place of every line break (the core's line rule).
+QString replaceLineBreaks(QStringView text, QChar replacement);
+
 } // namespace vexa
