@@ -81,4 +81,10 @@ QString replaceLineBreaks(QStringView text, QChar replacement)
     return QString::fromStdU16String(replaceLineBreaks(utf16(text), replacement.unicode()));
 }
 
+void keepOnOneLine(QString& text, int& cursor)
+{
+    cursor = static_cast<int>(positionAfterReplacingLineBreaks(utf16(text), static_cast<std::size_t>(cursor)));
+    text = replaceLineBreaks(text, QLatin1Char(' '));
+}
+
 } // namespace vexa
