@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTextDocument>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace vexa {
@@ -42,6 +43,18 @@ QString unsavableCharacter(const QString& text, qsizetype at)
 {
     return QStringLiteral("\"%1\" (U+%2)").arg(text.mid(at, 1)).arg(text[at].unicode(), 4, 16, QLatin1Char('0'));
 }
+
+// A field of the Basic or Map page is one line of the file: a pasted line break becomes a
+// blank. Any other character is Save's to judge.
+class OneLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override
+    {
+        keepOnOneLine(input, position);
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -145,6 +158,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     if (field.kind == FieldKind::Text) {
         auto* edit = new QLineEdit;
         edit->setObjectName(qstr(field.component));
+        edit->setValidator(new OneLineValidator(edit));
         lineEdits_[index(id)] = edit;
         return edit;
     }
@@ -153,6 +167,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    combo->setValidator(new OneLineValidator(combo));
     combo->setMaxVisibleItems(24);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(field.list == ChoiceList::Movies || field.list == ChoiceList::Themes ? 40 : 16);

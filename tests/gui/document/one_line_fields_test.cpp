@@ -1,3 +1,4 @@
+#include "gui/document/scenario_view.h"
 #include "gui/forms/form_widgets.h"
 
 #include <QClipboard>
@@ -66,4 +67,12 @@ TEST(OneLineFields, ADialogFieldStillRefusesWhatNoFileCanHold)
     QLineEdit* field = makeEdit("Edit1", &dialog);
     field->insert(QStringLiteral("x\n\u4e2d"));
     EXPECT_EQ(field->text(), QString());
+}
+
+TEST(OneLineFields, APageFieldTakesAPastedLineBreakAsOneBlank)
+{
+    ScenarioView view;
+    expectPastedOnOneLine(*view.findChild<QLineEdit*>(QStringLiteral("Edit2")));
+    expectPastedOnOneLine(*view.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->lineEdit());
+    EXPECT_EQ(view.fieldText(FieldId::Intro), QStringLiteral("a b c d"));
 }
