@@ -24,8 +24,8 @@ public:
 };
 
 // What ends a line, in one place: CR, LF, and the line, paragraph and next-line separators
-// of Unicode. A file's bytes hold only CR and LF (its byte 0x85 is an ellipsis);
-// the separators come in by paste.
+// of Unicode. Of these a file holds only CR and LF (its byte 0x85 is an ellipsis, not the
+// next-line separator); the separators come in by paste.
 constexpr bool isLineEnd(char32_t character)
 {
     constexpr char32_t kNextLine = 0x85, kLineSeparator = 0x2028, kParagraphSeparator = 0x2029;
