@@ -84,6 +84,7 @@ CheckPanel::CheckPanel(ScenarioView& document, QWidget* parent)
     list_->setHeaderLabels({QStringLiteral("Severity"), QStringLiteral("Section"), QStringLiteral("Line"),
                             QStringLiteral("Message"), QStringLiteral("Rule")});
     list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
     connect(list_, &QTreeWidget::itemActivated, this, &CheckPanel::goTo);
 
@@ -117,10 +118,8 @@ void CheckPanel::showFindings(const std::vector<Finding>& findings)
         items.append(itemFor(finding));
     list_->addTopLevelItems(items);
     summary_->setText(summaryText(findings));
-    if (!items.isEmpty()) {
+    if (!items.isEmpty())
         list_->setCurrentItem(items.front());
-        list_->resizeColumnToContents(SectionColumn);
-    }
 }
 
 void CheckPanel::goTo(QTreeWidgetItem* item)
