@@ -104,9 +104,11 @@ std::vector<Finding> checkFileBytes(std::string_view bytes)
     SourceLines sources;
     const Scenario scenario = readScenario(bytes, &sources);
     std::vector<Finding> findings = checkScenario(scenario, &sources);
-    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+    const auto byFileLine = [](const Finding& a, const Finding& b) {
         return a.fileLine.value_or(0) + a.fileLine.has_value() < b.fileLine.value_or(0) + b.fileLine.has_value();
-    });
+    };
+    if (!std::is_sorted(findings.begin(), findings.end(), byFileLine))
+        std::stable_sort(findings.begin(), findings.end(), byFileLine);
     return findings;
 }
 

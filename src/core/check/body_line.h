@@ -25,14 +25,18 @@ std::string_view trimBlanks(std::string_view text);
 class Fields {
 public:
     static constexpr std::size_t kMaxFields = 18;
+    Fields() = default;  // no field at all
     explicit Fields(std::string_view value);
 
     std::size_t count() const { return count_; }
     // Empty for an index past what is kept.
-    std::string_view operator[](std::size_t index) const { return index < kMaxFields ? fields_[index] : std::string_view(); }
+    std::string_view operator[](std::size_t index) const
+    {
+        return index < count_ && index < kMaxFields ? fields_[index] : std::string_view();
+    }
 
 private:
-    std::array<std::string_view, kMaxFields> fields_{};
+    std::array<std::string_view, kMaxFields> fields_;  // the first count_ are set
     std::size_t count_ = 0;
 };
 

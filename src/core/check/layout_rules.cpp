@@ -3,7 +3,7 @@
 
 #include "core/placement/integers.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace vexa {
 
@@ -15,56 +15,20 @@ constexpr PaneId kKeyedPanes[] = {
     PaneId::Overlay, PaneId::Base, PaneId::Waypoints, PaneId::CellTriggers, PaneId::Trigs, PaneId::TeamType,
 };
 
-const LineFormat* formatOf(PaneId pane)
+std::string notKeyValue(std::string_view text)
 {
-    for (const LineFormat& format : kLineFormats) {
-        if (format.pane == pane)
-            return &format;
-    }
-    return nullptr;
-}
-
-void checkMalformedLines(const Rule& rule, Checker& checker, PaneId pane)
-{
-    const LineFormat* format = formatOf(pane);
-    checker.forEachLine(pane, [&](std::size_t i, const BodyLine& line) {
-        if (line.kind == BodyLine::Kind::Malformed) {
-            checker.report(rule, pane, i, "The line " + quoted(trimBlanks(checker.scenario().pane(pane).lineView(i)))
-                                              + " is neither blank, a comment nor key=value.");
-        } else if (line.isKeyValue() && format && format->fieldCount) {
-            const std::size_t count = Fields(line.value).count();
-            if (count != *format->fieldCount)
-                checker.report(rule, pane, i, "The line for key " + quoted(line.key) + " has " + std::to_string(count)
-                                                  + " fields where " + std::string(paneHeader(pane)) + " needs "
-                                                  + std::to_string(*format->fieldCount) + ".");
-        }
-    });
-}
-
-// The country pane holds whole sections: a header opens each.
-void checkCountryBodyLines(const Rule& rule, Checker& checker)
-{
-    const MemoryPane& pane = checker.scenario().pane(PaneId::Country);
-    std::string_view section;
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        const std::string_view text = pane.lineView(i);
-        if (!text.empty() && text.front() == '[') {
-            section = text;
-        } else if (readBodyLine(text).kind == BodyLine::Kind::Malformed) {
-            checker.report(rule, rule.severity, PaneId::Country, i,
-                           "The line " + quoted(trimBlanks(text)) + " is neither blank, a comment nor key=value.",
-                           section);
-        }
-    }
+    return "The line " + quoted(trimBlanks(text)) + " is neither blank, a comment nor key=value.";
 }
 
 } // namespace
 
-bool hasField(const LineFormat& format, const Fields& fields, std::size_t index)
+bool hasField(const LineAt& line, std::optional<std::size_t> index)
 {
-    if (format.fieldCount && fields.count() != *format.fieldCount)
+    if (!index || !line.body.isKeyValue())
         return false;
-    return index < fields.count() && index < Fields::kMaxFields;
+    if (line.format && line.format->fieldCount && line.fields.count() != *line.format->fieldCount)
+        return false;
+    return *index < line.fields.count() && *index < Fields::kMaxFields;
 }
 
 std::string baseEntryKey(std::size_t k)
@@ -80,21 +44,13 @@ bool isBaseHeaderKey(std::string_view key)
     return key == "Player" || key == "Count";
 }
 
-void checkDuplicateKeys(const Rule& rule, Checker& checker)
+void duplicateKeyOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    std::unordered_map<std::string_view, std::size_t> firstLineOf;
-    for (PaneId pane : kKeyedPanes) {
-        firstLineOf.clear();
-        firstLineOf.reserve(checker.scenario().pane(pane).lineCount());
-        checker.forEachLine(pane, [&](std::size_t i, const BodyLine& line) {
-            if (!line.isKeyValue())
-                return;
-            const auto [first, isNew] = firstLineOf.try_emplace(line.key, i);
-            if (!isNew)
-                checker.report(rule, pane, i, "The key " + quoted(line.key) + " is already used on "
-                                                  + checker.lineName(pane, first->second) + ".");
-        });
-    }
+    if (!line.body.isKeyValue() || std::find(std::begin(kKeyedPanes), std::end(kKeyedPanes), line.pane) == std::end(kKeyedPanes))
+        return;
+    if (const auto first = checker.firstUseOfKey(line))
+        checker.report(rule, line.pane, line.index, "The key " + quoted(line.body.key) + " is already used on "
+                                                        + checker.lineName(line.pane, *first) + ".");
 }
 
 void checkBaseCount(const Rule& rule, Checker& checker)
@@ -134,14 +90,34 @@ void checkBaseCount(const Rule& rule, Checker& checker)
         checker.report(rule, PaneId::Base, *countLine, "Count=" + std::string(countText) + " but " + holds + ".");
 }
 
-void checkFieldCounts(const Rule& rule, Checker& checker)
+void fieldCountOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    for (std::size_t i = 0; i < kPaneCount; ++i) {
-        const auto pane = static_cast<PaneId>(i);
-        if (!collectsSections(pane))
-            checkMalformedLines(rule, checker, pane);
+    if (line.body.kind == BodyLine::Kind::Malformed) {
+        checker.report(rule, line.pane, line.index, notKeyValue(checker.scenario().pane(line.pane).lineView(line.index)));
+        return;
     }
-    checkCountryBodyLines(rule, checker);
+    if (!line.body.isKeyValue() || !line.format || !line.format->fieldCount)
+        return;
+    const std::size_t wanted = *line.format->fieldCount;
+    if (line.fields.count() != wanted)
+        checker.report(rule, line.pane, line.index,
+                       "The line for key " + quoted(line.body.key) + " has " + std::to_string(line.fields.count())
+                           + " fields where " + std::string(paneHeader(line.pane)) + " needs "
+                           + std::to_string(wanted) + ".");
+}
+
+// The country pane holds whole sections: a header opens each.
+void checkCountryBodyLines(const Rule& rule, Checker& checker)
+{
+    const MemoryPane& pane = checker.scenario().pane(PaneId::Country);
+    std::string_view section;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        const std::string_view text = pane.lineView(i);
+        if (!text.empty() && text.front() == '[')
+            section = text;
+        else if (readBodyLine(text).kind == BodyLine::Kind::Malformed)
+            checker.report(rule, rule.severity, PaneId::Country, i, notKeyValue(text), section);
+    }
 }
 
 } // namespace vexa

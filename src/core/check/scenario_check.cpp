@@ -12,27 +12,27 @@ namespace {
 const std::array<Rule, 6> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
-     checkDuplicateKeys},
+     duplicateKeyOnLine},
     {"unknown-trigger", Severity::Error,
      "A building, unit, ship, soldier or cell trigger names a trigger that is neither None nor in [Trigs]: "
      "the game attaches nothing.",
-     checkUnknownTriggers},
+     unknownTriggerOnLine},
     {"off-map", Severity::Error,
      "A cell outside 0 to 16383 is off the map (error); a building, unit, ship or soldier outside the playable "
      "area of [Map] never appears (warning).",
-     checkCellsOnMap},
+     offMapOnLine},
     {"base-count", Severity::Error,
      "The Count of [Base] must equal its number of entries, and the entries must be numbered 000, 001, ... in "
      "order, or the computer player cannot rebuild its base.",
-     checkBaseCount},
+     nullptr, checkBaseCount},
     {"unknown-country", Severity::Error,
      "A country must be one of the twenty countries: by name in placed objects, [Base] and the player, by "
      "number 0 to 19 in triggers and team types.",
-     checkCountries},
+     unknownCountryOnLine, checkPlayerCountry},
     {"field-count", Severity::Error,
      "A line of a section the dialogs write has the wrong number of fields, or a line is neither blank, a "
      "comment nor key=value: the game misreads or skips it.",
-     checkFieldCounts},
+     fieldCountOnLine, checkCountryBodyLines},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.
@@ -58,12 +58,11 @@ const Rule* findRule(std::string_view id)
 
 std::vector<Finding> checkScenario(const Scenario& scenario, const SourceLines* sources)
 {
-    Checker checker(scenario, sources);
-    for (const Rule& rule : kRules)
-        rule.check(rule, checker);
-    std::vector<Finding> findings = checker.take();
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding& a, const Finding& b) { return placeOf(a) < placeOf(b); });
+    std::vector<Finding> findings = Checker(scenario, sources).run(kRules);
+    // The line rules report in place order already; only what the scenario rules add moves.
+    const auto byPlace = [](const Finding& a, const Finding& b) { return placeOf(a) < placeOf(b); };
+    if (!std::is_sorted(findings.begin(), findings.end(), byPlace))
+        std::stable_sort(findings.begin(), findings.end(), byPlace);
     return findings;
 }
 

@@ -11,15 +11,20 @@
 namespace vexa {
 
 class Checker;
+struct LineAt;
 struct Rule;
-using RuleCheck = void (*)(const Rule& rule, Checker& checker);
+// A rule looks at each line of the section panes as the check passes it (every line is
+// read once for all rules), and at the scenario as a whole once.
+using LineRule = void (*)(const Rule& rule, Checker& checker, const LineAt& line);
+using ScenarioRule = void (*)(const Rule& rule, Checker& checker);
 
-// One row of the rule table: a new rule is a row and its function.
+// One row of the rule table: a new rule is a row and its function(s).
 struct Rule {
     std::string_view id;
     Severity severity;             // of its findings (off-map finds warnings too, see its text)
     std::string_view explanation;  // one sentence for the help and the panel
-    RuleCheck check;
+    LineRule onLine = nullptr;
+    ScenarioRule onScenario = nullptr;
 };
 
 std::span<const Rule> checkRules();
