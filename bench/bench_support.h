@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <malloc.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -47,6 +49,48 @@ inline long peakBytesInChild(const std::function<void()>& work)
     rusage usage{};
     ::wait4(child, &status, 0, &usage);
     return usage.ru_maxrss * 1024L;
+}
+
+// How far the resident memory of a child process grows above what it starts with while
+// it runs the work, in bytes: the peak is reset at the start (Linux clear_refs), so what
+// the child inherits from this process does not count. -1 where that is not possible.
+inline long peakGrowthInChild(const std::function<void()>& work)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return -1;
+    const auto statusKilobytes = [](const char* key) {
+        long value = -1;
+        if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status)) {
+                if (std::string(line).rfind(key, 0) == 0)
+                    value = std::strtol(line + std::string(key).size(), nullptr, 10);
+            }
+            std::fclose(status);
+        }
+        return value;
+    };
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long growth = -1;
+        ::malloc_trim(0);  // free memory kept from this process would hide the growth
+        if (std::FILE* clear = std::fopen("/proc/self/clear_refs", "w")) {
+            std::fputs("5", clear);
+            std::fclose(clear);
+            const long start = statusKilobytes("VmRSS:");
+            work();
+            growth = (statusKilobytes("VmHWM:") - start) * 1024L;
+        }
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], &growth, sizeof growth);
+        ::_exit(0);
+    }
+    long growth = -1;
+    [[maybe_unused]] const auto read = ::read(pipeEnds[0], &growth, sizeof growth);
+    ::waitpid(child, nullptr, 0);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    return growth;
 }
 
 inline void printRatio(const char* what, double value, double reference, const char* target)

@@ -2,6 +2,7 @@
 // copying the same file in the same run; also the peak memory of doing so.
 #include "bench_support.h"
 
+#include "core/check/scenario_check.h"
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
@@ -56,6 +57,31 @@ void normalizeFile(const std::string& in, const std::string& out)
     writeOrDie(out, writeScenario(scenario));
 }
 
+// A scenario the check finds nothing in: every section the dialogs write, well formed.
+std::string wellFormedScenario(std::size_t minimumBytes)
+{
+    std::string bytes = "[Map]\r\nX=0\r\nY=0\r\nWidth=128\r\nHeight=128\r\n[Trigs]\r\n"
+                        "alarm=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1\r\n";
+    // Sections keyed by cell hold one line per cell at most, so they come once.
+    for (int cell = 0; cell < 16384; cell += 4)
+        bytes += "[TERRAIN]\r\n" + std::to_string(cell) + "=T01,None\r\n[CellTriggers]\r\n" + std::to_string(cell)
+            + "=alarm\r\n";
+    const char* sections[] = {"[STRUCTURES]", "[UNITS]", "[INFANTRY]", "[SHIPS]", "[Waypoints]", "[Greece]"};
+    const char* rows[] = {"=Greece,POWR,256,%d,0,alarm,1,0 ; north", "=Greece,1TNK,256,%d,64,Guard,None",
+                          "=USSR,E1,256,%d,0,Hunt,64,alarm", "=Greece,PT,256,%d,0,Guard,alarm", "=%d", "=1"};
+    std::size_t key = 0;
+    for (std::size_t section = 0; bytes.size() < minimumBytes; ++section) {
+        bytes += sections[section % 6];
+        bytes += "\r\n";
+        for (int i = 0; i < 1000; ++i, ++key) {
+            char row[80];
+            std::snprintf(row, sizeof row, rows[section % 6], static_cast<int>(key % 16384));
+            bytes += std::to_string(key) + row + "\r\n";
+        }
+    }
+    return bytes;
+}
+
 void copyFile(const std::string& in, const std::string& out)
 {
     writeOrDie(out, readOrDie(in));
@@ -83,6 +109,30 @@ int main(int argc, char** argv)
     const long corePeak = bench::peakBytesInChild([&] { normalizeFile(input, output); });
     std::printf("peak memory: core %.1f MB (%.2fx the file), copy %.1f MB, process base %.1f MB  (target below 4x)\n",
                 (corePeak - idle) / 1e6, (corePeak - idle) / fileBytes, (copyPeak - idle) / 1e6, idle / 1e6);
+
+    // The scenario check beside reading: a file it finds nothing in, and the file above,
+    // in which it finds a mistake on most lines.
+    const std::string wellFormed = (folder / "well-formed.mpr").string();
+    writeOrDie(wellFormed, wellFormedScenario(megabytes * 1000 * 1000));
+    for (const std::string& file : {wellFormed, input}) {
+        const double size = static_cast<double>(fs::file_size(file));
+        const long readPeak = bench::peakGrowthInChild([&] { readScenario(readOrDie(file)); });
+        const long checkPeak = bench::peakGrowthInChild([&] {
+            SourceLines lines;
+            checkScenario(readScenario(readOrDie(file), &lines), &lines);
+        });
+        const std::string bytes = readOrDie(file);
+        SourceLines sources;
+        const Scenario scenario = readScenario(bytes, &sources);
+        std::size_t findings = 0;
+        const double read = bench::bestSeconds(3, [&] { readScenario(bytes); });
+        const double check = bench::bestSeconds(3, [&] { findings = checkScenario(scenario, &sources).size(); });
+        std::printf("%s scenario of %.1f MB, %zu findings\n", file == wellFormed ? "well-formed" : "generated",
+                    size / 1e6, findings);
+        bench::printRatio("  check vs reading through the core", check, read, "within 2x");
+        std::printf("  peak memory: read + check %.2fx the file, read alone %.2fx (target below 4x)\n",
+                    static_cast<double>(checkPeak) / size, static_cast<double>(readPeak) / size);
+    }
     fs::remove_all(folder);
     return 0;
 }

@@ -1,5 +1,7 @@
 // Any bytes are a scenario file: reading never fails, and saving what was read is
-// stable, so normalising twice gives the same bytes as normalising once.
+// stable, so normalising twice gives the same bytes as normalising once. The scenario
+// check runs on what was read and finds only lines that are there.
+#include "core/check/scenario_check.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
 
@@ -9,6 +11,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    vexa::SourceLines sources;
+    const vexa::Scenario scenario = vexa::readScenario(bytes, &sources);
+    for (const vexa::Finding& finding : vexa::checkScenario(scenario, &sources)) {
+        if (finding.pane && *finding.paneLine >= scenario.pane(*finding.pane).lineCount())
+            std::abort();
+        if (finding.fileLine && *finding.fileLine > size)
+            std::abort();
+    }
     const std::string once = vexa::writeScenario(vexa::readScenario(bytes));
     const std::string twice = vexa::writeScenario(vexa::readScenario(once));
     if (once != twice)

@@ -2,6 +2,9 @@
 // the program: vexabuild-screenshots OUTPUT_FOLDER [SCENARIO]
 #include "gui/app/editor_app.h"
 #include "gui/app/main_window.h"
+#include "gui/document/scenario_view.h"
+
+#include <QPlainTextEdit>
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
@@ -52,6 +55,12 @@ int main(int argc, char** argv)
         document.setCurrentIndex(tab);
         save(main, folder, QStringLiteral("main-%1-%2").arg(tab + 1, 2, 10, QLatin1Char('0')).arg(document.widget(tab)->objectName()));
     }
+    // The check panel, with a mistake put into the units pane for it to find.
+    main.Checkscenario1Click();
+    save(main, folder, QStringLiteral("main-check-clean"));
+    document.paneEditor(vexa::PaneId::Units)->appendPlainText(QStringLiteral("0=Multi1,HARV,256,20000,64,Harvest,flood"));
+    main.Checkscenario1Click();
+    save(main, folder, QStringLiteral("main-check-findings"));
     for (QWidget* window : editor.windows()) {
         if (window != &main)
             save(*window, folder, window->objectName());

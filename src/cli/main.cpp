@@ -1,4 +1,4 @@
-#include "normalize_command.h"
+#include "cli.h"
 
 #include <iostream>
 

@@ -1,97 +1,93 @@
 #include "normalize_command.h"
 
-#include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
 
 #include <optional>
 #include <ostream>
 
-namespace vexa {
+namespace vexa::cli {
 
 namespace {
 
-constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-
-constexpr const char* kUsage =
-    "Usage: vexabuild-cli normalize FILE [-o OUT]\n"
-    "\n"
-    "Reads the scenario FILE as the editor opens it and writes what the editor\n"
-    "saves: the header comment, the sections in their fixed order, every line\n"
-    "ended by CR LF. Writes to OUT when given (replacing it safely), otherwise to\n"
-    "standard output.\n"
-    "\n"
-    "Options:\n"
-    "  -o OUT      write to the file OUT\n"
-    "  --help      show this help\n"
-    "  --version   show the version\n";
 
 struct NormalizeRequest {
     std::string input;
     std::optional<std::string> output;
 };
 
-std::optional<NormalizeRequest> parseNormalize(const std::vector<std::string>& args)
+// The request, or the exit code of a usage error already reported.
+std::variant<NormalizeRequest, int> parseNormalize(const std::vector<std::string>& args, std::ostream& err)
 {
     NormalizeRequest request;
     bool haveInput = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size() && !request.output) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (request.output)
+                return usageError(err, "option '-o' given twice", "normalize");
+            if (i + 1 == args.size())
+                return usageError(err, "option '-o' needs a file name", "normalize");
             request.output = args[++i];
-        } else if (!haveInput && (args[i].empty() || args[i][0] != '-')) {
-            request.input = args[i];
-            haveInput = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usageError(err, "unknown option '" + arg + "'", "normalize");
+        } else if (haveInput) {
+            return usageError(err, "unexpected argument '" + arg + "'", "normalize");
         } else {
-            return std::nullopt;
+            request.input = arg;
+            haveInput = true;
         }
     }
     if (!haveInput)
-        return std::nullopt;
+        return usageError(err, "missing FILE", "normalize");
     return request;
 }
 
 int reportFileError(const FileError& error, std::ostream& err)
 {
-    err << error.text() << ".\n";
+    printFileError(err, error);
     return kExitFileError;
 }
 
-int normalize(const NormalizeRequest& request, std::ostream& out, std::ostream& err)
+int normalize(const NormalizeRequest& request, Streams streams)
 {
-    auto bytes = readWholeFile(request.input);
+    auto bytes = readInput(request.input, streams.in);
     if (const auto* error = std::get_if<FileError>(&bytes))
-        return reportFileError(*error, err);
+        return reportFileError(*error, streams.err);
     const std::string written = writeScenario(readScenario(std::get<std::string>(bytes)));
-    if (!request.output) {
-        out.write(written.data(), static_cast<std::streamsize>(written.size()));
-        out.flush();
-        return out ? kExitOk : reportFileError(FileError{kDiskFull}, err);
+    if (!request.output || isStandardStream(*request.output)) {
+        streams.out.write(written.data(), static_cast<std::streamsize>(written.size()));
+        streams.out.flush();
+        return streams.out ? kExitOk : reportFileError(FileError{kDiskFull}, streams.err);
     }
     if (const auto error = replaceFile(*request.output, written))
-        return reportFileError(*error, err);
+        return reportFileError(*error, streams.err);
     return kExitOk;
 }
 
 } // namespace
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+const char* const kNormalizeHelp =
+    "Usage: vexabuild-cli normalize FILE [-o OUT]\n"
+    "\n"
+    "Reads the scenario FILE as the editor opens it and writes what the editor\n"
+    "saves: the header comment, the sections in their fixed order, every line\n"
+    "ended by CR LF. Writes to OUT when given (replacing it safely), otherwise to\n"
+    "standard output. FILE or OUT '-' is standard input or output.\n"
+    "\n"
+    "Options:\n"
+    "  -o OUT      write to the file OUT\n"
+    "  --help      show this help\n"
+    "\n"
+    "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
+
+int runNormalize(const std::vector<std::string>& args, Streams streams)
 {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
-        return kExitOk;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        out << "vexabuild-cli " << VEXA_VERSION << "\n";
-        return kExitOk;
-    }
-    if (!args.empty() && args[0] == "normalize") {
-        if (const auto request = parseNormalize(args))
-            return normalize(*request, out, err);
-    }
-    err << kUsage;
-    return kExitUsage;
+    const auto request = parseNormalize(args, streams.err);
+    if (const int* exitCode = std::get_if<int>(&request))
+        return *exitCode;
+    return normalize(std::get<NormalizeRequest>(request), streams);
 }
 
-} // namespace vexa
+} // namespace vexa::cli

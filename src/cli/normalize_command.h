@@ -1,14 +1,14 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
+#include "cli_support.h"
+
 #include <vector>
 
-namespace vexa {
+namespace vexa::cli {
 
-// The command-line tool: `vexabuild-cli normalize FILE [-o OUT]` reads a scenario as the
-// editor's Open does and writes what the editor's Save would write. Returns the exit
-// code: 0 done, 1 a file error, 2 a usage error.
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `normalize FILE [-o OUT]`: reads a scenario as the editor's Open does and writes what
+// its Save would write. Exit 0 done, 1 a file error, 2 a usage error.
+extern const char* const kNormalizeHelp;
+int runNormalize(const std::vector<std::string>& args, Streams streams);
 
-} // namespace vexa
+} // namespace vexa::cli

@@ -1,4 +1,4 @@
-#include "normalize_command.h"
+#include "cli.h"
 
 #include <gtest/gtest.h>
 
@@ -63,15 +63,43 @@ TEST(Normalize, FileErrorsGoToStandardErrorWithExitOne)
     EXPECT_EQ(badFolder.err, "Felaktigt filnamn.\n");
 }
 
-TEST(Normalize, UsageHelpAndVersion)
+TEST(Normalize, StandardInputAndOutputAreNamedByADash)
 {
-    EXPECT_EQ(run({}).exitCode, 2);
-    EXPECT_EQ(run({"normalize"}).exitCode, 2);
-    EXPECT_EQ(run({"normalize", "a", "b"}).exitCode, 2);
-    EXPECT_EQ(run({"normalize", "a", "-o"}).exitCode, 2);
-    EXPECT_EQ(run({"frobnicate", "a"}).exitCode, 2);
+    std::istringstream in(contents(kData / "golden-in.mpr"));
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"normalize", "-", "-o", "-"}, in, out, err), 0);
+    EXPECT_EQ(out.str(), contents(kData / "golden-out.mpr"));
+}
+
+TEST(Cli, UsageErrorsSayWhatWasWrongAndPointToHelp)
+{
+    const auto usage = [](std::vector<std::string> args) {
+        const CliRun result = run(std::move(args));
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        return result.err;
+    };
+    EXPECT_EQ(usage({"frobnicate", "a"}),
+              "vexabuild-cli: unknown command 'frobnicate'\nTry 'vexabuild-cli --help' for more information.\n");
+    EXPECT_EQ(usage({}), "vexabuild-cli: missing COMMAND\nTry 'vexabuild-cli --help' for more information.\n");
+    EXPECT_EQ(usage({"normalize", "a", "b"}),
+              "vexabuild-cli: unexpected argument 'b'\nTry 'vexabuild-cli normalize --help' for more information.\n");
+    EXPECT_EQ(usage({"normalize"}).substr(0, 33), "vexabuild-cli: missing FILE\nTry '");
+    EXPECT_EQ(usage({"normalize", "a", "-o"}).substr(0, 46), "vexabuild-cli: option '-o' needs a file name\nT");
+    EXPECT_EQ(usage({"check", "a", "--format", "xml"}).substr(0, 40), "vexabuild-cli: unknown format 'xml' (use");
+    EXPECT_EQ(usage({"check", "-", "-"}).substr(0, 59), "vexabuild-cli: standard input '-' can be read only once\nTry");
+    EXPECT_EQ(usage({"check", "--strict", "a"}).substr(0, 40), "vexabuild-cli: unknown option '--strict'");
+}
+
+TEST(Cli, HelpListsTheCommandsAndEachCommandHasItsOwn)
+{
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("normalize FILE [-o OUT]"), std::string::npos);
+    EXPECT_NE(help.out.find("check FILE... [--format text|json]"), std::string::npos);
+    EXPECT_NE(run({"normalize", "--help"}).out.find("Usage: vexabuild-cli normalize"), std::string::npos);
+    const CliRun checkHelp = run({"check", "--help"});
+    EXPECT_EQ(checkHelp.exitCode, 0);
+    EXPECT_NE(checkHelp.out.find("  base-count\n      The Count of [Base]"), std::string::npos);
     EXPECT_EQ(run({"--version"}).out, "vexabuild-cli 4.0.1\n");
 }

@@ -37,9 +37,25 @@ OpenSection classify(std::string_view header)
     return {SectionKind::Unrecognised, PaneId::Rules};
 }
 
+// What a line of the file is being read into, and where it came from.
+struct Target {
+    Scenario& scenario;
+    SourceLines* sources;  // nothing when the caller does not ask
+    std::size_t fileLine = 0;
+
+    void appendTo(PaneId id, std::string_view line)
+    {
+        MemoryPane& pane = scenario.pane(id);
+        if (sources)
+            sources->paneLineFrom(id, pane.lineCount(), fileLine);
+        pane.append(line);
+    }
+};
+
 // A key=value line of [Basic] or [Map]: the key ends at the first "=".
-void setKeyValue(Scenario& scenario, Section section, std::string_view line)
+void setKeyValue(Target& target, Section section, std::string_view line)
 {
+    Scenario& scenario = target.scenario;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return;
@@ -48,6 +64,8 @@ void setKeyValue(Scenario& scenario, Section section, std::string_view line)
     for (const FieldInfo& field : kFields) {
         if (field.section == section && field.key == key) {
             scenario.field(field.id) = value;
+            if (target.sources)
+                target.sources->fieldFrom(field.id, target.fileLine);
             return;
         }
     }
@@ -61,29 +79,29 @@ void setKeyValue(Scenario& scenario, Section section, std::string_view line)
     }
 }
 
-void openSection(Scenario& scenario, const OpenSection& section, std::string_view header)
+void openSection(Target& target, const OpenSection& section, std::string_view header)
 {
     if (section.kind != SectionKind::Country && section.kind != SectionKind::Unrecognised)
         return;
-    MemoryPane& pane = scenario.pane(section.pane);
+    MemoryPane& pane = target.scenario.pane(section.pane);
     if (!pane.isEmpty())
         pane.append("");
-    pane.append(header);
+    target.appendTo(section.pane, header);
 }
 
-void takeBodyLine(Scenario& scenario, const OpenSection& section, std::string_view line)
+void takeBodyLine(Target& target, const OpenSection& section, std::string_view line)
 {
     switch (section.kind) {
     case SectionKind::Basic:
-        setKeyValue(scenario, Section::Basic, line);
+        setKeyValue(target, Section::Basic, line);
         break;
     case SectionKind::Map:
-        setKeyValue(scenario, Section::Map, line);
+        setKeyValue(target, Section::Map, line);
         break;
     case SectionKind::Country:
     case SectionKind::Pane:
     case SectionKind::Unrecognised:
-        scenario.pane(section.pane).append(line);
+        target.appendTo(section.pane, line);
         break;
     case SectionKind::Digest:
     case SectionKind::None:
@@ -93,17 +111,19 @@ void takeBodyLine(Scenario& scenario, const OpenSection& section, std::string_vi
 
 } // namespace
 
-Scenario readScenario(std::string_view bytes)
+Scenario readScenario(std::string_view bytes, SourceLines* sources)
 {
     Scenario scenario;
+    Target target{scenario, sources};
     OpenSection current;
     forEachFileLine(bytes, [&](std::string_view line) {
         if (!line.empty() && line.front() == '[') {
             current = classify(line);
-            openSection(scenario, current, line);
+            openSection(target, current, line);
         } else if (current.kind != SectionKind::None && !line.empty()) {
-            takeBodyLine(scenario, current, line);
+            takeBodyLine(target, current, line);
         }
+        ++target.fileLine;
     });
     return scenario;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "core/document/scenario.h"
+#include "core/document/source_lines.h"
 
 #include <string_view>
 
 namespace vexa {
 
 // Reads a scenario file's bytes. Any bytes are accepted: what is not understood is
-// dropped or carried in the rules pane.
-Scenario readScenario(std::string_view bytes);
+// dropped or carried in the rules pane. With sources, also records where each pane line
+// and field stood in the file; what goes into the scenario is the same either way.
+Scenario readScenario(std::string_view bytes, SourceLines* sources = nullptr);
 
 // Calls visit(line) for every line of a file's bytes: a line ends at CR (an LF right after
 // it belongs to the line end) or at a lone LF; Ctrl-Z ends the file.

@@ -7,6 +7,7 @@
 #include "gui/app/edit_commands.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/tools/check_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -91,6 +92,7 @@ void TForm1::createMenus()
     menuBar()->addMenu(createFileMenu());
     menuBar()->addMenu(createEditMenu());
     menuBar()->addMenu(createCreateMenu());
+    menuBar()->addMenu(createToolsMenu());
     menuBar()->addMenu(createHelpMenu());
 }
 
@@ -152,6 +154,23 @@ QMenu* TForm1::createCreateMenu()
     for (const CreateEntryInfo& info : kCreateEntries)
         addEntry(menu, QString::fromLatin1(info.caption), info.name)->setEnabled(false);
     return menu;
+}
+
+QMenu* TForm1::createToolsMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Tools"), this);
+    menu->setObjectName(QStringLiteral("Tools1"));
+    checkPanel_ = new CheckPanel(*document_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, checkPanel_);
+    checkPanel_->hide();
+    connect(addEntry(menu, QStringLiteral("&Check scenario"), "Checkscenario1", QKeySequence(Qt::Key_F7)),
+            &QAction::triggered, this, &TForm1::Checkscenario1Click);
+    return menu;
+}
+
+void TForm1::Checkscenario1Click()
+{
+    checkPanel_->runCheck();
 }
 
 QMenu* TForm1::createHelpMenu()

@@ -11,6 +11,7 @@ class QMenu;
 
 namespace vexa {
 
+class CheckPanel;
 class Desktop;
 class EditCommands;
 class ScenarioView;
@@ -72,6 +73,10 @@ public:
 
     EditCommands& editCommands() const { return *editCommands_; }
 
+    // Tools > Check scenario (F7): the check's findings in a panel below the tabs.
+    void Checkscenario1Click();
+    CheckPanel& checkPanel() const { return *checkPanel_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -80,6 +85,7 @@ private:
     QMenu* createFileMenu();
     QMenu* createEditMenu();
     QMenu* createCreateMenu();
+    QMenu* createToolsMenu();
     QMenu* createHelpMenu();
     QAction* addEntry(QMenu* menu, const QString& caption, const char* name, QKeySequence shortcut = {});
     void addSeparator(QMenu* menu, const char* name);
@@ -97,6 +103,7 @@ private:
     QString helpFile_;
     QDialog* about_ = nullptr;
     EditCommands* editCommands_ = nullptr;
+    CheckPanel* checkPanel_ = nullptr;
 };
 
 } // namespace vexa

@@ -1,6 +1,7 @@
 // Checks of the help file that ships with the editor: that it reads cleanly, that a
 // reader can get everywhere from the contents, and that the reference covers everything
 // the editor offers.
+#include "core/check/scenario_check.h"
 #include "core/document/file_access.h"
 #include "core/document/layout.h"
 #include "gui/help/help_file.h"
@@ -98,6 +99,13 @@ TEST_F(HelpManual, ReferenceHasEveryEventActionAndOrder)
     const QStringList orders = anchorsIn(topic("teamtype-orders").body);
     for (int code = 0; code <= 14; ++code)
         EXPECT_TRUE(orders.contains(QStringLiteral("order-%1").arg(code))) << "order " << code;
+}
+
+TEST_F(HelpManual, CheckTopicExplainsEveryRule)
+{
+    const QStringList places = anchorsIn(topic("check").body);
+    for (const Rule& rule : checkRules())
+        EXPECT_TRUE(places.contains(QString::fromLatin1(rule.id.data(), rule.id.size()))) << rule.id;
 }
 
 TEST_F(HelpManual, ReferenceQuotesTheMenusAsTheyRead)

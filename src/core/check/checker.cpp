@@ -1,0 +1,214 @@
+#include "core/check/checker.h"
+
+#include "core/check/scenario_check.h"
+#include "core/placement/integers.h"
+
+#include <functional>
+
+namespace vexa {
+
+namespace {
+
+const LineFormat* formatOf(PaneId pane)
+{
+    for (const LineFormat& format : kLineFormats) {
+        if (format.pane == pane)
+            return &format;
+    }
+    return nullptr;
+}
+
+std::optional<PlayableArea> playableAreaOf(const Scenario& scenario)
+{
+    const auto x = parseInteger(trimBlanks(scenario.field(FieldId::X)));
+    const auto y = parseInteger(trimBlanks(scenario.field(FieldId::Y)));
+    const auto width = parseInteger(trimBlanks(scenario.field(FieldId::Width)));
+    const auto height = parseInteger(trimBlanks(scenario.field(FieldId::Height)));
+    if (!x || !y || !width || !height)
+        return std::nullopt;
+    return PlayableArea{*x, *y, *width, *height};
+}
+
+// Keys are mostly numbers counting up: a number hashes to itself, so they take
+// neighbouring slots and the table is walked in order, not at random.
+std::uint32_t hashOf(std::string_view key)
+{
+    if (!key.empty() && key.size() <= 9) {
+        std::uint32_t number = 0;
+        for (const char c : key) {
+            if (c < '0' || c > '9')
+                return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+            number = number * 10 + static_cast<std::uint32_t>(c - '0');
+        }
+        return number;
+    }
+    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+}
+
+} // namespace
+
+std::string_view severityName(Severity severity)
+{
+    return severity == Severity::Error ? "error" : "warning";
+}
+
+std::string quoted(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '\'';
+    result += text;
+    result += '\'';
+    return result;
+}
+
+bool PlayableArea::holds(std::int32_t cell) const
+{
+    const std::int64_t column = cell % kCellsPerRow;
+    const std::int64_t row = cell / kCellsPerRow;
+    return column >= x && column - x < width && row >= y && row - y < height;
+}
+
+std::string PlayableArea::text() const
+{
+    return "x " + std::to_string(x) + " to " + std::to_string(std::int64_t{x} + width - 1) + ", y " + std::to_string(y)
+        + " to " + std::to_string(std::int64_t{y} + height - 1);
+}
+
+KeyIndex::Slot* KeyIndex::find(std::uint32_t hash, std::string_view key)
+{
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot& slot = slots_[i];
+        if (slot.line == kEmpty)
+            return &slot;
+        // Equal hashes are rare but for the same key: read that line's key again.
+        if (slot.hash == hash && readBodyLine(pane_->lineView(slot.line)).key == key)
+            return &slot;
+    }
+}
+
+void KeyIndex::grow()
+{
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<std::size_t>(64, old.size() * 2), Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.line == kEmpty)
+            continue;
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].line != kEmpty)
+            i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+}
+
+std::optional<std::size_t> KeyIndex::firstUse(const MemoryPane& pane, std::string_view key, std::size_t line)
+{
+    if (pane_ != &pane) {
+        pane_ = &pane;
+        std::size_t size = 64;
+        while (size < 2 * pane.lineCount())
+            size *= 2;
+        slots_.assign(size, Slot{});
+        used_ = 0;
+    }
+    if (line >= kEmpty)
+        return std::nullopt;  // past four billion lines keys go unchecked
+    if (2 * (used_ + 1) > slots_.size())
+        grow();
+    const std::uint32_t hash = hashOf(key);
+    Slot* slot = find(hash, key);
+    if (slot->line != kEmpty)
+        return slot->line;
+    *slot = {hash, static_cast<std::uint32_t>(line)};
+    ++used_;
+    return std::nullopt;
+}
+
+Checker::Checker(const Scenario& scenario, const SourceLines* sources)
+    : scenario_(scenario)
+    , sources_(sources)
+    , playableArea_(playableAreaOf(scenario))
+{
+}
+
+bool Checker::isTriggerName(std::string_view name)
+{
+    if (!triggerNames_) {
+        triggerNames_.emplace();
+        forEachLine(PaneId::Trigs, [&](std::size_t, const BodyLine& line) {
+            if (line.isKeyValue())
+                triggerNames_->insert(line.key);
+        });
+    }
+    return triggerNames_->contains(name);
+}
+
+std::vector<Finding> Checker::run(std::span<const Rule> rules)
+{
+    for (std::size_t p = 0; p < kPaneCount; ++p) {
+        const auto pane = static_cast<PaneId>(p);
+        if (collectsSections(pane))
+            continue;
+        const LineFormat* format = formatOf(pane);
+        const MemoryPane& lines = scenario_.pane(pane);
+        for (std::size_t i = 0; i < lines.lineCount(); ++i) {
+            const BodyLine body = readBodyLine(lines.lineView(i));
+            const Fields fields = body.isKeyValue() ? Fields(body.value) : Fields();
+            const LineAt line{pane, i, body, fields, format};
+            for (const Rule& rule : rules) {
+                if (rule.onLine)
+                    rule.onLine(rule, *this, line);
+            }
+        }
+    }
+    for (const Rule& rule : rules) {
+        if (rule.onScenario)
+            rule.onScenario(rule, *this);
+    }
+    return std::move(findings_);
+}
+
+void Checker::report(const Rule& rule, PaneId pane, std::size_t paneLine, std::string message)
+{
+    report(rule, rule.severity, pane, paneLine, std::move(message));
+}
+
+void Checker::report(const Rule& rule, Severity severity, PaneId pane, std::size_t paneLine, std::string message,
+                     std::string_view section)
+{
+    Finding finding;
+    finding.rule = rule.id;
+    finding.severity = severity;
+    finding.section = section.empty() ? paneHeader(pane) : section;
+    finding.pane = pane;
+    finding.paneLine = paneLine;
+    if (sources_)
+        finding.fileLine = sources_->fileLine(pane, paneLine);
+    finding.message = std::move(message);
+    findings_.push_back(std::move(finding));
+}
+
+void Checker::report(const Rule& rule, FieldId field, std::string message)
+{
+    Finding finding;
+    finding.rule = rule.id;
+    finding.severity = rule.severity;
+    finding.section = infoOf(field).section == Section::Basic ? basicHeader() : mapHeader();
+    finding.field = field;
+    if (sources_)
+        finding.fileLine = sources_->fileLine(field);
+    finding.message = std::move(message);
+    findings_.push_back(std::move(finding));
+}
+
+std::string Checker::lineName(PaneId pane, std::size_t paneLine) const
+{
+    std::optional<std::size_t> line = paneLine;
+    if (sources_)
+        line = sources_->fileLine(pane, paneLine);
+    return line ? "line " + std::to_string(*line + 1) : "a line the reader added";
+}
+
+} // namespace vexa

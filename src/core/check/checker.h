@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/check/body_line.h"
+#include "core/check/finding.h"
+#include "core/check/line_formats.h"
+#include "core/document/scenario.h"
+#include "core/document/source_lines.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace vexa {
+
+struct Rule;
+
+// One line of a section pane as every line rule sees it.
+struct LineAt {
+    PaneId pane;
+    std::size_t index;           // in the pane
+    const BodyLine& body;
+    const Fields& fields;        // of a key=value line's value; none otherwise
+    const LineFormat* format;    // nothing for a pane without one ([Base], the packs)
+};
+
+// The playable rectangle of [Map]: columns x to x + width - 1, rows y to y + height - 1.
+struct PlayableArea {
+    std::int32_t x, y, width, height;
+    bool holds(std::int32_t cell) const;
+    std::string text() const;
+};
+
+// The first line of each key of one pane, kept compactly: a million keys are common in
+// big scenarios, and a node per key would cost more than reading the file.
+class KeyIndex {
+public:
+    // The first line of the pane that used the key, or nothing when this is the first
+    // (the line is then recorded). Calls for another pane start afresh.
+    std::optional<std::size_t> firstUse(const MemoryPane& pane, std::string_view key, std::size_t line);
+
+private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t line = kEmpty;
+    };
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+    void grow();
+    Slot* find(std::uint32_t hash, std::string_view key);
+
+    const MemoryPane* pane_ = nullptr;
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+// Runs the rules over a scenario and collects their findings.
+class Checker {
+public:
+    Checker(const Scenario& scenario, const SourceLines* sources);
+
+    const Scenario& scenario() const { return scenario_; }
+    const std::optional<PlayableArea>& playableArea() const { return playableArea_; }
+    bool isTriggerName(std::string_view name);
+    std::optional<std::size_t> firstUseOfKey(const LineAt& line) { return keys_.firstUse(scenario_.pane(line.pane), line.body.key, line.index); }
+
+    // Every line of every section pane through the line rules, then the scenario rules.
+    std::vector<Finding> run(std::span<const Rule> rules);
+
+    // A finding on a pane line; the section is the pane's header unless given.
+    void report(const Rule& rule, PaneId pane, std::size_t paneLine, std::string message);
+    void report(const Rule& rule, Severity severity, PaneId pane, std::size_t paneLine, std::string message,
+                std::string_view section = {});
+    // A finding on a field of [Basic] or [Map].
+    void report(const Rule& rule, FieldId field, std::string message);
+
+    // "line 12": the file line where known, else the line of the pane, counted from 1.
+    std::string lineName(PaneId pane, std::size_t paneLine) const;
+
+    // Calls visit(paneLine, bodyLine) for every line of a pane.
+    template <typename Visit>
+    void forEachLine(PaneId pane, Visit&& visit) const
+    {
+        const MemoryPane& lines = scenario_.pane(pane);
+        for (std::size_t i = 0; i < lines.lineCount(); ++i)
+            visit(i, readBodyLine(lines.lineView(i)));
+    }
+
+private:
+    const Scenario& scenario_;
+    const SourceLines* sources_;
+    std::optional<PlayableArea> playableArea_;
+    std::optional<std::unordered_set<std::string_view>> triggerNames_;
+    KeyIndex keys_;
+    std::vector<Finding> findings_;
+};
+
+// Quoted for a message: 'value'.
+std::string quoted(std::string_view text);
+
+} // namespace vexa

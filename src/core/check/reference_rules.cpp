@@ -1,0 +1,96 @@
+// The rules about what a line names: triggers, countries and cells.
+#include "core/check/rules.h"
+
+#include "core/document/countries.h"
+#include "core/placement/integers.h"
+
+namespace vexa {
+
+namespace {
+
+// An error for a cell off the 128 x 128 map; a warning for one off the playable area
+// where the line's objects must stand inside it.
+void checkCell(const Rule& rule, Checker& checker, const LineAt& line, std::string_view text, bool mustBePlayable)
+{
+    const std::optional<std::int32_t> cell = parseInteger(text);
+    const std::optional<PlayableArea>& area = checker.playableArea();
+    if (!cell) {
+        checker.report(rule, line.pane, line.index, "The cell " + quoted(text) + " is no cell number (0 to 16383).");
+    } else if (*cell < 0 || *cell > kLastCell) {
+        checker.report(rule, line.pane, line.index,
+                       "The cell " + std::to_string(*cell) + " is outside the map (0 to 16383).");
+    } else if (mustBePlayable && area && !area->holds(*cell)) {
+        checker.report(rule, Severity::Warning, line.pane, line.index,
+                       "The cell " + std::to_string(*cell) + " (x " + std::to_string(*cell % kCellsPerRow) + ", y "
+                           + std::to_string(*cell / kCellsPerRow) + ") is outside the playable area of [Map] ("
+                           + area->text() + ").");
+    }
+}
+
+bool isCountryNumber(std::string_view text)
+{
+    const std::optional<std::int32_t> number = parseInteger(text);
+    return number && *number >= 0 && static_cast<std::size_t>(*number) < kCountryCount;
+}
+
+void reportCountryName(const Rule& rule, Checker& checker, const LineAt& line, std::string_view name)
+{
+    if (!countryIndex(name))
+        checker.report(rule, line.pane, line.index, "The country " + quoted(name) + " is not one of the twenty countries.");
+}
+
+} // namespace
+
+void unknownTriggerOnLine(const Rule& rule, Checker& checker, const LineAt& line)
+{
+    if (!line.format || !hasField(line, line.format->triggerField))
+        return;
+    const std::string_view trigger = line.fields[*line.format->triggerField];
+    if (trigger != "None" && !checker.isTriggerName(trigger))
+        checker.report(rule, line.pane, line.index,
+                       "The trigger " + quoted(trigger) + " is neither None nor a trigger of [Trigs].");
+}
+
+void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line)
+{
+    if (line.pane == PaneId::Base && line.body.isKeyValue() && line.body.key == "Player") {
+        reportCountryName(rule, checker, line, line.body.value);
+        return;
+    }
+    if (!line.format || !hasField(line, line.format->countryField))
+        return;
+    const std::string_view country = line.fields[*line.format->countryField];
+    if (line.format->countryForm == CountryForm::Name)
+        reportCountryName(rule, checker, line, country);
+    else if (!isCountryNumber(country))
+        checker.report(rule, line.pane, line.index,
+                       "The country number " + quoted(country) + " is not one of the twenty countries (0 to 19).");
+}
+
+void checkPlayerCountry(const Rule& rule, Checker& checker)
+{
+    const std::string_view player = trimBlanks(checker.scenario().field(FieldId::Player));
+    if (!player.empty() && !countryIndex(player))
+        checker.report(rule, FieldId::Player, "The player " + quoted(player) + " is not one of the twenty countries.");
+}
+
+void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line)
+{
+    if (!line.body.isKeyValue())
+        return;
+    if (line.pane == PaneId::Base) {
+        if (!isBaseHeaderKey(line.body.key) && line.fields.count() == 2)
+            checkCell(rule, checker, line, line.fields[1], false);
+        return;
+    }
+    if (!line.format)
+        return;
+    const LineFormat& format = *line.format;
+    if (format.keyIsCell)
+        checkCell(rule, checker, line, line.body.key, format.insidePlayableArea);
+    // A smudge repeats its cell: only a second, different cell needs a word.
+    if (hasField(line, format.cellField) && !(format.keyIsCell && line.fields[*format.cellField] == line.body.key))
+        checkCell(rule, checker, line, line.fields[*format.cellField], format.insidePlayableArea);
+}
+
+} // namespace vexa

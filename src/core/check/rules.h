@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/check/checker.h"
+#include "core/check/scenario_check.h"
+
+namespace vexa {
+
+// The rules of the table in scenario_check.cpp.
+void duplicateKeyOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void unknownTriggerOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void checkBaseCount(const Rule& rule, Checker& checker);
+void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void checkPlayerCountry(const Rule& rule, Checker& checker);
+void fieldCountOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void checkCountryBodyLines(const Rule& rule, Checker& checker);
+
+// Whether a line holds a field at the index: the whole line has its format's field count
+// where the format has one, so a rule never reads a field of a misshapen line.
+bool hasField(const LineAt& line, std::optional<std::size_t> index);
+
+// The key of base entry k as the buildings dialog writes it: 000, 001, ... 100.
+std::string baseEntryKey(std::size_t k);
+bool isBaseHeaderKey(std::string_view key);
+
+} // namespace vexa

@@ -1,0 +1,92 @@
+#include "cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace vexa;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args, const std::string& input = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int code = runCli(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class CheckCommand : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(folder_); }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string file(const std::string& name, const std::string& bytes) const
+    {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    const fs::path folder_ = fs::temp_directory_path() / ("vexa-check-" + std::to_string(::getpid()));
+};
+
+// Two findings whose rules run in the other order than their lines.
+const std::string kBroken = "[Trigs]\r\nt=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1\r\n[CellTriggers]\r\n"
+                            "70000=t\r\n\r\n[UNITS]\r\n0=USSR,3TNK,256,500,64,Hunt,None\r\n0=USSR,3TNK,256,500,64,Hunt,gone\r\n";
+
+} // namespace
+
+TEST_F(CheckCommand, FindingsAsCompilersPrintThemSortedByLine)
+{
+    const std::string broken = file("broken.mpr", kBroken);
+    const CliRun result = run({"check", broken});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+              broken + ":2: error: The line for key 't' has 17 fields where [Trigs] needs 18. [field-count]\n"
+              + broken + ":4: error: The cell 70000 is outside the map (0 to 16383). [off-map]\n"
+              + broken + ":8: error: The key '0' is already used on line 7. [duplicate-key]\n"
+              + broken + ":8: error: The trigger 'gone' is neither None nor a trigger of [Trigs]. [unknown-trigger]\n");
+}
+
+TEST_F(CheckCommand, ManyFilesStandardInputAndExitCodes)
+{
+    const std::string good = file("good.mpr", "[UNITS]\r\n0=USSR,3TNK,256,500,64,Hunt,None\r\n");
+    const CliRun clean = run({"check", good, "-"}, "[Base]\nCount=0\n");
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_EQ(clean.out, "");
+
+    const CliRun withFindings = run({"check", good, "-"}, "[Base]\nCount=1\n");
+    EXPECT_EQ(withFindings.exitCode, 1);
+    EXPECT_EQ(withFindings.out, "<stdin>:2: error: Count=1 but [Base] holds 0 entries. [base-count]\n");
+
+    // A file error is told and the other files are still checked.
+    const CliRun missing = run({"check", (folder_ / "none.mpr").string(), file("b.mpr", kBroken)});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err, (folder_ / "none.mpr").string() + ": Filen saknas.\n");
+    EXPECT_NE(missing.out.find("[duplicate-key]"), std::string::npos);
+}
+
+TEST_F(CheckCommand, JsonForTools)
+{
+    const CliRun none = run({"check", "--format", "json", file("good.mpr", "")});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "[]\n");
+
+    const CliRun result = run({"check", "--format=json", "-"}, "[Basic]\nPlayer=Gr\xe4\"ce\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out,
+              "[\n  {\"file\": \"<stdin>\", \"line\": 2, \"severity\": \"error\", \"rule\": \"unknown-country\", "
+              "\"section\": \"[Basic]\", \"message\": \"The player 'Gr\\u00e4\\\"ce' is not one of the twenty "
+              "countries.\"}\n]\n");
+}
