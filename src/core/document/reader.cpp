@@ -1,6 +1,7 @@
 #include "core/document/reader.h"
 
 #include "core/document/countries.h"
+#include "core/document/line_shape.h"
 
 #include <algorithm>
 
@@ -98,7 +99,7 @@ Scenario readScenario(std::string_view bytes)
     Scenario scenario;
     OpenSection current;
     forEachFileLine(bytes, [&](std::string_view line) {
-        if (!line.empty() && line.front() == '[') {
+        if (isSectionHeaderLine(line)) {
             current = classify(line);
             openSection(scenario, current, line);
         } else if (current.kind != SectionKind::None && !line.empty()) {
