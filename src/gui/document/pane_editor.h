@@ -9,10 +9,11 @@ class QPlainTextEdit;
 
 namespace vexa {
 
-// A pane of the main window, seen through the core's Pane interface. Appended lines are
-// collected and inserted in one edit when the adapter goes out of scope (or on flush()),
-// so a command that appends thousands of lines costs one edit, one undo step and one
-// layout pass, however full the pane already is. Use one adapter per command.
+// A pane of the main window, seen through the core's Pane interface: its lines are the
+// editor's blocks, as PaneTextEdit keeps them. Appended lines are collected and inserted
+// in one edit when the adapter goes out of scope (or on flush()), so a command that
+// appends thousands of lines costs one edit, one undo step and one layout pass, however
+// full the pane already is. Use one adapter per command.
 class PaneEditor final : public Pane {
 public:
     explicit PaneEditor(QPlainTextEdit* editor);

@@ -1,5 +1,10 @@
 #include "gui/document/pane_text_edit.h"
 
+#include "gui/document/text_codec.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -32,6 +37,11 @@ int digitCount(int number)
     for (; number >= 10; number /= 10)
         ++digits;
     return digits;
+}
+
+QString withLineFeeds(const QString& text)
+{
+    return replaceLineBreaks(text, QLatin1Char('\n'));
 }
 
 } // namespace
@@ -116,6 +126,33 @@ void PaneTextEdit::shadeCurrentLine()
     line.cursor.clearSelection();
     setExtraSelections({line});
     gutter_->update();
+}
+
+void PaneTextEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The editor would put a line separator inside the line.
+    if (event->matches(QKeySequence::InsertLineSeparator) && !isReadOnly()) {
+        insertPlainText(QStringLiteral("\n"));
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void PaneTextEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    event->setCommitString(withLineFeeds(event->commitString()), event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void PaneTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData text;
+    text.setText(withLineFeeds(source->text()));
+    QPlainTextEdit::insertFromMimeData(&text);
 }
 
 } // namespace vexa

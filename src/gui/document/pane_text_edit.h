@@ -4,9 +4,12 @@
 
 namespace vexa {
 
-// A pane's text editor: the plain-text editor with a gutter of line numbers beside it and
-// the current line shaded. The gutter counts from 0, so the number beside a line is the
-// number a Create dialog gives a line appended there. Only the visible lines are painted.
+// The text editor of a pane. Every line break that enters it, typed, pasted or dropped,
+// becomes a real one (a block of the editor), so its blocks are the pane's lines: Shift+Enter
+// and pasted line, paragraph and next-line separators end a line as Save would.
+// Beside the text, a gutter of line numbers, and the current line shaded. The gutter counts
+// from 0, so the number beside a line is the number a Create dialog gives a line appended
+// there. Only the visible lines are painted.
 class PaneTextEdit final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,6 +25,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     friend class LineNumberGutter;

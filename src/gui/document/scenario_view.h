@@ -61,9 +61,6 @@ public:
     // Puts a bar (find, go to line) below the pages.
     void addBar(QWidget* bar);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* makePanePage(const TabInfo& tab);
     QWidget* makeBasicPage();
