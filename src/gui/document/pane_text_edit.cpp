@@ -86,19 +86,44 @@ void PaneTextEdit::resizeEvent(QResizeEvent* event)
     gutter_->setGeometry(QRect(contents.left(), contents.top(), gutterWidth(), contents.height()));
 }
 
-QList<PaneTextEdit::GutterNumber> PaneTextEdit::gutterNumbers(int top, int bottom) const
+QList<PaneTextEdit::PlacedBlock> PaneTextEdit::blocksBetween(int top, int bottom) const
 {
-    QList<GutterNumber> numbers;
+    QList<PlacedBlock> blocks;
     QTextBlock block = firstVisibleBlock();
     int blockTop = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
     while (block.isValid() && blockTop <= bottom) {
         const int height = qRound(blockBoundingRect(block).height());
         if (block.isVisible() && blockTop + height >= top)
-            numbers.append({blockTop, block.blockNumber()});
+            blocks.append({blockTop, block});
         blockTop += height;
         block = block.next();
     }
+    return blocks;
+}
+
+QList<PaneTextEdit::GutterNumber> PaneTextEdit::gutterNumbers(int top, int bottom) const
+{
+    QList<GutterNumber> numbers;
+    for (const PlacedBlock& placed : blocksBetween(top, bottom))
+        numbers.append({placed.top, placed.block.blockNumber()});
     return numbers;
+}
+
+void PaneTextEdit::highlightSyntax(ScenarioHighlighter::Headers headers)
+{
+    highlighter_.emplace(document(), headers);
+}
+
+void PaneTextEdit::paintEvent(QPaintEvent* event)
+{
+    // Whatever brought the lines on screen (loading, appending, scrolling, resizing, an
+    // edit), they are coloured before they are drawn.
+    if (highlighter_) {
+        const QList<PlacedBlock> shown = blocksBetween(0, viewport()->height());
+        if (!shown.isEmpty())
+            highlighter_->showBlocks(shown.front().block, shown.back().block);
+    }
+    QPlainTextEdit::paintEvent(event);
 }
 
 void PaneTextEdit::paintGutter(QPaintEvent* event)

@@ -3,7 +3,6 @@
 #include "core/document/value_lists.h"
 #include "gui/document/described_item_delegate.h"
 #include "gui/document/pane_text_edit.h"
-#include "gui/document/scenario_highlighter.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
 
@@ -143,8 +142,8 @@ QWidget* ScenarioView::makePanePage(const TabInfo& tab)
 {
     auto* page = new QWidget;
     auto* editor = new PaneTextEdit(page);
-    new ScenarioHighlighter(editor->document(), collectsSections(tab.pane) ? ScenarioHighlighter::Headers::Marked
-                                                                           : ScenarioHighlighter::Headers::Plain);
+    editor->highlightSyntax(collectsSections(tab.pane) ? ScenarioHighlighter::Headers::Marked
+                                                       : ScenarioHighlighter::Headers::Plain);
     editor->setObjectName(qstr(tab.memoName));
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

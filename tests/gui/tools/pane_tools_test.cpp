@@ -3,6 +3,7 @@
 #include "gui/app/edit_commands.h"
 #include "gui/decorations/waypoints_form.h"
 #include "gui/document/pane_text_edit.h"
+#include "gui/document/scenario_highlighter.h"
 #include "gui/tools/find_bar.h"
 #include "gui/tools/go_to_line_bar.h"
 
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
@@ -23,6 +25,25 @@ using namespace vexa;
 using vexa::test::FormFixture;
 
 namespace {
+
+// Counts the paints of a widget.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget)
+        : QObject(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 class PaneTools : public FormFixture {
 protected:
@@ -58,6 +79,14 @@ protected:
         for (const auto& number : editor.gutterNumbers(0, editor.viewport()->height()))
             lines.emplace_back(number.number, editor.document()->findBlockByNumber(number.number).text());
         return lines;
+    }
+    // The colours line `number` of the pane carries, as (start, length) pairs.
+    std::vector<std::pair<int, int>> colouredParts(PaneId id, int number) const
+    {
+        std::vector<std::pair<int, int>> parts;
+        for (const auto& range : pane(id).document()->findBlockByNumber(number).layout()->formats())
+            parts.emplace_back(range.start, range.length);
+        return parts;
     }
 };
 
@@ -183,4 +212,48 @@ TEST_F(PaneTools, EditMenuKeepsItsEntriesAndAddsTheSearchCommandsAfterThem)
     child<QLineEdit>(main(), "Edit2")->setFocus();
     Q_EMIT main().findChild<QMenu*>("Edit1")->aboutToShow();
     EXPECT_FALSE(main().action("Gotoline1")->isEnabled()) << "a field is not a pane";
+}
+
+TEST_F(PaneTools, OnlyTheLinesOnScreenAreColouredAndALineScrolledIntoViewIsColouredToo)
+{
+    QStringList lines;
+    for (int i = 0; i < 2000; ++i)
+        lines << QStringLiteral("%1=Greece,POWR").arg(i);
+    lines[0] = "; harbour";
+    lines[1500] = "; far away";
+    focusPane(PaneId::Structures, lines.join('\n'));
+    QPlainTextEdit& editor = pane(PaneId::Structures);
+    editor.viewport()->repaint();
+
+    using Parts = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(colouredParts(PaneId::Structures, 0), (Parts{{0, 9}})) << "the comment on screen";
+    EXPECT_EQ(colouredParts(PaneId::Structures, 1), (Parts{{0, 1}})) << "the key on screen";
+    EXPECT_EQ(colouredParts(PaneId::Structures, 1500), Parts{}) << "far below the view: not coloured yet";
+    EXPECT_FALSE(ScenarioHighlighter::isHighlighted(editor.document()->findBlockByNumber(1500)));
+
+    editor.verticalScrollBar()->setValue(1490);
+    editor.viewport()->repaint();
+    EXPECT_EQ(colouredParts(PaneId::Structures, 1500), (Parts{{0, 10}}));
+
+    // Colouring asks for one more paint, which must find nothing left to colour.
+    auto* counter = new PaintCounter(editor.viewport());
+    QApplication::processEvents();
+    counter->paints = 0;
+    QApplication::processEvents();
+    EXPECT_EQ(counter->paints, 0) << "no paint asks for the next";
+
+    QTextCursor cursor(editor.document()->findBlockByNumber(1500));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText("1500=x ; note");
+    editor.viewport()->repaint();
+    EXPECT_EQ(colouredParts(PaneId::Structures, 1500), (Parts{{0, 4}, {6, 7}})) << "an edited line takes new colours";
+
+    editor.verticalScrollBar()->setValue(0);
+    editor.viewport()->repaint();
+    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText("x");
+    editor.viewport()->repaint();
+    editor.verticalScrollBar()->setValue(1490);
+    editor.viewport()->repaint();
+    EXPECT_EQ(colouredParts(PaneId::Structures, 1500), Parts{}) << "edited off screen, coloured when shown again";
 }
