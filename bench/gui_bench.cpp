@@ -2,6 +2,7 @@
 // by side in one run, on the offscreen platform.
 #include "bench_support.h"
 
+#include "gui/app/edit_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
@@ -10,8 +11,10 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 #include "gui/placement/unit_forms.h"
+#include "gui/tools/find_bar.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -180,6 +183,57 @@ void benchCreateInfantry()
         std::fprintf(stderr, "the run made %lld line breaks, not 81,920 lines\n", static_cast<long long>(breaks));
 }
 
+// 100,000 lines of the structures pane; every tenth holds "GUN".
+QString structuresWithGuns()
+{
+    QString text;
+    for (int i = 0; i < 100000; ++i)
+        text += QStringLiteral("%1=Greece,%2,256,%1,0,None,1,0\n").arg(i).arg(i % 10 == 0 ? "GUN" : "POWR");
+    return text;
+}
+
+// Find in all panes and replace all through the find bar's own widgets, each against one
+// setPlainText of the pane's text.
+void benchFindAndReplace()
+{
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+    window.document().setCurrentWidget(structures.parentWidget());
+    const QString text = structuresWithGuns();
+    const auto fill = [&] {
+        structures.setPlainText(text);
+        QApplication::processEvents();
+    };
+    QPlainTextEdit single;
+    single.show();
+    const double reference = bench::bestSeconds(3, [&] { single.clear(); }, [&] {
+        single.setPlainText(text);
+        QApplication::processEvents();
+    });
+
+    fill();
+    FindBar& bar = window.editCommands().findBar();
+    bar.openReplace(&structures);
+    bar.findChild<QLineEdit*>(QStringLiteral("FindEdit"))->setText(QStringLiteral("gun"));
+    bar.findChild<QLineEdit*>(QStringLiteral("ReplaceEdit"))->setText(QStringLiteral("FTUR"));
+    auto* allPanes = bar.findChild<QCheckBox*>(QStringLiteral("AllPanesBox"));
+    const double findAll = bench::bestSeconds(3, [&] { allPanes->setChecked(false); }, [&] {
+        allPanes->setChecked(true);
+        QApplication::processEvents();
+    });
+    bench::printRatio("find all 10,000 hits in 100,000 lines", findAll, reference, "within 2x");
+    allPanes->setChecked(false);
+
+    auto* replaceAll = bar.findChild<QPushButton*>(QStringLiteral("ReplaceAllButton"));
+    const double replace = bench::bestSeconds(3, fill, [&] {
+        replaceAll->click();
+        QApplication::processEvents();
+    });
+    bench::printRatio("replace all 10,000 hits in 100,000 lines", replace, reference, "within 2x");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -191,5 +245,6 @@ int main(int argc, char** argv)
     benchCreate();
     benchCreateTerrain();
     benchCreateInfantry();
+    benchFindAndReplace();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "core/document/reader.h"
 
 #include "core/document/countries.h"
+#include "core/document/line_shape.h"
 
 #include <algorithm>
 
@@ -117,7 +118,7 @@ Scenario readScenario(std::string_view bytes, SourceLines* sources)
     Target target{scenario, sources};
     OpenSection current;
     forEachFileLine(bytes, [&](std::string_view line) {
-        if (!line.empty() && line.front() == '[') {
+        if (isSectionHeaderLine(line)) {
             current = classify(line);
             openSection(target, current, line);
         } else if (current.kind != SectionKind::None && !line.empty()) {

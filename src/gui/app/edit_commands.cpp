@@ -4,7 +4,11 @@
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 
+#include "gui/tools/find_bar.h"
+#include "gui/tools/go_to_line_bar.h"
+
 #include <QAction>
+#include <QShortcut>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -32,7 +36,24 @@ EditCommands::EditCommands(TForm1& window, QMenu& menu)
     connect(entry("Paste1"), &QAction::triggered, this, &EditCommands::Paste1Click);
     connect(entry("Selectall1"), &QAction::triggered, this, &EditCommands::Selectall1Click);
     connect(entry("Setfont1"), &QAction::triggered, this, &EditCommands::Setfont1Click);
+    connect(entry("Find1"), &QAction::triggered, this, &EditCommands::Find1Click);
+    connect(entry("Findnext1"), &QAction::triggered, this, &EditCommands::Findnext1Click);
+    connect(entry("Replace1"), &QAction::triggered, this, &EditCommands::Replace1Click);
+    connect(entry("Gotoline1"), &QAction::triggered, this, &EditCommands::Gotoline1Click);
     connect(qApp, &QApplication::focusChanged, this, &EditCommands::noteFocusChange);
+    makeBars();
+}
+
+void EditCommands::makeBars()
+{
+    findBar_ = new FindBar(window_.document());
+    goToLineBar_ = new GoToLineBar;
+    for (QWidget* bar : {static_cast<QWidget*>(findBar_), static_cast<QWidget*>(goToLineBar_)}) {
+        bar->hide();
+        window_.document().addBar(bar);
+    }
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), &window_);
+    connect(previous, &QShortcut::activated, findBar_, &FindBar::findPrevious);
 }
 
 QAction* EditCommands::entry(const char* name) const
@@ -63,6 +84,52 @@ void EditCommands::Edit1Click()
     entry("Copy1")->setEnabled(selection);
     entry("Paste1")->setEnabled(pane && clipboardHasText());
     entry("Selectall1")->setEnabled(pane != nullptr);
+    const bool searchable = searchedPane() != nullptr;
+    for (const char* name : {"Find1", "Findnext1", "Replace1", "Gotoline1"})
+        entry(name)->setEnabled(searchable);
+}
+
+QPlainTextEdit* EditCommands::searchedPane() const
+{
+    if (QPlainTextEdit* pane = focusedPane())
+        return pane;
+    QWidget* focused = window_.focusWidget();
+    if (focused && focused == window_.menuBar())
+        focused = focusBeforeMenuBar_;
+    const bool inBar = focused && (findBar_->isAncestorOf(focused) || goToLineBar_->isAncestorOf(focused));
+    return inBar ? findBar_->pane() : nullptr;
+}
+
+void EditCommands::Find1Click()
+{
+    if (QPlainTextEdit* pane = searchedPane()) {
+        goToLineBar_->hide();
+        findBar_->openFind(pane);
+    }
+}
+
+void EditCommands::Findnext1Click()
+{
+    if (QPlainTextEdit* pane = searchedPane()) {
+        findBar_->setPane(pane);
+        findBar_->findNext();
+    }
+}
+
+void EditCommands::Replace1Click()
+{
+    if (QPlainTextEdit* pane = searchedPane()) {
+        goToLineBar_->hide();
+        findBar_->openReplace(pane);
+    }
+}
+
+void EditCommands::Gotoline1Click()
+{
+    if (QPlainTextEdit* pane = searchedPane()) {
+        findBar_->hide();
+        goToLineBar_->openFor(pane);
+    }
 }
 
 void EditCommands::Cut1Click()

@@ -8,6 +8,7 @@
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
 #include "gui/tools/check_panel.h"
+#include "gui/tools/pane_status.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,7 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent)
     setFont(initialWindowFont());
     setCentralWidget(document_);
     createMenus();
+    new PaneStatus(*this, *document_);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -143,6 +145,11 @@ QMenu* TForm1::createEditMenu()
     addSeparator(menu, "N3");
     addEntry(menu, QStringLiteral("Select all"), "Selectall1", QKeySequence(Qt::CTRL | Qt::Key_A));
     addEntry(menu, QStringLiteral("Set font..."), "Setfont1");
+    addSeparator(menu, "N5");
+    addEntry(menu, QStringLiteral("&Find..."), "Find1", QKeySequence(Qt::CTRL | Qt::Key_F));
+    addEntry(menu, QStringLiteral("Find &next"), "Findnext1", QKeySequence(Qt::Key_F3));
+    addEntry(menu, QStringLiteral("&Replace..."), "Replace1", QKeySequence(Qt::CTRL | Qt::Key_H));
+    addEntry(menu, QStringLiteral("&Go to line..."), "Gotoline1", QKeySequence(Qt::CTRL | Qt::Key_G));
     editCommands_ = new EditCommands(*this, *menu);
     return menu;
 }

@@ -2,7 +2,7 @@
 
 #include "core/document/value_lists.h"
 #include "gui/document/described_item_delegate.h"
-#include "gui/document/pane_editor.h"
+#include "gui/document/pane_text_edit.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
 
@@ -142,6 +142,8 @@ QWidget* ScenarioView::makePanePage(const TabInfo& tab)
 {
     auto* page = new QWidget;
     auto* editor = new PaneTextEdit(page);
+    editor->highlightSyntax(collectsSections(tab.pane) ? ScenarioHighlighter::Headers::Marked
+                                                       : ScenarioHighlighter::Headers::Plain);
     editor->setObjectName(qstr(tab.memoName));
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -288,6 +290,11 @@ std::variant<Scenario, UnsavableText> ScenarioView::snapshot() const
     for (const FlagInfo& flag : kFlags)
         scenario.flag(flag.id) = flagBox(flag.id)->isChecked();
     return scenario;
+}
+
+void ScenarioView::addBar(QWidget* bar)
+{
+    layout()->addWidget(bar);
 }
 
 void ScenarioView::showBasicPage()

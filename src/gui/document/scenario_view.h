@@ -58,6 +58,8 @@ public:
     std::variant<Scenario, UnsavableText> snapshot() const;
 
     void showBasicPage();
+    // Puts a bar (find, go to line) below the pages.
+    void addBar(QWidget* bar);
 
 private:
     QWidget* makePanePage(const TabInfo& tab);
