@@ -91,6 +91,7 @@ void TForm1::createMenus()
     menuBar()->addMenu(createFileMenu());
     menuBar()->addMenu(createEditMenu());
     menuBar()->addMenu(createCreateMenu());
+    menuBar()->addMenu(createToolsMenu());
     menuBar()->addMenu(createHelpMenu());
 }
 
@@ -151,6 +152,15 @@ QMenu* TForm1::createCreateMenu()
     menu->setObjectName(QStringLiteral("Byggnader1"));
     for (const CreateEntryInfo& info : kCreateEntries)
         addEntry(menu, QString::fromLatin1(info.caption), info.name)->setEnabled(false);
+    return menu;
+}
+
+// Windows beyond the document's own; each entry stays disabled until its window is made.
+QMenu* TForm1::createToolsMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Tools"), this);
+    menu->setObjectName(QStringLiteral("Tools1"));
+    addEntry(menu, QStringLiteral("Map"), "Map1", QKeySequence(Qt::CTRL | Qt::Key_M))->setEnabled(false);
     return menu;
 }
 

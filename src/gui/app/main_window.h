@@ -80,6 +80,7 @@ private:
     QMenu* createFileMenu();
     QMenu* createEditMenu();
     QMenu* createCreateMenu();
+    QMenu* createToolsMenu();
     QMenu* createHelpMenu();
     QAction* addEntry(QMenu* menu, const QString& caption, const char* name, QKeySequence shortcut = {});
     void addSeparator(QMenu* menu, const char* name);

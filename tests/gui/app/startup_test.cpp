@@ -130,7 +130,7 @@ TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
     QStringList menus;
     for (QAction* action : main().menuBar()->actions())
         menus << action->menu()->objectName();
-    EXPECT_EQ(menus, (QStringList{"Arkiv1", "Edit1", "Byggnader1", "Help1"}));
+    EXPECT_EQ(menus, (QStringList{"Arkiv1", "Edit1", "Byggnader1", "Tools1", "Help1"}));
 
     QStringList fileEntries;
     for (QAction* action : main().findChild<QMenu*>("Arkiv1")->actions())
@@ -141,6 +141,7 @@ TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
     EXPECT_EQ(main().action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(main().action("Avsluta1")->shortcut(), QKeySequence("Ctrl+Q"));
     EXPECT_TRUE(main().action("Saveas1")->shortcut().isEmpty());
+    EXPECT_EQ(main().action("Map1")->shortcut(), QKeySequence("Ctrl+M"));
 
     QStringList createEntries;
     for (QAction* action : main().findChild<QMenu*>("Byggnader1")->actions())
