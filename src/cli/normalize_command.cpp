@@ -3,6 +3,9 @@
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
+#ifdef VEXA_CLI_RENDER
+#include "render_command.h"
+#endif
 
 #include <optional>
 #include <ostream>
@@ -17,6 +20,7 @@ constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
     "Usage: vexabuild-cli normalize FILE [-o OUT]\n"
+    "       vexabuild-cli render FILE -o MAP.png [--size N]\n"
     "\n"
     "Reads the scenario FILE as the editor opens it and writes what the editor\n"
     "saves: the header comment, the sections in their fixed order, every line\n"
@@ -24,6 +28,9 @@ constexpr const char* kUsage =
     "standard output.\n"
     "\n"
     "Options:\n"
+    "render draws the map of FILE as the Map window shows it, fitted to the\n"
+    "playable area, into a PNG picture N pixels square (1024 unless told).\n"
+    "\n"
     "  -o OUT      write to the file OUT\n"
     "  --help      show this help\n"
     "  --version   show the version\n";
@@ -86,6 +93,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << "vexabuild-cli " << VEXA_VERSION << "\n";
         return kExitOk;
     }
+#ifdef VEXA_CLI_RENDER
+    if (!args.empty() && args[0] == "render")
+        return runRender(args, out, err);
+#endif
     if (!args.empty() && args[0] == "normalize") {
         if (const auto request = parseNormalize(args))
             return normalize(*request, out, err);
