@@ -9,8 +9,11 @@
 #include "gui/decorations/terrain_form.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
+#include "gui/tools/map_view.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,6 +157,53 @@ void benchCreateTerrain()
     });
 }
 
+// The reference: the same widget size filled with one plain rectangle per cell.
+class PlainCells final : public QWidget {
+public:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int side = width() / kMapSide;
+        for (int cell = 0; cell < kMapCellCount; ++cell)
+            painter.fillRect((cell % kMapSide) * side, (cell / kMapSide) * side, side, side, QColor(0x1f, 0x5f, 0xd6));
+    }
+};
+
+MapContents crowdedMap()
+{
+    MapContents contents;
+    contents.playable = PlayableArea{0, 0, kMapSide, kMapSide};
+    const char* countries[] = {"Greece", "USSR", "Multi1", "Multi2"};
+    for (std::int32_t cell = 0; cell < kMapCellCount; ++cell)
+        contents.things.push_back({ThingKind::Structure, cell, "POWR", countries[cell % 4], 0, PaneId::Structures, 0});
+    for (std::int32_t cell = 0; cell < kMapCellCount; ++cell)
+        contents.things.push_back({ThingKind::Terrain, cell, "T01", "", 0, PaneId::Terrain, 0});
+    for (std::int32_t number = 0; number < 1000; ++number)
+        contents.things.push_back({ThingKind::Waypoint, number * 16, std::to_string(number), "", 0, PaneId::Waypoints, 0});
+    return contents;
+}
+
+void benchMapDrawing()
+{
+    constexpr int kSide = 768;
+    PlainCells plain;
+    plain.resize(kSide, kSide);
+    MapCanvas canvas;
+    canvas.resize(kSide, kSide);
+    canvas.setContents(crowdedMap());
+    canvas.fitPlayableArea();
+    QImage target(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+
+    const auto paint = [&](QWidget& widget) { return [&] { widget.render(&target); }; };
+    const double reference = bench::bestSeconds(15, paint(plain));
+    bench::printRatio("map of 33,768 things, whole map (6 px cells)", bench::bestSeconds(15, paint(canvas)), reference,
+                      "within 1.5x");
+    // Zoomed in far enough for the waypoint numbers to show.
+    canvas.zoom(5, QPoint(kSide / 2, kSide / 2));
+    bench::printRatio("the same, zoomed to 16 px cells, numbers shown", bench::bestSeconds(15, paint(canvas)),
+                      bench::bestSeconds(15, paint(plain)), "within 1.5x");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -164,5 +214,6 @@ int main(int argc, char** argv)
     benchOpen(folder);
     benchCreate();
     benchCreateTerrain();
+    benchMapDrawing();
     return 0;
 }
