@@ -2,6 +2,43 @@
 
 namespace vexa {
 
+namespace {
+
+bool isCarriageReturnLineFeed(std::u16string_view text, std::size_t at)
+{
+    return text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n';
+}
+
+} // namespace
+
+std::u16string replaceLineBreaks(std::u16string_view text, char16_t replacement)
+{
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (!isLineEnd(text[at])) {
+            result.push_back(text[at]);
+            continue;
+        }
+        result.push_back(replacement);
+        if (isCarriageReturnLineFeed(text, at))
+            ++at;
+    }
+    return result;
+}
+
+std::size_t positionAfterReplacingLineBreaks(std::u16string_view text, std::size_t position)
+{
+    std::size_t lost = 0;
+    for (std::size_t at = 0; at + 1 < position && at + 1 < text.size(); ++at) {
+        if (isCarriageReturnLineFeed(text, at)) {
+            ++lost;
+            ++at;
+        }
+    }
+    return position - lost;
+}
+
 std::vector<std::string_view> splitPaneText(std::string_view text)
 {
     std::vector<std::string_view> lines;

@@ -23,8 +23,26 @@ public:
     bool isEmpty() const { return lineCount() == 0; }
 };
 
-// The line rule, in one place: a pane's lines are its text split at line breaks ('\n');
-// a break at the very end opens no further line, and an empty text has no lines.
+// What ends a line, in one place: CR, LF, and the line, paragraph and next-line separators
+// of Unicode. Of these a file holds only CR and LF (its byte 0x85 is an ellipsis, not the
+// next-line separator); the separators come in by paste.
+constexpr bool isLineEnd(char32_t character)
+{
+    constexpr char32_t kNextLine = 0x85, kLineSeparator = 0x2028, kParagraphSeparator = 0x2029;
+    return character == U'\r' || character == U'\n' || character == kNextLine || character == kLineSeparator ||
+           character == kParagraphSeparator;
+}
+
+// A text with one `replacement` in place of every line break; CR LF is one break.
+std::u16string replaceLineBreaks(std::u16string_view text, char16_t replacement);
+
+// Where a position in a text stands once its line breaks are replaced: each CR LF wholly
+// before it gives up one character.
+std::size_t positionAfterReplacingLineBreaks(std::u16string_view text, std::size_t position);
+
+// The line rule: a pane's lines are its text split at line breaks, each of them one '\n'
+// by the time the text reaches the core; a break at the very end opens no further line,
+// and an empty text has no lines.
 std::vector<std::string_view> splitPaneText(std::string_view text);
 
 // The number of lines of a text that a text editor keeps as blocks (paragraphs): every

@@ -13,7 +13,9 @@ inline constexpr std::array<std::string_view, 17> kDirectionItems = {
     "144", "160", "176", "192", "208", "224", "240", "256",
 };
 
-// The infantry dialog's direction chooser offers its own list.
+// The infantry dialog's direction chooser offers its own list: 170, 186, 242 and 258 where
+// the other dialogs offer 160, 176, 240 and 256. These are the game's own values for
+// soldiers, kept as they are; the compass buttons give 0, 32 ... 224 in every dialog.
 inline constexpr std::array<std::string_view, 17> kInfantryDirectionItems = {
     "0", "16", "32", "48", "64", "80", "96", "112", "128",
     "144", "170", "186", "192", "208", "224", "242", "258",

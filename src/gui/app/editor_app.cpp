@@ -14,6 +14,7 @@
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
+#include "gui/placement/unit_forms.h"
 #include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
 #include "gui/tools/map_view.h"
@@ -46,6 +47,9 @@ EditorApp::EditorApp(Desktop& desktop)
     calculator_ = std::make_unique<TForm9>(desktop, main_.get());
     buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
     about_ = std::make_unique<TForm3>(main_.get());
+    units_ = std::make_unique<TForm4>(main_->document(), desktop, *calculator_, main_.get());
+    ships_ = std::make_unique<TForm5>(main_->document(), desktop, *calculator_, main_.get());
+    infantry_ = std::make_unique<TForm6>(main_->document(), desktop, *calculator_, main_.get());
     splash_ = std::make_unique<TForm7>();
     terrain_ = std::make_unique<TForm8>(main_->document(), desktop, *calculator_, main_.get());
     smudge_ = std::make_unique<TForm10>(main_->document(), desktop, *calculator_, main_.get());
@@ -59,6 +63,9 @@ EditorApp::EditorApp(Desktop& desktop)
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
+    main_->setCreateHandler(CreateEntry::Units, [this] { units_->open(); });
+    main_->setCreateHandler(CreateEntry::Ships, [this] { ships_->open(); });
+    main_->setCreateHandler(CreateEntry::Infantry, [this] { infantry_->open(); });
     main_->setCreateHandler(CreateEntry::Triggers, [this] { triggers_->open(); });
     main_->setCreateHandler(CreateEntry::Terrain, [this] { terrain_->open(); });
     main_->setCreateHandler(CreateEntry::Smudge, [this] { smudge_->open(); });
@@ -78,9 +85,10 @@ EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(), buildings_.get(), about_.get(), splash_.get(), terrain_.get(), calculator_.get(),
-            smudge_.get(), overlay_.get(), cellTriggers_.get(), triggers_.get(), teamTypes_.get(),
-            waypoints_.get(), country_.get()};
+    return {main_.get(),      buildings_.get(),    about_.get(),    units_.get(),     ships_.get(),
+            infantry_.get(),  splash_.get(),       terrain_.get(),  calculator_.get(), smudge_.get(),
+            overlay_.get(),   cellTriggers_.get(), triggers_.get(), teamTypes_.get(), waypoints_.get(),
+            country_.get()};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)

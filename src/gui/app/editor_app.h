@@ -14,6 +14,9 @@ class Desktop;
 class TForm1;
 class TForm3;
 class TForm2;
+class TForm4;
+class TForm5;
+class TForm6;
 class TForm7;
 class TForm8;
 class TForm9;
@@ -46,6 +49,9 @@ public:
     TForm3& aboutWindow() const { return *about_; }
     TForm7& splashWindow() const { return *splash_; }
     TForm2& buildingsDialog() const { return *buildings_; }
+    TForm4& unitsDialog() const { return *units_; }
+    TForm5& shipsDialog() const { return *ships_; }
+    TForm6& infantryDialog() const { return *infantry_; }
     TForm9& positionCalculator() const { return *calculator_; }
     TForm13& triggersDialog() const { return *triggers_; }
     TForm14& teamTypesDialog() const { return *teamTypes_; }
@@ -60,6 +66,9 @@ private:
     std::unique_ptr<TForm9> calculator_;
     std::unique_ptr<TForm2> buildings_;
     std::unique_ptr<TForm3> about_;
+    std::unique_ptr<TForm4> units_;
+    std::unique_ptr<TForm5> ships_;
+    std::unique_ptr<TForm6> infantry_;
     std::unique_ptr<TForm7> splash_;
     std::unique_ptr<TForm8> terrain_;
     std::unique_ptr<TForm10> smudge_;

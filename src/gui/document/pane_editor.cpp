@@ -2,12 +2,50 @@
 
 #include "gui/document/text_codec.h"
 
-#include <QPlainTextEdit>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace vexa {
+
+namespace {
+
+QString withLineFeeds(const QString& text)
+{
+    return replaceLineBreaks(text, QLatin1Char('\n'));
+}
+
+} // namespace
+
+void PaneTextEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The editor would put a line separator inside the line.
+    if (event->matches(QKeySequence::InsertLineSeparator) && !isReadOnly()) {
+        insertPlainText(QStringLiteral("\n"));
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void PaneTextEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    event->setCommitString(withLineFeeds(event->commitString()), event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void PaneTextEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData text;
+    text.setText(withLineFeeds(source->text()));
+    QPlainTextEdit::insertFromMimeData(&text);
+}
 
 std::size_t editorLineCount(const QPlainTextEdit& editor)
 {

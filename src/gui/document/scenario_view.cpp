@@ -2,6 +2,7 @@
 
 #include "core/document/value_lists.h"
 #include "gui/document/described_item_delegate.h"
+#include "gui/document/pane_editor.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
 
@@ -9,12 +10,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTextDocument>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace vexa {
@@ -44,18 +45,26 @@ QString unsavableCharacter(const QString& text, qsizetype at)
     return QStringLiteral("\"%1\" (U+%2)").arg(text.mid(at, 1)).arg(text[at].unicode(), 4, 16, QLatin1Char('0'));
 }
 
+// A field of the Basic or Map page is one line of the file: a pasted line break becomes a
+// blank. Any other character is Save's to judge.
+class OneLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override
+    {
+        keepOnOneLine(input, position);
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 QString paneText(const QPlainTextEdit& editor)
 {
     // The raw text keeps every character (the plain text would turn no-break spaces into
-    // blanks); both kinds of break the editor makes end a line.
-    QString text = editor.document()->toRawText();
-    for (QChar& character : text) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
-            character = QLatin1Char('\n');
-    }
-    return text;
+    // blanks); its blocks end in paragraph separators. A pane's editor lets in no other
+    // line end, but should one be there, it ends a line here too.
+    return replaceLineBreaks(editor.document()->toRawText(), QLatin1Char('\n'));
 }
 
 ScenarioView::ScenarioView(QWidget* parent)
@@ -92,19 +101,6 @@ ScenarioView::ScenarioView(QWidget* parent)
         tabs_->addTab(qstr(tab.caption));
     }
     showBasicPage();
-}
-
-// Shift+Enter would put a line separator inside a line; in a pane every break ends a line.
-bool ScenarioView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() & Qt::ShiftModifier) {
-            static_cast<QPlainTextEdit*>(watched)->insertPlainText(QStringLiteral("\n"));
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 int ScenarioView::count() const
@@ -145,12 +141,11 @@ void ScenarioView::setCurrentWidget(QWidget* page)
 QWidget* ScenarioView::makePanePage(const TabInfo& tab)
 {
     auto* page = new QWidget;
-    auto* editor = new QPlainTextEdit(page);
+    auto* editor = new PaneTextEdit(page);
     editor->setObjectName(qstr(tab.memoName));
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor->installEventFilter(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
@@ -164,6 +159,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     if (field.kind == FieldKind::Text) {
         auto* edit = new QLineEdit;
         edit->setObjectName(qstr(field.component));
+        edit->setValidator(new OneLineValidator(edit));
         lineEdits_[index(id)] = edit;
         return edit;
     }
@@ -172,6 +168,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    combo->setValidator(new OneLineValidator(combo));
     combo->setMaxVisibleItems(24);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     const bool described = field.list == ChoiceList::Movies || field.list == ChoiceList::Themes;

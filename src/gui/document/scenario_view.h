@@ -59,9 +59,6 @@ public:
 
     void showBasicPage();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* makePanePage(const TabInfo& tab);
     QWidget* makeBasicPage();

@@ -1,5 +1,7 @@
 #include "gui/document/text_codec.h"
 
+#include "core/document/pane.h"
+
 #include <array>
 
 namespace vexa {
@@ -23,6 +25,11 @@ int byteOf(char16_t character)
             return static_cast<int>(0x80 + i);
     }
     return -1;
+}
+
+std::u16string_view utf16(QStringView text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
 }
 
 } // namespace
@@ -67,6 +74,17 @@ qsizetype firstUnencodable(const QString& text)
             return i;
     }
     return -1;
+}
+
+QString replaceLineBreaks(QStringView text, QChar replacement)
+{
+    return QString::fromStdU16String(replaceLineBreaks(utf16(text), replacement.unicode()));
+}
+
+void keepOnOneLine(QString& text, int& cursor)
+{
+    cursor = static_cast<int>(positionAfterReplacingLineBreaks(utf16(text), static_cast<std::size_t>(cursor)));
+    text = replaceLineBreaks(text, QLatin1Char(' '));
 }
 
 } // namespace vexa

@@ -22,4 +22,11 @@ std::string encodeTextReplacing(const QString& text, char replacement);
 // The position of the first character that has no byte, or -1.
 qsizetype firstUnencodable(const QString& text);
 
+// The text with one `replacement` in place of every line break (the core's line rule).
+QString replaceLineBreaks(QStringView text, QChar replacement);
+
+// A one-line field's text: every line break in it becomes one blank, as in any one-line
+// entry, and the cursor keeps its place.
+void keepOnOneLine(QString& text, int& cursor);
+
 } // namespace vexa

@@ -16,8 +16,10 @@
 
 namespace vexa {
 
-QValidator::State FileTextValidator::validate(QString& input, int&) const
+QValidator::State FileTextValidator::validate(QString& input, int& position) const
 {
+    // A pasted line break becomes a blank: a line break in a field would split a generated line.
+    keepOnOneLine(input, position);
     return firstUnencodable(input) < 0 ? Acceptable : Invalid;
 }
 

@@ -14,6 +14,27 @@ TEST(LineRule, SplitsAtBreaksWithoutATrailingEmptyLine)
     EXPECT_EQ(splitPaneText("a\n\n"), (std::vector<std::string_view>{"a", ""}));
 }
 
+TEST(LineRule, ReplacesEachBreakWithOneCharacter)
+{
+    EXPECT_EQ(replaceLineBreaks(u"x\ny", u' '), u"x y");
+    EXPECT_EQ(replaceLineBreaks(u"a\r\nb", u' '), u"a b");        // CR LF is one break
+    EXPECT_EQ(replaceLineBreaks(u"a\n\rb", u' '), u"a  b");       // LF CR are two
+    EXPECT_EQ(replaceLineBreaks(u"a\r\r\nb\r", u'\n'), u"a\n\nb\n");
+    EXPECT_EQ(replaceLineBreaks(u"a\u2028b\u2029c\u0085d", u'\n'), u"a\nb\nc\nd");
+    EXPECT_EQ(replaceLineBreaks(u"\u2026 stays", u'\n'), u"\u2026 stays");
+    EXPECT_EQ(replaceLineBreaks(u"", u' '), u"");
+}
+
+TEST(LineRule, APositionKeepsItsPlaceWhenBreaksAreReplaced)
+{
+    const std::u16string_view text = u"a\r\nb\r\nc";  // becomes "a b c"
+    EXPECT_EQ(positionAfterReplacingLineBreaks(text, 0), 0u);
+    EXPECT_EQ(positionAfterReplacingLineBreaks(text, 2), 2u);  // between CR and LF: behind the blank
+    EXPECT_EQ(positionAfterReplacingLineBreaks(text, 3), 2u);  // before "b"
+    EXPECT_EQ(positionAfterReplacingLineBreaks(text, 7), 5u);  // at the end
+    EXPECT_EQ(positionAfterReplacingLineBreaks(u"a\u2028b", 3), 3u);
+}
+
 TEST(LineRule, CountsBlocksOfATextEditor)
 {
     EXPECT_EQ(lineCountOfBlocks(1, true), 0u);   // empty text

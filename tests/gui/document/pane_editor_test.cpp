@@ -2,6 +2,9 @@
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -92,14 +95,50 @@ TEST(TextCodec, NoBreakSpacesSurviveAPane)
     EXPECT_EQ(encodeText(paneText(editor)), "a\xa0" "b\n");
 }
 
-TEST(PaneEditor, ShiftEnterInAPaneEndsTheLine)
+namespace {
+
+// What the adapter reads from a pane must be what Save writes of it, line for line.
+void expectAdapterReadsWhatSaveWrites(const ScenarioView& view, PaneId id, const std::vector<std::string>& lines)
 {
-    ScenarioView view;
-    QPlainTextEdit& pane = *view.paneEditor(PaneId::Units);
-    QTest::keyClicks(&pane, "a");
-    QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(&pane, "b");
-    EXPECT_EQ(editorLineCount(pane), 2u);
-    EXPECT_EQ(PaneEditor(&pane).line(1), "b");
-    EXPECT_EQ(paneText(pane), "a\nb");
+    const PaneEditor adapter(view.paneEditor(id));
+    std::vector<std::string> read;
+    for (std::size_t i = 0; i < adapter.lineCount(); ++i)
+        read.push_back(adapter.line(i));
+    EXPECT_EQ(read, lines);
+    const auto saved = view.snapshot();
+    ASSERT_TRUE(std::holds_alternative<Scenario>(saved));
+    EXPECT_EQ(std::get<Scenario>(saved).pane(id).lines(), lines);
+}
+
+} // namespace
+
+TEST(PaneEditor, LineBreaksTypedOrPastedIntoAPaneEndLinesAsSaveDoes)
+{
+    using Lines = std::vector<std::string>;
+    {
+        SCOPED_TRACE("Shift+Enter");
+        ScenarioView view;
+        QPlainTextEdit& pane = *view.paneEditor(PaneId::Units);
+        QTest::keyClicks(&pane, "a");
+        QTest::keyClick(&pane, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(&pane, "b");
+        expectAdapterReadsWhatSaveWrites(view, PaneId::Units, Lines{"a", "b"});
+    }
+    {
+        SCOPED_TRACE("paste");
+        ScenarioView view;
+        QPlainTextEdit& pane = *view.paneEditor(PaneId::Units);
+        QGuiApplication::clipboard()->setText(QStringLiteral("a\u2028b\u2029c\u0085d\r\ne\rf\n"));
+        pane.paste();
+        expectAdapterReadsWhatSaveWrites(view, PaneId::Units, Lines{"a", "b", "c", "d", "e", "f"});
+    }
+    {
+        SCOPED_TRACE("input method");
+        ScenarioView view;
+        QPlainTextEdit& pane = *view.paneEditor(PaneId::Units);
+        QInputMethodEvent input;
+        input.setCommitString(QStringLiteral("a\u2028b"));
+        QCoreApplication::sendEvent(&pane, &input);
+        expectAdapterReadsWhatSaveWrites(view, PaneId::Units, Lines{"a", "b"});
+    }
 }
