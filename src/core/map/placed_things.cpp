@@ -142,13 +142,6 @@ std::optional<PlayableArea> playableAreaOf(const Scenario& scenario)
 
 } // namespace
 
-std::optional<CellPlace> placeOfCell(std::int32_t cell)
-{
-    if (cell < 0 || cell >= kMapCellCount)
-        return std::nullopt;
-    return CellPlace{cell % kMapSide, cell / kMapSide};
-}
-
 std::int32_t cellAt(CellPlace place)
 {
     return place.column + kMapSide * place.row;

@@ -25,7 +25,13 @@ struct CellPlace {
 };
 
 // Where a cell lies on the map; nothing for a cell outside it (negative or past the last row).
-std::optional<CellPlace> placeOfCell(std::int32_t cell);
+// Inline: the map's painter asks this for every thing it draws.
+inline std::optional<CellPlace> placeOfCell(std::int32_t cell)
+{
+    if (cell < 0 || cell >= kMapCellCount)
+        return std::nullopt;
+    return CellPlace{cell % kMapSide, cell / kMapSide};
+}
 std::int32_t cellAt(CellPlace place);
 
 // What a line of the map's sections puts on the map, by the pane it stands in.

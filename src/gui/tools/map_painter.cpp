@@ -8,8 +8,8 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <unordered_map>
 
 namespace vexa {
 
@@ -52,9 +52,14 @@ constexpr std::array<ThingKind, kThingKindCount> kLayers = {
     ThingKind::CellTrigger, ThingKind::Ship,      ThingKind::Unit,    ThingKind::Infantry,  ThingKind::Waypoint,
 };
 
-// Grid lines and waypoint numbers only where cells are large enough to carry them.
+// Grid lines, outlines and waypoint numbers only where cells are large enough to carry them.
 constexpr int kSmallestGridCell = 4;
+constexpr int kSmallestOutlinedShape = 6;
 constexpr int kSmallestNumberedCell = 8;
+
+// A structure's outline darkens whatever it lies on to about colour.darker(170), so one
+// outline serves the structures of every country.
+const QColor kStructureOutline(0, 0, 0, 105);
 
 bool carriesCountry(ThingKind kind)
 {
@@ -68,6 +73,11 @@ bool carriesCountry(ThingKind kind)
     default:
         return false;
     }
+}
+
+QColor colourOf(ThingKind kind, std::string_view country)
+{
+    return carriesCountry(kind) ? countryColour(country) : kindColour(kind);
 }
 
 int infantrySide(int cellSize)
@@ -97,20 +107,26 @@ QPolygonF scaled(std::initializer_list<QPointF> unitPoints, double side)
     return polygon;
 }
 
+void drawStructureOutline(QPainter& painter, int side)
+{
+    if (side < kSmallestOutlinedShape)
+        return;
+    painter.setPen(QPen(kStructureOutline, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0, 0, side, side).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 // Draws one kind's shape filling a square of the given side.
 void drawShape(QPainter& painter, ThingKind kind, const QColor& colour, int side)
 {
     const QRectF box(0, 0, side, side);
     const QColor edge = colour.darker(170);
-    painter.setPen(side >= 6 ? QPen(edge, 1) : Qt::NoPen);
+    painter.setPen(side >= kSmallestOutlinedShape ? QPen(edge, 1) : Qt::NoPen);
     painter.setBrush(colour);
     switch (kind) {
     case ThingKind::Structure:
         painter.fillRect(box, colour);
-        if (side >= 6) {
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
-        }
+        drawStructureOutline(painter, side);
         break;
     case ThingKind::BaseEntry:
         painter.setPen(QPen(colour, std::max(1.0, side / 8.0)));
@@ -153,38 +169,10 @@ QImage makeStamp(ThingKind kind, const QColor& colour, int side)
     QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
     stamp.fill(Qt::transparent);
     QPainter painter(&stamp);
-    painter.setRenderHint(QPainter::Antialiasing, side >= 6);
+    painter.setRenderHint(QPainter::Antialiasing, side >= kSmallestOutlinedShape);
     drawShape(painter, kind, colour, side);
     return stamp;
 }
-
-// Each kind and colour is drawn once per paint, then copied into every cell that shows
-// it: copying a small image costs about what filling a rectangle does.
-class StampCache {
-public:
-    explicit StampCache(int cellSize) : cellSize_(cellSize) {}
-
-    const QImage& stamp(ThingKind kind, QRgb colour)
-    {
-        const std::uint64_t key = (std::uint64_t(index(kind)) << 32) | colour;
-        if (key == lastKey_ && last_)
-            return *last_;
-        auto found = stamps_.find(key);
-        if (found == stamps_.end()) {
-            const int side = kind == ThingKind::Infantry ? infantrySide(cellSize_) : cellSize_;
-            found = stamps_.emplace(key, makeStamp(kind, QColor::fromRgba(colour), side)).first;
-        }
-        lastKey_ = key;
-        last_ = &found->second;
-        return *last_;
-    }
-
-private:
-    int cellSize_;
-    std::unordered_map<std::uint64_t, QImage> stamps_;
-    std::uint64_t lastKey_ = 0;
-    const QImage* last_ = nullptr;
-};
 
 QRect mapRect(const MapFrame& frame)
 {
@@ -197,15 +185,17 @@ void paintGround(QPainter& painter, const MapFrame& frame, const QRect& visible)
     painter.fillRect(map & visible, QColor::fromRgba(kMapGround));
     if (frame.cellSize < kSmallestGridCell)
         return;
-    QVector<QLine> lines;
+    // One pixel wide rectangles: filled in one call, much faster than as lines.
+    QVector<QRect> lines;
     lines.reserve(2 * (kMapSide + 1));
     for (int i = 0; i <= kMapSide; ++i) {
         const int at = i * frame.cellSize;
-        lines << QLine(map.left() + at, map.top(), map.left() + at, map.top() + map.height())
-              << QLine(map.left(), map.top() + at, map.left() + map.width(), map.top() + at);
+        lines << QRect(map.left() + at, map.top(), 1, map.height() + 1)
+              << QRect(map.left(), map.top() + at, map.width() + 1, 1);
     }
-    painter.setPen(QPen(QColor::fromRgba(kGridLine), 0));
-    painter.drawLines(lines);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(kGridLine));
+    painter.drawRects(lines);
 }
 
 // The cells outside the playable rectangle are shaded, the rectangle outlined.
@@ -232,32 +222,216 @@ void paintPlayableArea(QPainter& painter, const MapContents& contents, const Map
     painter.drawRect(playable);
 }
 
+// The cells, in columns and rows, that a part of the picture shows.
+struct CellRange {
+    int firstColumn = 0;
+    int lastColumn = -1;
+    int firstRow = 0;
+    int lastRow = -1;
+
+    bool contains(CellPlace place) const
+    {
+        return place.column >= firstColumn && place.column <= lastColumn && place.row >= firstRow &&
+               place.row <= lastRow;
+    }
+    int columnCount() const { return lastColumn - firstColumn + 1; }
+};
+
+CellRange cellsWithin(const MapFrame& frame, const QRect& visible)
+{
+    const auto clampedCell = [&](int pixel, int origin) {
+        return std::clamp(static_cast<int>(std::floor(double(pixel - origin) / frame.cellSize)), 0, kMapSide - 1);
+    };
+    const QRect map = mapRect(frame) & visible;
+    if (map.isEmpty())
+        return {};
+    return {clampedCell(map.left(), frame.origin.x()), clampedCell(map.right(), frame.origin.x()),
+            clampedCell(map.top(), frame.origin.y()), clampedCell(map.bottom(), frame.origin.y())};
+}
+
+// Which cells of the map hold something: one bit per cell, two 64-bit words per row. Its
+// runs of side-by-side cells let a whole run be painted with one call.
+class CellSet {
+public:
+    void insert(CellPlace place)
+    {
+        words_[wordOf(place.row, place.column)] |= std::uint64_t{1} << (place.column % 64);
+    }
+
+    CellSet& operator|=(const CellSet& other)
+    {
+        for (std::size_t i = 0; i < words_.size(); ++i)
+            words_[i] |= other.words_[i];
+        return *this;
+    }
+
+    // Calls visit(row, firstColumn, count) for each run of side-by-side cells, row by row.
+    template <typename Visit> void forEachRun(Visit&& visit) const
+    {
+        for (int row = 0; row < kMapSide; ++row) {
+            for (int column = nextColumn(row, 0, true); column < kMapSide;) {
+                const int end = nextColumn(row, column, false);
+                visit(row, column, end - column);
+                column = nextColumn(row, end, true);
+            }
+        }
+    }
+
+private:
+    static constexpr int kWordsPerRow = kMapSide / 64;
+
+    static std::size_t wordOf(int row, int column) { return static_cast<std::size_t>(row * kWordsPerRow + column / 64); }
+
+    // The first column from the given one whose cell is held (or not); kMapSide if none.
+    int nextColumn(int row, int from, bool held) const
+    {
+        for (int column = from; column < kMapSide; column = (column / 64 + 1) * 64) {
+            std::uint64_t bits = words_[wordOf(row, column)];
+            if (!held)
+                bits = ~bits;
+            bits &= ~std::uint64_t{0} << (column % 64);
+            if (bits != 0)
+                return (column / 64) * 64 + std::countr_zero(bits);
+        }
+        return kMapSide;
+    }
+
+    std::array<std::uint64_t, kMapCellCount / 64> words_{};
+};
+
+// The things of one kind that look alike: of one country where the kind has countries
+// and, for infantry, in one place of the cell.
+struct ThingGroup {
+    std::string_view country;
+    int subPosition = 0;
+    CellSet cells;
+};
+
+using GroupsByKind = std::array<std::vector<ThingGroup>, kThingKindCount>;
+
+// Groups are told apart by the country's name, not its colour: a few names compare
+// faster than each thing's colour is looked up.
+CellSet& cellsOfGroup(std::vector<ThingGroup>& groups, std::string_view country, int subPosition)
+{
+    for (ThingGroup& group : groups) {
+        if (group.country == country && group.subPosition == subPosition)
+            return group.cells;
+    }
+    return groups.emplace_back(ThingGroup{country, subPosition, {}}).cells;
+}
+
+// The shown things within the cells, sorted into groups that are painted alike. The
+// groups refer to the countries' names in the contents.
+GroupsByKind groupThings(const MapContents& contents, const CellRange& cells, const ShownKinds& shown)
+{
+    GroupsByKind groups;
+    for (const PlacedThing& thing : contents.things) {
+        if (!shown[index(thing.kind)])
+            continue;
+        const auto place = placeOfCell(thing.cell);
+        if (!place || !cells.contains(*place))
+            continue;
+        const std::string_view country = carriesCountry(thing.kind) ? std::string_view(thing.country) : "";
+        const int subPosition = thing.kind == ThingKind::Infantry ? thing.subPosition : 0;
+        cellsOfGroup(groups[index(thing.kind)], country, subPosition).insert(*place);
+    }
+    return groups;
+}
+
+// One cell with a group's shape where it stands in the cell.
+QImage cellTile(ThingKind kind, const QColor& colour, int subPosition, int cellSize)
+{
+    QImage tile(cellSize, cellSize, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    const QImage stamp = makeStamp(kind, colour,
+                                   kind == ThingKind::Infantry ? infantrySide(cellSize) : cellSize);
+    QPainter painter(&tile);
+    painter.drawImage(kind == ThingKind::Infantry ? subPositionOffset(subPosition, cellSize) : QPoint(), stamp);
+    return tile;
+}
+
+// The tile repeated along a row, long enough for the longest run of the picture.
+QImage strip(const QImage& tile, int count)
+{
+    QImage strip(tile.width() * count, tile.height(), QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter painter(&strip);
+    for (int i = 0; i < count; ++i)
+        painter.drawImage(i * tile.width(), 0, tile);
+    return strip;
+}
+
+// Each run of cells copies as much of the strip as it needs, in one call.
+void paintRuns(QPainter& painter, const CellSet& cells, const QImage& strip, const MapFrame& frame)
+{
+    cells.forEachRun([&](int row, int column, int count) {
+        painter.drawImage(frame.cellRect({column, row}).topLeft(), strip,
+                          QRect(0, 0, count * frame.cellSize, frame.cellSize));
+    });
+}
+
+// Structures are plain squares: their colours go into a picture of one pixel per cell,
+// which one call scales up onto the map; then one outline strip darkens the edges of
+// every structure alike.
+void paintStructures(QPainter& painter, const std::vector<ThingGroup>& groups, const MapFrame& frame,
+                     const CellRange& cells)
+{
+    if (groups.empty())
+        return;
+    QImage colours(kMapSide, kMapSide, QImage::Format_ARGB32_Premultiplied);
+    colours.fill(Qt::transparent);
+    CellSet all;
+    for (const ThingGroup& group : groups) {
+        const QRgb colour = colourOf(ThingKind::Structure, group.country).rgba();
+        group.cells.forEachRun([&](int row, int column, int count) {
+            QRgb* first = reinterpret_cast<QRgb*>(colours.scanLine(row)) + column;
+            std::fill(first, first + count, colour);
+        });
+        all |= group.cells;
+    }
+    painter.drawImage(mapRect(frame), colours);
+    if (frame.cellSize < kSmallestOutlinedShape)
+        return;
+    QImage outline(frame.cellSize, frame.cellSize, QImage::Format_ARGB32_Premultiplied);
+    outline.fill(Qt::transparent);
+    QPainter outlinePainter(&outline);
+    outlinePainter.setRenderHint(QPainter::Antialiasing);
+    drawStructureOutline(outlinePainter, frame.cellSize);
+    outlinePainter.end();
+    paintRuns(painter, all, strip(outline, cells.columnCount()), frame);
+}
+
 void paintThings(QPainter& painter, const MapContents& contents, const MapFrame& frame, const QRect& visible,
                  const ShownKinds& shown)
 {
-    StampCache stamps(frame.cellSize);
-    const QRect cells = visible.translated(-frame.origin).adjusted(-frame.cellSize, -frame.cellSize, 0, 0);
+    const CellRange cells = cellsWithin(frame, visible);
+    if (cells.columnCount() <= 0)
+        return;
+    const GroupsByKind groups = groupThings(contents, cells, shown);
     for (const ThingKind kind : kLayers) {
-        if (!shown[index(kind)])
+        if (kind == ThingKind::Structure) {
+            paintStructures(painter, groups[index(kind)], frame, cells);
             continue;
-        for (const PlacedThing& thing : contents.things) {
-            if (thing.kind != kind)
-                continue;
-            const auto place = placeOfCell(thing.cell);
-            if (!place)
-                continue;
-            QPoint corner(place->column * frame.cellSize, place->row * frame.cellSize);
-            if (!cells.contains(corner))
-                continue;
-            if (kind == ThingKind::Infantry)
-                corner += subPositionOffset(thing.subPosition, frame.cellSize);
-            painter.drawImage(frame.origin + corner, stamps.stamp(kind, thingColour(thing).rgba()));
+        }
+        for (const ThingGroup& group : groups[index(kind)]) {
+            const QImage tile = cellTile(kind, colourOf(kind, group.country), group.subPosition, frame.cellSize);
+            paintRuns(painter, group.cells, strip(tile, cells.columnCount()), frame);
         }
     }
 }
 
+// A number's width from its characters' advances: it saves shaping each number twice,
+// and numbers do not kern.
+int numberWidth(const QFontMetrics& metrics, const QString& number)
+{
+    int width = 0;
+    for (const QChar digit : number)
+        width += metrics.horizontalAdvance(digit);
+    return width;
+}
+
 // A waypoint's number on a white tag just above its cell, leaving the cell itself to
-// what stands there.
+// what stands there. The tags are filled and outlined all in one call each.
 void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const MapFrame& frame,
                           const QRect& visible)
 {
@@ -268,6 +442,9 @@ void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const 
     font.setBold(true);
     painter.setFont(font);
     const QFontMetrics metrics(font);
+    QVector<QRect> tags;
+    QVector<QRect> outlines;
+    std::vector<std::pair<QPoint, QString>> numbers;
     for (const PlacedThing& thing : contents.things) {
         if (thing.kind != ThingKind::Waypoint)
             continue;
@@ -277,15 +454,24 @@ void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const 
         const QRect cell = frame.cellRect(*place);
         if (!cell.adjusted(-metrics.height() * 2, -metrics.height(), metrics.height() * 2, 0).intersects(visible))
             continue;
-        const QString number = QString::fromStdString(thing.type);
-        const int width = metrics.horizontalAdvance(number) + 6;
+        QString number = QString::fromStdString(thing.type);
+        const int textWidth = numberWidth(metrics, number);
+        const int width = textWidth + 6;
         const QRect tag(cell.center().x() - width / 2 + 1, cell.top() - metrics.height() + 1, width,
                         metrics.height());
-        painter.fillRect(tag, QColor(255, 255, 255, 230));
-        painter.setPen(QColor(0x10, 0x10, 0x10));
-        painter.drawRect(tag.adjusted(0, 0, -1, -1));
-        painter.drawText(tag, Qt::AlignCenter, number);
+        tags << tag;
+        outlines << tag.adjusted(0, 0, -1, -1);
+        numbers.emplace_back(QPoint(tag.left() + (width - textWidth) / 2, tag.top() + metrics.ascent()),
+                             std::move(number));
     }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 230));
+    painter.drawRects(tags);
+    painter.setPen(QColor(0x10, 0x10, 0x10));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRects(outlines);
+    for (const auto& [baseline, number] : numbers)
+        painter.drawText(baseline, number);
 }
 
 } // namespace
@@ -319,7 +505,7 @@ QColor kindColour(ThingKind kind)
 
 QColor thingColour(const PlacedThing& thing)
 {
-    return carriesCountry(thing.kind) ? countryColour(thing.country) : kindColour(thing.kind);
+    return colourOf(thing.kind, thing.country);
 }
 
 QColor countryColour(std::string_view country)
@@ -350,6 +536,8 @@ void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& fr
 {
     painter.save();
     painter.setClipRect(visible);
+    // Cells stay crisp squares when a picture of one pixel per cell is scaled up.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     paintGround(painter, frame, visible);
     paintThings(painter, contents, frame, visible, shown);
     paintPlayableArea(painter, contents, frame);
