@@ -37,6 +37,31 @@ inline double bestSeconds(int runs, const std::function<void()>& setup, const st
     return best;
 }
 
+// Two pieces of work timed in turns, each run on its own, until each has run for at
+// least the given total time: the best run of each. Taking turns lets a busy moment of the
+// machine fall on both sides alike, and many runs make the ratio of short work steady.
+struct SideBySide {
+    double work = 0;
+    double reference = 0;
+};
+
+inline SideBySide bestSideBySide(const std::function<void()>& work, const std::function<void()>& reference,
+                                 double totalSecondsEach = 0.1)
+{
+    SideBySide best{1e100, 1e100};
+    double workTotal = 0;
+    double referenceTotal = 0;
+    for (int turn = 0; turn < 5 || workTotal < totalSecondsEach || referenceTotal < totalSecondsEach; ++turn) {
+        const double workRun = bestSeconds(1, work);
+        const double referenceRun = bestSeconds(1, reference);
+        workTotal += workRun;
+        referenceTotal += referenceRun;
+        best.work = std::min(best.work, workRun);
+        best.reference = std::min(best.reference, referenceRun);
+    }
+    return best;
+}
+
 // The peak resident memory, in bytes, of a child process that runs the work.
 inline long peakBytesInChild(const std::function<void()>& work)
 {
@@ -95,7 +120,7 @@ inline long peakGrowthInChild(const std::function<void()>& work)
 
 inline void printRatio(const char* what, double value, double reference, const char* target)
 {
-    std::printf("%-44s %9.3f s  vs %9.3f s   ratio %5.2fx  (target %s)\n", what, value, reference,
+    std::printf("%-44s %9.4f s  vs %9.4f s   ratio %5.2fx  (target %s)\n", what, value, reference,
                 value / reference, target);
 }
 

@@ -8,6 +8,7 @@
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/tools/map_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +66,8 @@ int main(int argc, char** argv)
         if (window != &main)
             save(*window, folder, window->objectName());
     }
+    editor.mapWindow().open();
+    save(editor.mapWindow(), folder, QStringLiteral("MapWindow"));
 
     vexa::HelpViewer help;
     help.resize(760, 560);

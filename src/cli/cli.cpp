@@ -2,6 +2,9 @@
 
 #include "check_command.h"
 #include "normalize_command.h"
+#ifdef VEXA_CLI_RENDER
+#include "render_command.h"
+#endif
 #include "core/check/scenario_check.h"
 
 #include <iostream>
@@ -18,6 +21,9 @@ constexpr const char* kHelp =
     "Commands:\n"
     "  normalize FILE [-o OUT]              write FILE as the editor saves it\n"
     "  check FILE... [--format text|json]   find the mistakes the game silently punishes\n"
+#ifdef VEXA_CLI_RENDER
+    "  render FILE -o MAP.png [--size N]    draw the map as the Map window shows it\n"
+#endif
     "\n"
     "A FILE (or OUT) named '-' is standard input (or output).\n"
     "'vexabuild-cli COMMAND --help' tells more about a command.\n"
@@ -73,6 +79,10 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         }
         return cli::runCheck(rest, streams);
     }
+#ifdef VEXA_CLI_RENDER
+    if (command == "render")
+        return runRender(args, out, err);
+#endif
     if (command.size() > 1 && command[0] == '-')
         return cli::usageError(err, "unknown option '" + command + "'");
     return cli::usageError(err, "unknown command '" + command + "'");

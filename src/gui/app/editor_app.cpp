@@ -17,7 +17,9 @@
 #include "gui/placement/unit_forms.h"
 #include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
+#include "gui/tools/map_view.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -57,6 +59,7 @@ EditorApp::EditorApp(Desktop& desktop)
     teamTypes_ = std::make_unique<TForm14>(main_->document(), desktop, main_.get());
     waypoints_ = std::make_unique<TForm15>(main_->document(), desktop, *calculator_, main_.get());
     country_ = std::make_unique<TForm16>(main_->document(), desktop, main_.get());
+    map_ = std::make_unique<MapWindow>(main_->document(), main_.get());
 
     main_->setAboutWindow(about_.get());
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
@@ -71,6 +74,11 @@ EditorApp::EditorApp(Desktop& desktop)
     main_->setCreateHandler(CreateEntry::Waypoints, [this] { waypoints_->open(); });
     main_->setCreateHandler(CreateEntry::Country, [this] { country_->open(); });
     main_->setCreateHandler(CreateEntry::TeamTypes, [this] { teamTypes_->open(); });
+
+    QAction* mapEntry = main_->action("Map1");
+    mapEntry->setEnabled(true);
+    QObject::connect(mapEntry, &QAction::triggered, map_.get(), [this] { map_->open(); });
+    calculator_->setMapPicker([this](std::function<void(std::int32_t)> deliver) { map_->pickCell(std::move(deliver)); });
 }
 
 EditorApp::~EditorApp() = default;

@@ -27,6 +27,7 @@ class TForm13;
 class TForm14;
 class TForm15;
 class TForm16;
+class MapWindow;
 
 // The editor's windows, made once in a fixed order and kept for the whole run.
 class EditorApp {
@@ -56,6 +57,8 @@ public:
     TForm14& teamTypesDialog() const { return *teamTypes_; }
     TForm15& waypointsDialog() const { return *waypoints_; }
     TForm16& countryDialog() const { return *country_; }
+    // The Tools menu's map, made after the windows above and not among them.
+    MapWindow& mapWindow() const { return *map_; }
 
 private:
     Desktop& desktop_;
@@ -75,6 +78,7 @@ private:
     std::unique_ptr<TForm14> teamTypes_;
     std::unique_ptr<TForm15> waypoints_;
     std::unique_ptr<TForm16> country_;
+    std::unique_ptr<MapWindow> map_;
 };
 
 } // namespace vexa

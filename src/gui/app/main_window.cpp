@@ -163,6 +163,7 @@ QMenu* TForm1::createCreateMenu()
     return menu;
 }
 
+// What goes beyond the document's own commands: the scenario check and the map.
 QMenu* TForm1::createToolsMenu()
 {
     auto* menu = new QMenu(QStringLiteral("&Tools"), this);
@@ -172,6 +173,8 @@ QMenu* TForm1::createToolsMenu()
     checkPanel_->hide();
     connect(addEntry(menu, QStringLiteral("&Check scenario"), "Checkscenario1", QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this, &TForm1::Checkscenario1Click);
+    // Enabled once the map window is made.
+    addEntry(menu, QStringLiteral("Map"), "Map1", QKeySequence(Qt::CTRL | Qt::Key_M))->setEnabled(false);
     return menu;
 }
 

@@ -25,6 +25,8 @@ TForm9::TForm9(Desktop& desktop, QWidget* parent)
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn2 = makeButton("BitBtn2", QStringLiteral("&Cancel"), this);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    PickOnMap = makeButton("PickOnMap", QStringLiteral("Pick on map"), this);
+    PickOnMap->setEnabled(false);
     setDefaultButton(BitBtn1);
     setCancelButton(BitBtn2);
 
@@ -41,10 +43,12 @@ TForm9::TForm9(Desktop& desktop, QWidget* parent)
         fields->addWidget(makeFieldLabel(caption, edit), row, 0);
         fields->addWidget(edit, row++, 1);
     }
+    fields->addWidget(PickOnMap, row, 1);
     layOutFixedDialog(*this, fields, {BitBtn1, BitBtn2});
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    connect(PickOnMap, &QPushButton::clicked, this, &TForm9::PickOnMapClick);
 }
 
 void TForm9::askForCell(QLineEdit* target, bool reset)
@@ -73,12 +77,28 @@ void TForm9::Button1Click()
     const CellCalculation result =
         calculateCell(fieldBytes(Edit1->text()), fieldBytes(Edit2->text()), fieldBytes(Edit3->text()));
     reportOutcome(desktop_, this, result.outcome);
-    if (result.outcome != Outcome::Done)
-        return;
+    if (result.outcome == Outcome::Done)
+        deliverCell(result.cell);
+}
+
+void TForm9::deliverCell(std::int32_t cell)
+{
     // Written as typing would: the owning form reacts even when the number is the same.
     if (target_)
-        writeField(target_, widgetText(decimalText(result.cell)));
+        writeField(target_, widgetText(decimalText(cell)));
     hide();
+}
+
+void TForm9::setMapPicker(MapPicker picker)
+{
+    mapPicker_ = std::move(picker);
+    PickOnMap->setEnabled(static_cast<bool>(mapPicker_));
+}
+
+void TForm9::PickOnMapClick()
+{
+    if (mapPicker_)
+        mapPicker_([this](std::int32_t cell) { deliverCell(cell); });
 }
 
 void TForm9::Button2Click()

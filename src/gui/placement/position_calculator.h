@@ -5,6 +5,9 @@
 
 #include <QPointer>
 
+#include <cstdint>
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -33,13 +36,24 @@ public:
     // "&Cancel": hides without writing.
     void Button2Click();
 
+    // What "Pick on map" asks for a clicked cell; the button stays disabled without it.
+    using MapPicker = std::function<void(std::function<void(std::int32_t)> deliver)>;
+    void setMapPicker(MapPicker picker);
+    // "Pick on map": the next cell clicked on the map is delivered as "&Ok" delivers.
+    void PickOnMapClick();
+
 private:
+    // Writes the cell into the target as typing would, then hides.
+    void deliverCell(std::int32_t cell);
+
     Desktop& desktop_;
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QLineEdit* Edit3;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    QPushButton* PickOnMap;
+    MapPicker mapPicker_;
     QPointer<QLineEdit> target_;
 };
 

@@ -141,6 +141,7 @@ TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
     EXPECT_EQ(main().action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(main().action("Avsluta1")->shortcut(), QKeySequence("Ctrl+Q"));
     EXPECT_TRUE(main().action("Saveas1")->shortcut().isEmpty());
+    EXPECT_EQ(main().action("Map1")->shortcut(), QKeySequence("Ctrl+M"));
 
     QStringList createEntries;
     for (QAction* action : main().findChild<QMenu*>("Byggnader1")->actions())

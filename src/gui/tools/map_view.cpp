@@ -1,0 +1,417 @@
+#include "gui/tools/map_view.h"
+
+#include "core/document/scenario.h"
+#include "gui/document/scenario_view.h"
+#include "gui/document/text_codec.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace vexa {
+
+namespace {
+
+// Cell sides, in pixels, that the zoom steps through.
+constexpr std::array<int, 17> kZoomSteps = {1, 2, 3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 24, 32, 40, 48, 64};
+// A press that moves no farther than this is a click, not a drag.
+constexpr int kClickSlop = 4;
+// Typing in a pane redraws the map only once the typing pauses this long.
+constexpr int kRefreshDelayMs = 250;
+constexpr char kReplacementByte = '?';
+
+QString qstr(std::string_view text)
+{
+    return decodeText(text);
+}
+
+// The panes and fields the map reads, as bytes. A character no file can hold only blocks
+// saving; for the map it stands as a '?'.
+Scenario mapSnapshot(const ScenarioView& document)
+{
+    Scenario scenario;
+    for (std::size_t kind = 0; kind < kThingKindCount; ++kind) {
+        const PaneId pane = paneOfKind(static_cast<ThingKind>(kind));
+        scenario.pane(pane) = MemoryPane(encodeTextReplacing(paneText(*document.paneEditor(pane)), kReplacementByte));
+    }
+    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
+        scenario.field(field) = encodeTextReplacing(document.fieldText(field), kReplacementByte);
+    return scenario;
+}
+
+int tabIndexOf(PaneId pane)
+{
+    for (std::size_t i = 0; i < kTabs.size(); ++i) {
+        if (kTabs[i].content == TabContent::Pane && kTabs[i].pane == pane)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+QString describe(const PlacedThing& thing)
+{
+    QString text = qstr(kindName(thing.kind)) + QLatin1Char(' ') + qstr(thing.type);
+    if (!thing.country.empty())
+        text += QStringLiteral(" (%1)").arg(qstr(thing.country));
+    return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line + 1);
+}
+
+} // namespace
+
+// ---- MapCanvas
+
+MapCanvas::MapCanvas(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MapCanvas"));
+    setMouseTracking(true);
+    setMinimumSize(320, 320);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
+}
+
+void MapCanvas::setContents(MapContents contents)
+{
+    contents_ = std::move(contents);
+    indexCells();
+    update();
+}
+
+void MapCanvas::indexCells()
+{
+    byCell_.resize(contents_.things.size());
+    for (std::uint32_t i = 0; i < byCell_.size(); ++i)
+        byCell_[i] = i;
+    std::stable_sort(byCell_.begin(), byCell_.end(),
+                     [this](std::uint32_t a, std::uint32_t b) { return contents_.things[a].cell < contents_.things[b].cell; });
+}
+
+std::vector<const PlacedThing*> MapCanvas::thingsAt(std::int32_t cell) const
+{
+    const auto cellOf = [this](std::uint32_t i) { return contents_.things[i].cell; };
+    const auto first =
+        std::partition_point(byCell_.begin(), byCell_.end(), [&](std::uint32_t i) { return cellOf(i) < cell; });
+    const auto last = std::partition_point(first, byCell_.end(), [&](std::uint32_t i) { return cellOf(i) == cell; });
+    std::vector<const PlacedThing*> things;
+    for (auto it = first; it != last; ++it) {
+        const PlacedThing& thing = contents_.things[*it];
+        if (shown_[index(thing.kind)])
+            things.push_back(&thing);
+    }
+    return things;
+}
+
+void MapCanvas::setShownKinds(const ShownKinds& shown)
+{
+    shown_ = shown;
+    update();
+}
+
+void MapCanvas::fitPlayableArea()
+{
+    frame_ = fittingFrame(contents_, size());
+    update();
+}
+
+void MapCanvas::zoom(int steps, QPoint around)
+{
+    const auto current = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), frame_.cellSize);
+    const auto at = std::clamp<std::ptrdiff_t>(current - kZoomSteps.begin() + steps, 0, kZoomSteps.size() - 1);
+    const int cellSize = kZoomSteps[static_cast<std::size_t>(at)];
+    if (cellSize == frame_.cellSize)
+        return;
+    // The map point under `around` stays there.
+    const QPointF mapPoint = QPointF(around - frame_.origin) / frame_.cellSize;
+    frame_.origin = around - (mapPoint * cellSize).toPoint();
+    frame_.cellSize = cellSize;
+    update();
+}
+
+std::optional<std::int32_t> MapCanvas::cellAtPoint(QPointF point) const
+{
+    if (const auto place = frame_.placeAt(point))
+        return cellAt(*place);
+    return std::nullopt;
+}
+
+void MapCanvas::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    paintMap(painter, contents_, frame_, event->rect(), shown_);
+}
+
+void MapCanvas::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        zoom(steps, event->position().toPoint());
+    event->accept();
+}
+
+void MapCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressed_ = true;
+    dragging_ = false;
+    pressedAt_ = event->position().toPoint();
+    dragOrigin_ = frame_.origin;
+}
+
+void MapCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (pressed_ && (dragging_ || (point - pressedAt_).manhattanLength() > kClickSlop)) {
+        dragging_ = true;
+        frame_.origin = dragOrigin_ + (point - pressedAt_);
+        update();
+    }
+    if (const auto cell = cellAtPoint(point))
+        Q_EMIT hovered(*cell);
+    else
+        Q_EMIT left();
+}
+
+void MapCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return;
+    pressed_ = false;
+    if (dragging_)
+        return;
+    if (const auto cell = cellAtPoint(event->position()))
+        Q_EMIT cellClicked(*cell);
+}
+
+void MapCanvas::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const auto cell = cellAtPoint(event->position()))
+        Q_EMIT cellDoubleClicked(*cell);
+}
+
+void MapCanvas::leaveEvent(QEvent*)
+{
+    Q_EMIT left();
+}
+
+// ---- MapWindow
+
+MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , document_(document)
+    , canvas_(new MapCanvas(this))
+    , status_(new QLabel(this))
+    , refreshTimer_(new QTimer(this))
+{
+    setObjectName(QStringLiteral("MapWindow"));
+    setWindowTitle(QStringLiteral("Map"));
+    status_->setObjectName(QStringLiteral("MapStatus"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setMinimumWidth(200);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(canvas_, 1);
+    body->addWidget(makeLegend());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(status_);
+    resize(900, 720);
+
+    const std::pair<QKeySequence, int> zoomKeys[] = {
+        {QKeySequence::ZoomIn, 1}, {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1}, {QKeySequence::ZoomOut, -1}};
+    for (const auto& [keys, steps] : zoomKeys) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, canvas_, [this, steps = steps] { canvas_->zoom(steps); });
+    }
+
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(kRefreshDelayMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &MapWindow::refresh);
+    connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showCell);
+    connect(canvas_, &MapCanvas::left, this, [this] { showStatus(QString()); });
+    connect(canvas_, &MapCanvas::cellClicked, this, &MapWindow::cellClicked);
+    connect(canvas_, &MapCanvas::cellDoubleClicked, this, &MapWindow::jumpToLine);
+    followDocument();
+}
+
+QWidget* MapWindow::makeLegend()
+{
+    auto* legend = new QWidget(this);
+    legend->setObjectName(QStringLiteral("MapLegend"));
+    auto* column = new QVBoxLayout(legend);
+    for (std::size_t i = 0; i < kThingKindCount; ++i) {
+        const auto kind = static_cast<ThingKind>(i);
+        auto* box = new QCheckBox(qstr(kindName(kind)), legend);
+        box->setObjectName(QStringLiteral("Show%1").arg(qstr(kindName(kind)).remove(QLatin1Char(' '))));
+        box->setIcon(QIcon(QPixmap::fromImage(kindSample(kind, 16))));
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool checked) {
+            ShownKinds shown = canvas_->shownKinds();
+            shown[i] = checked;
+            canvas_->setShownKinds(shown);
+        });
+        kindBoxes_[i] = box;
+        column->addWidget(box);
+    }
+    column->addSpacing(12);
+    auto* countries = new QLabel(legend);
+    countries->setObjectName(QStringLiteral("MapCountries"));
+    column->addWidget(countries);
+    column->addStretch(1);
+    return legend;
+}
+
+// Every change of a pane or of the Map page's position fields restarts the pause timer.
+void MapWindow::followDocument()
+{
+    for (std::size_t kind = 0; kind < kThingKindCount; ++kind) {
+        QPlainTextEdit* editor = document_.paneEditor(paneOfKind(static_cast<ThingKind>(kind)));
+        connect(editor, &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
+    }
+    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height}) {
+        auto* edit = document_.findChild<QLineEdit*>(qstr(infoOf(field).component));
+        if (edit)
+            connect(edit, &QLineEdit::textChanged, this, &MapWindow::documentChanged);
+    }
+}
+
+void MapWindow::documentChanged()
+{
+    stale_ = true;
+    if (isVisible())
+        refreshTimer_->start();
+}
+
+void MapWindow::refresh()
+{
+    refreshTimer_->stop();
+    stale_ = false;
+    canvas_->setContents(readMapContents(mapSnapshot(document_)));
+
+    std::vector<std::string_view> present;
+    for (const PlacedThing& thing : canvas_->contents().things) {
+        if (!thing.country.empty() && std::find(present.begin(), present.end(), thing.country) == present.end())
+            present.push_back(thing.country);
+    }
+    QString html;
+    for (const std::string_view country : present) {
+        html += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
+                    .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
+    }
+    findChild<QLabel*>(QStringLiteral("MapCountries"))->setText(html);
+}
+
+void MapWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+    canvas_->fitPlayableArea();
+}
+
+void MapWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (stale_)
+        refresh();
+}
+
+void MapWindow::pickCell(std::function<void(std::int32_t)> deliver)
+{
+    deliverPick_ = std::move(deliver);
+    if (!isVisible())
+        open();
+    raise();
+    activateWindow();
+    canvas_->setCursor(Qt::PointingHandCursor);
+    showStatus(QStringLiteral("Click a cell to deliver its number; Esc cancels"));
+}
+
+void MapWindow::cancelPick()
+{
+    deliverPick_ = nullptr;
+    canvas_->setCursor(Qt::CrossCursor);
+    showStatus(QString());
+}
+
+void MapWindow::cellClicked(std::int32_t cell)
+{
+    if (!deliverPick_)
+        return;
+    const auto deliver = std::move(deliverPick_);
+    cancelPick();
+    deliver(cell);
+}
+
+void MapWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (isPicking())
+        cancelPick();
+    else
+        hide();
+}
+
+void MapWindow::showCell(std::int32_t cell)
+{
+    if (isPicking())
+        return;
+    const auto place = placeOfCell(cell);
+    QString text = QStringLiteral("Cell %1 (column %2, row %3)").arg(cell).arg(place->column).arg(place->row);
+    QStringList standing;
+    for (const PlacedThing* thing : canvas_->thingsAt(cell))
+        standing << describe(*thing);
+    if (!standing.isEmpty())
+        text += QStringLiteral(": ") + standing.join(QStringLiteral("; "));
+    showStatus(text);
+}
+
+void MapWindow::showStatus(const QString& text)
+{
+    status_->setText(text);
+}
+
+QString MapWindow::statusText() const
+{
+    return status_->text();
+}
+
+// Shows the first thing standing in the cell: its pane's tab, with its line selected.
+void MapWindow::jumpToLine(std::int32_t cell)
+{
+    const auto things = canvas_->thingsAt(cell);
+    if (things.empty())
+        return;
+    const PlacedThing& thing = *things.front();
+    document_.setCurrentIndex(tabIndexOf(thing.pane));
+    QPlainTextEdit* editor = document_.paneEditor(thing.pane);
+    QTextCursor cursor(editor->document()->findBlockByNumber(static_cast<int>(thing.line)));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+    editor->window()->raise();
+    editor->window()->activateWindow();
+    editor->setFocus();
+}
+
+} // namespace vexa

@@ -1,0 +1,140 @@
+#include "core/map/placed_things.h"
+
+#include "core/decorations/decorations.h"
+#include "core/decorations/waypoints.h"
+#include "core/document/scenario.h"
+#include "core/placement/buildings.h"
+
+#include <gtest/gtest.h>
+
+namespace vexa {
+namespace {
+
+TEST(MapCells, ColumnAndRow)
+{
+    EXPECT_EQ(placeOfCell(0), (CellPlace{0, 0}));
+    EXPECT_EQ(placeOfCell(127), (CellPlace{127, 0}));
+    EXPECT_EQ(placeOfCell(128), (CellPlace{0, 1}));
+    EXPECT_EQ(placeOfCell(5675), (CellPlace{43, 44}));
+    EXPECT_EQ(placeOfCell(16383), (CellPlace{127, 127}));
+    EXPECT_EQ(cellAt({43, 44}), 5675);
+}
+
+TEST(MapCells, OutsideTheMapHasNoPlace)
+{
+    EXPECT_FALSE(placeOfCell(-1));
+    EXPECT_FALSE(placeOfCell(-128));
+    EXPECT_FALSE(placeOfCell(16384));
+}
+
+TEST(PlayableArea, ReadFromTheMapFields)
+{
+    Scenario scenario;
+    scenario.field(FieldId::X) = "40";
+    scenario.field(FieldId::Y) = "$10";
+    scenario.field(FieldId::Width) = "48 ; the whole valley";
+    scenario.field(FieldId::Height) = "36";
+    EXPECT_EQ(readMapContents(scenario).playable, (PlayableArea{40, 16, 48, 36}));
+}
+
+TEST(PlayableArea, NoneWhenAFieldIsNoNumber)
+{
+    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height}) {
+        Scenario scenario;
+        for (const FieldId each : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
+            scenario.field(each) = "10";
+        scenario.field(field) = "ten";
+        EXPECT_FALSE(readMapContents(scenario).playable) << index(field);
+        scenario.field(field) = "";
+        EXPECT_FALSE(readMapContents(scenario).playable) << index(field);
+    }
+}
+
+TEST(ReadPlacedThing, EveryNumberedObjectLine)
+{
+    const auto structure = readPlacedThing(ThingKind::Structure, "4=Neutral,V01,256,8240,0,None,1,0 ; the church");
+    ASSERT_TRUE(structure);
+    EXPECT_EQ(*structure, (PlacedThing{ThingKind::Structure, 8240, "V01", "Neutral", 0, PaneId::Structures, 0}));
+
+    const auto unit = readPlacedThing(ThingKind::Unit, "0=Multi1,HARV,256,5930,64,Harvest,None");
+    ASSERT_TRUE(unit);
+    EXPECT_EQ(*unit, (PlacedThing{ThingKind::Unit, 5930, "HARV", "Multi1", 0, PaneId::Units, 0}));
+
+    const auto ship = readPlacedThing(ThingKind::Ship, "0=Greece,PT,256,6400,128,Guard,None");
+    ASSERT_TRUE(ship);
+    EXPECT_EQ(*ship, (PlacedThing{ThingKind::Ship, 6400, "PT", "Greece", 0, PaneId::Ships, 0}));
+
+    const auto soldier = readPlacedThing(ThingKind::Infantry, "1=USSR,E1,256,5934,3,Guard,0,None");
+    ASSERT_TRUE(soldier);
+    EXPECT_EQ(*soldier, (PlacedThing{ThingKind::Infantry, 5934, "E1", "USSR", 3, PaneId::Infantry, 0}));
+}
+
+TEST(ReadPlacedThing, EveryCellKeyedLine)
+{
+    EXPECT_EQ(readPlacedThing(ThingKind::Terrain, "7000=T01,None"),
+              (PlacedThing{ThingKind::Terrain, 7000, "T01", "", 0, PaneId::Terrain, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Smudge, "8500=CR1,8500,0"),
+              (PlacedThing{ThingKind::Smudge, 8500, "CR1", "", 0, PaneId::Smudge, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Overlay, "8000=GOLD01 ; ore"),
+              (PlacedThing{ThingKind::Overlay, 8000, "GOLD01", "", 0, PaneId::Overlay, 0}));
+    // A trigger's name is the whole value, whatever it holds.
+    EXPECT_EQ(readPlacedThing(ThingKind::CellTrigger, "3000=alarm,2"),
+              (PlacedThing{ThingKind::CellTrigger, 3000, "alarm,2", "", 0, PaneId::CellTriggers, 0}));
+}
+
+TEST(ReadPlacedThing, WaypointsAndBaseEntries)
+{
+    EXPECT_EQ(readPlacedThing(ThingKind::Waypoint, "98=8240 ; village"),
+              (PlacedThing{ThingKind::Waypoint, 8240, "98", "", 0, PaneId::Waypoints, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::BaseEntry, "007=GUN,2380", "Greece"),
+              (PlacedThing{ThingKind::BaseEntry, 2380, "GUN", "Greece", 0, PaneId::Base, 0}));
+}
+
+TEST(ReadPlacedThing, LinesThatPlaceNothingAreSkipped)
+{
+    const std::pair<ThingKind, const char*> skipped[] = {
+        {ThingKind::Structure, "; a comment"},
+        {ThingKind::Structure, ""},
+        {ThingKind::Structure, "0=Greece,FACT,256"},              // no cell
+        {ThingKind::Structure, "0=Greece,FACT,256,abc,0,None,1,0"}, // cell no number
+        {ThingKind::Structure, "x=Greece,FACT,256,100,0,None,1,0"}, // key no number
+        {ThingKind::Unit, "0=Greece,1TNK,256,12 ,0,Guard,None"},
+        {ThingKind::Infantry, "0=Greece,E1,256,100"},               // no sub-position
+        {ThingKind::Infantry, "0=Greece,E1,256,100,left,Guard,0,None"},
+        {ThingKind::Terrain, "here=T01"},
+        {ThingKind::Overlay, "100="},
+        {ThingKind::Waypoint, "0=12a"},
+        {ThingKind::Waypoint, "w=100"},
+        {ThingKind::BaseEntry, "Player=Greece"},
+        {ThingKind::BaseEntry, "Count=2"},
+        {ThingKind::BaseEntry, "000=FACT"},
+    };
+    for (const auto& [kind, line] : skipped)
+        EXPECT_FALSE(readPlacedThing(kind, line)) << line;
+}
+
+TEST(ReadMapContents, ReadsWhatTheDialogsWrite)
+{
+    Scenario scenario;
+    createBuildings({"Greece", "GUN", "256", "0", "2380", "2382", "2", "None", false, "guns", true},
+                    scenario.pane(PaneId::Structures), scenario.pane(PaneId::Base));
+    createDecorations(DecorationFormat::Smudge, {"100", "100", "1", "CR1", "burnt"}, scenario.pane(PaneId::Smudge));
+    createDecorations(DecorationFormat::CellTriggers, {"300", "300", "1", "alarm", ""},
+                      scenario.pane(PaneId::CellTriggers));
+    scenario.pane(PaneId::Waypoints).append("; start");
+    addWaypoint({"500", "start"}, scenario.pane(PaneId::Waypoints));
+
+    const std::vector<PlacedThing> expected = {
+        {ThingKind::Structure, 2380, "GUN", "Greece", 0, PaneId::Structures, 0},
+        {ThingKind::Structure, 2382, "GUN", "Greece", 0, PaneId::Structures, 1},
+        {ThingKind::Smudge, 100, "CR1", "", 0, PaneId::Smudge, 0},
+        {ThingKind::Waypoint, 500, "1", "", 0, PaneId::Waypoints, 1},
+        {ThingKind::CellTrigger, 300, "alarm", "", 0, PaneId::CellTriggers, 0},
+        {ThingKind::BaseEntry, 2380, "GUN", "Greece", 0, PaneId::Base, 2},
+        {ThingKind::BaseEntry, 2382, "GUN", "Greece", 0, PaneId::Base, 3},
+    };
+    EXPECT_EQ(readMapContents(scenario).things, expected);
+}
+
+} // namespace
+} // namespace vexa
