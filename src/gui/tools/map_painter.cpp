@@ -3,9 +3,12 @@
 #include "core/document/countries.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRawFont>
 
 #include <algorithm>
 #include <bit>
@@ -420,18 +423,73 @@ void paintThings(QPainter& painter, const MapContents& contents, const MapFrame&
     }
 }
 
-// A number's width from its characters' advances: it saves shaping each number twice,
-// and numbers do not kern.
-int numberWidth(const QFontMetrics& metrics, const QString& number)
-{
-    int width = 0;
-    for (const QChar digit : number)
-        width += metrics.horizontalAdvance(digit);
-    return width;
-}
+// The numbers of all waypoints in one glyph run: each digit's glyph is looked up once per
+// paint, so no number is shaped on its own. A number with other characters than digits
+// (a waypoint key typed by hand) is drawn as text.
+class NumberRun {
+public:
+    explicit NumberRun(const QFont& font)
+        : font_(QRawFont::fromFont(font))
+        , digits_(font_.glyphIndexesForString(QStringLiteral("0123456789")))
+        , advances_(font_.advancesForGlyphIndexes(digits_))
+    {
+    }
+
+    // The width the number takes, for centring it on its tag.
+    qreal width(const QString& number, const QFontMetrics& metrics) const
+    {
+        if (!isDigits(number))
+            return metrics.horizontalAdvance(number);
+        qreal width = 0;
+        for (const QChar c : number)
+            width += advances_[c.digitValue()].x();
+        return width;
+    }
+
+    void add(QPointF baseline, const QString& number)
+    {
+        if (!isDigits(number)) {
+            texts_.emplace_back(baseline, number);
+            return;
+        }
+        for (const QChar c : number) {
+            glyphs_ << digits_[c.digitValue()];
+            positions_ << baseline;
+            baseline.rx() += advances_[c.digitValue()].x();
+        }
+    }
+
+    void paint(QPainter& painter) const
+    {
+        if (!glyphs_.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(font_);
+            run.setGlyphIndexes(glyphs_);
+            run.setPositions(positions_);
+            painter.drawGlyphRun(QPointF(0, 0), run);
+        }
+        for (const auto& [baseline, text] : texts_)
+            painter.drawText(baseline, text);
+    }
+
+private:
+    bool isDigits(const QString& number) const
+    {
+        return digits_.size() == 10 && !number.isEmpty() &&
+               std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    }
+
+    QRawFont font_;
+    QList<quint32> digits_;
+    QList<QPointF> advances_;
+    QList<quint32> glyphs_;
+    QList<QPointF> positions_;
+    std::vector<std::pair<QPointF, QString>> texts_;
+};
 
 // A waypoint's number on a white tag just above its cell, leaving the cell itself to
-// what stands there. The tags are filled and outlined all in one call each.
+// what stands there. The tags are filled and outlined all in one call each, the numbers
+// drawn in one glyph run.
 void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const MapFrame& frame,
                           const QRect& visible)
 {
@@ -442,9 +500,9 @@ void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const 
     font.setBold(true);
     painter.setFont(font);
     const QFontMetrics metrics(font);
+    NumberRun numbers(font);
     QVector<QRect> tags;
     QVector<QRect> outlines;
-    std::vector<std::pair<QPoint, QString>> numbers;
     for (const PlacedThing& thing : contents.things) {
         if (thing.kind != ThingKind::Waypoint)
             continue;
@@ -454,15 +512,14 @@ void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const 
         const QRect cell = frame.cellRect(*place);
         if (!cell.adjusted(-metrics.height() * 2, -metrics.height(), metrics.height() * 2, 0).intersects(visible))
             continue;
-        QString number = QString::fromStdString(thing.type);
-        const int textWidth = numberWidth(metrics, number);
-        const int width = textWidth + 6;
+        const QString number = QString::fromStdString(thing.type);
+        const qreal textWidth = numbers.width(number, metrics);
+        const int width = static_cast<int>(std::ceil(textWidth)) + 6;
         const QRect tag(cell.center().x() - width / 2 + 1, cell.top() - metrics.height() + 1, width,
                         metrics.height());
         tags << tag;
         outlines << tag.adjusted(0, 0, -1, -1);
-        numbers.emplace_back(QPoint(tag.left() + (width - textWidth) / 2, tag.top() + metrics.ascent()),
-                             std::move(number));
+        numbers.add(QPointF(tag.left() + (width - textWidth) / 2, tag.top() + metrics.ascent()), number);
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 230));
@@ -470,8 +527,7 @@ void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const 
     painter.setPen(QColor(0x10, 0x10, 0x10));
     painter.setBrush(Qt::NoBrush);
     painter.drawRects(outlines);
-    for (const auto& [baseline, number] : numbers)
-        painter.drawText(baseline, number);
+    numbers.paint(painter);
 }
 
 } // namespace
