@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 namespace vexa::test {
@@ -71,6 +72,16 @@ void FormFixture::chooseMenu(const QWidget& form, const char* actionName) const
 void FormFixture::click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::vector<int> FormFixture::setCompassButtons(const QWidget& form) const
+{
+    std::vector<int> set;
+    for (int number = 1; number <= 8; ++number) {
+        if (child<QRadioButton>(form, QStringLiteral("RadioButton%1").arg(number).toLatin1().constData())->isChecked())
+            set.push_back(number);
+    }
+    return set;
 }
 
 std::string FormFixture::tabChain(QWidget* from, int count)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 #include <string>
 
 class QComboBox;
@@ -32,6 +34,8 @@ protected:
     // Chooses an entry of a form's menu bar by the entry's name.
     void chooseMenu(const QWidget& form, const char* actionName) const;
     static void click(QWidget* button);
+    // Which compass buttons of a form are set, RadioButton1 first.
+    std::vector<int> setCompassButtons(const QWidget& form) const;
     // The names of the count widgets that Tab visits from the given one on, itself first,
     // separated by blanks. A chooser's text field goes by the chooser's name.
     static std::string tabChain(QWidget* from, int count);

@@ -87,16 +87,7 @@ protected:
     }
     void create() const { click(field<QPushButton>("BitBtn1")); }
 
-    // Which compass buttons are set, RadioButton1 first.
-    std::vector<int> compassSet() const
-    {
-        std::vector<int> set;
-        for (int number = 1; number <= 8; ++number) {
-            if (compass(number)->isChecked())
-                set.push_back(number);
-        }
-        return set;
-    }
+    std::vector<int> compassSet() const { return setCompassButtons(*current_); }
     // Which sub-position boxes are ticked, CheckBox1 first.
     std::vector<int> subPositionsTicked() const
     {
