@@ -1,5 +1,7 @@
 #include "core/document/line_shape.h"
 
+#include "core/forms/comment.h"
+
 namespace vexa {
 
 bool isSectionHeaderLine(std::string_view line)
@@ -14,7 +16,7 @@ LineShape shapeOfLine(std::string_view line)
         shape.commentFrom = 0;
         return shape;
     }
-    shape.commentFrom = line.find(" ; ");
+    shape.commentFrom = line.find(kCommentSeparator);
     const std::string_view body = line.substr(0, shape.commentFrom);
     if (isSectionHeaderLine(body)) {
         shape.header = true;

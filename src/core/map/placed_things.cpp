@@ -1,6 +1,7 @@
 #include "core/map/placed_things.h"
 
 #include "core/document/scenario.h"
+#include "core/forms/comment.h"
 #include "core/placement/integers.h"
 
 namespace vexa {
@@ -29,7 +30,7 @@ constexpr std::array<KindInfo, kThingKindCount> kKinds = {{
 // The dialogs end a line in " ; " and the comment; the comment is no part of the value.
 std::string_view withoutComment(std::string_view text)
 {
-    const auto at = text.find(" ; ");
+    const auto at = text.find(kCommentSeparator);
     return at == std::string_view::npos ? text : text.substr(0, at);
 }
 

@@ -1,5 +1,7 @@
 #include "core/placement/placement_lines.h"
 
+#include "core/forms/comment.h"
+
 namespace vexa {
 
 std::string joinFields(std::initializer_list<std::string_view> fields)
@@ -21,8 +23,7 @@ std::string keyedLine(std::string_view key, std::string_view value, std::string_
     line.reserve(key.size() + value.size() + comment.size() + 4);
     line.append(key).push_back('=');
     line.append(value);
-    if (!comment.empty())
-        line.append(" ; ").append(comment);
+    appendComment(line, comment);
     return line;
 }
 

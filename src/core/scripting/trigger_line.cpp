@@ -1,5 +1,7 @@
 #include "core/scripting/trigger_line.h"
 
+#include "core/forms/comment.h"
+
 #include <initializer_list>
 
 namespace vexa {
@@ -53,10 +55,7 @@ std::optional<std::string> composeTriggerLine(const TriggerInput& in)
     appendGroup(line, in.t2.code, in.t2.parameters);
     appendGroup(line, in.r1.code, in.r1.parameters);
     appendGroup(line, in.r2.code, in.r2.parameters);
-    if (!in.comment.empty()) {
-        line += " ; ";
-        line += in.comment;
-    }
+    appendComment(line, in.comment);
     return line;
 }
 
