@@ -182,23 +182,44 @@ QRect mapRect(const MapFrame& frame)
     return QRect(frame.origin, QSize(kMapSide, kMapSide) * frame.cellSize);
 }
 
+// One row of cells of ground, the grid line along each cell's top and left: an opaque
+// picture that is copied onto the map row after row.
+QImage groundRow(int cellCount, int cellSize, bool withGrid)
+{
+    QImage row(cellCount * cellSize, cellSize, QImage::Format_RGB32);
+    row.fill(QColor::fromRgba(kMapGround));
+    if (withGrid) {
+        std::fill_n(reinterpret_cast<QRgb*>(row.scanLine(0)), row.width(), kGridLine);
+        for (int y = 1; y < cellSize; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(row.scanLine(y));
+            for (int x = 0; x < row.width(); x += cellSize)
+                line[x] = kGridLine;
+        }
+    }
+    return row;
+}
+
+// The ground and its grid as copies of one row of cells (a grid of single-pixel lines
+// would be thousands of tiny spans), then the grid's closing lines at the right and the
+// bottom.
 void paintGround(QPainter& painter, const MapFrame& frame, const QRect& visible)
 {
     const QRect map = mapRect(frame);
-    painter.fillRect(map & visible, QColor::fromRgba(kMapGround));
-    if (frame.cellSize < kSmallestGridCell)
+    const QRect shown = map & visible;
+    if (shown.isEmpty())
         return;
-    // One pixel wide rectangles: filled in one call, much faster than as lines.
-    QVector<QRect> lines;
-    lines.reserve(2 * (kMapSide + 1));
-    for (int i = 0; i <= kMapSide; ++i) {
-        const int at = i * frame.cellSize;
-        lines << QRect(map.left() + at, map.top(), 1, map.height() + 1)
-              << QRect(map.left(), map.top() + at, map.width() + 1, 1);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor::fromRgba(kGridLine));
-    painter.drawRects(lines);
+    const int size = frame.cellSize;
+    const bool withGrid = size >= kSmallestGridCell;
+    const int firstColumn = (shown.left() - map.left()) / size;
+    const int lastColumn = (shown.right() - map.left()) / size;
+    const QImage row = groundRow(lastColumn - firstColumn + 1, size, withGrid);
+    for (int top = map.top() + (shown.top() - map.top()) / size * size; top <= shown.bottom(); top += size)
+        painter.drawImage(QPoint(map.left() + firstColumn * size, top), row);
+    if (!withGrid)
+        return;
+    const QColor grid = QColor::fromRgba(kGridLine);
+    painter.fillRect(QRect(map.right() + 1, map.top(), 1, map.height() + 1) & visible, grid);
+    painter.fillRect(QRect(map.left(), map.bottom() + 1, map.width() + 1, 1) & visible, grid);
 }
 
 // The cells outside the playable rectangle are shaded, the rectangle outlined.

@@ -88,3 +88,23 @@ TEST(MapPainter, InfantryStandsInTheCornerOfItsSubPosition)
     EXPECT_EQ(image.pixelColor(cell + QPoint(kCell * 3 / 4, kCell * 3 / 4)), countryColour("Greece"));
     EXPECT_NE(image.pixelColor(cell + QPoint(kCell / 4, kCell / 4)), countryColour("Greece"));
 }
+
+TEST(MapPainter, TheGridLinesRunAlongEveryCellsTopAndLeftAndCloseTheMap)
+{
+    // An empty map seen through a window that starts inside a cell: the grid keeps its place.
+    QImage image(kMapSide * kCell + 1, kMapSide * kCell + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    const QRect visible(kCell * 3 + 4, kCell * 5 + 7, kCell * 20, kCell * 20);
+    {
+        QPainter painter(&image);
+        paintMap(painter, MapContents{}, MapFrame{QPoint(0, 0), kCell}, visible, kAllKinds);
+    }
+    const QColor line = image.pixelColor(kCell * 4, kCell * 6 + 3);
+    EXPECT_EQ(image.pixelColor(kCell * 4 + 3, kCell * 6), line);      // a top line
+    EXPECT_NE(image.pixelColor(kCell * 4 + 3, kCell * 6 + 3), line);  // inside the cell
+    EXPECT_EQ(image.pixelColor(visible.left(), visible.top()), image.pixelColor(kCell * 4 + 3, kCell * 6 + 3));
+    EXPECT_EQ(image.pixelColor(visible.right() + 1, visible.top()), Qt::white);  // outside the window
+
+    QImage whole = picture(MapContents{});
+    EXPECT_EQ(whole.pixelColor(kMapSide * kCell - 1, 5), whole.pixelColor(kCell * 4 + 3, kCell * 6 + 3));
+}
