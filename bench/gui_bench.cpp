@@ -176,7 +176,7 @@ public:
 MapContents crowdedMap()
 {
     MapContents contents;
-    contents.playable = PlayableArea{0, 0, kMapSide, kMapSide};
+    contents.playable = PlayableArea::inside(0, 0, kMapSide, kMapSide);
     const char* countries[] = {"Greece", "USSR", "Multi1", "Multi2"};
     for (std::int32_t cell = 0; cell < kMapCellCount; ++cell)
         contents.things.push_back({ThingKind::Structure, cell, "POWR", countries[cell % 4], 0, PaneId::Structures, 0});

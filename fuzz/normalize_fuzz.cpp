@@ -1,9 +1,11 @@
 // Any bytes are a scenario file: reading never fails, and saving what was read is
 // stable, so normalising twice gives the same bytes as normalising once. The scenario
-// check runs on what was read and finds only lines that are there.
+// check runs on what was read and finds only lines that are there; the map reads it
+// too, and its playable area, when there is one, lies on the map.
 #include "core/check/scenario_check.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
+#include "core/map/placed_things.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         if (finding.fileLine && *finding.fileLine > size)
             std::abort();
+    }
+    const vexa::MapContents map = vexa::readMapContents(scenario);
+    if (const auto& area = map.playable) {
+        if (area->x() < 0 || area->y() < 0 || area->x() + area->width() > vexa::kMapSide
+            || area->y() + area->height() > vexa::kMapSide)
+            std::abort();
+        for (const vexa::PlacedThing& thing : map.things)
+            (void)area->holds(thing.cell);
     }
     const std::string once = vexa::writeScenario(vexa::readScenario(bytes));
     const std::string twice = vexa::writeScenario(vexa::readScenario(once));

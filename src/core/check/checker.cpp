@@ -9,26 +9,6 @@ namespace vexa {
 
 namespace {
 
-const LineFormat* formatOf(PaneId pane)
-{
-    for (const LineFormat& format : kLineFormats) {
-        if (format.pane == pane)
-            return &format;
-    }
-    return nullptr;
-}
-
-std::optional<PlayableArea> playableAreaOf(const Scenario& scenario)
-{
-    const auto x = parseInteger(trimBlanks(scenario.field(FieldId::X)));
-    const auto y = parseInteger(trimBlanks(scenario.field(FieldId::Y)));
-    const auto width = parseInteger(trimBlanks(scenario.field(FieldId::Width)));
-    const auto height = parseInteger(trimBlanks(scenario.field(FieldId::Height)));
-    if (!x || !y || !width || !height)
-        return std::nullopt;
-    return PlayableArea{*x, *y, *width, *height};
-}
-
 // Keys are mostly numbers counting up: a number hashes to itself, so they take
 // neighbouring slots and the table is walked in order, not at random.
 std::uint32_t hashOf(std::string_view key)
@@ -62,19 +42,6 @@ std::string quoted(std::string_view text)
     return result;
 }
 
-bool PlayableArea::holds(std::int32_t cell) const
-{
-    const std::int64_t column = cell % kCellsPerRow;
-    const std::int64_t row = cell / kCellsPerRow;
-    return column >= x && column - x < width && row >= y && row - y < height;
-}
-
-std::string PlayableArea::text() const
-{
-    return "x " + std::to_string(x) + " to " + std::to_string(std::int64_t{x} + width - 1) + ", y " + std::to_string(y)
-        + " to " + std::to_string(std::int64_t{y} + height - 1);
-}
-
 KeyIndex::Slot* KeyIndex::find(std::uint32_t hash, std::string_view key)
 {
     const std::size_t mask = slots_.size() - 1;
@@ -83,7 +50,7 @@ KeyIndex::Slot* KeyIndex::find(std::uint32_t hash, std::string_view key)
         if (slot.line == kEmpty)
             return &slot;
         // Equal hashes are rare but for the same key: read that line's key again.
-        if (slot.hash == hash && readBodyLine(pane_->lineView(slot.line)).key == key)
+        if (slot.hash == hash && readBodyLine(pane_->lineView(slot.line)).key.text == key)
             return &slot;
     }
 }
@@ -129,7 +96,7 @@ std::optional<std::size_t> KeyIndex::firstUse(const MemoryPane& pane, std::strin
 Checker::Checker(const Scenario& scenario, const SourceLines* sources)
     : scenario_(scenario)
     , sources_(sources)
-    , playableArea_(playableAreaOf(scenario))
+    , mapBounds_(readMapBounds(scenario))
 {
 }
 
@@ -139,7 +106,7 @@ bool Checker::isTriggerName(std::string_view name)
         triggerNames_.emplace();
         forEachLine(PaneId::Trigs, [&](std::size_t, const BodyLine& line) {
             if (line.isKeyValue())
-                triggerNames_->insert(line.key);
+                triggerNames_->insert(line.key.text);
         });
     }
     return triggerNames_->contains(name);
@@ -155,7 +122,7 @@ std::vector<Finding> Checker::run(std::span<const Rule> rules)
         const MemoryPane& lines = scenario_.pane(pane);
         for (std::size_t i = 0; i < lines.lineCount(); ++i) {
             const BodyLine body = readBodyLine(lines.lineView(i));
-            const Fields fields = body.isKeyValue() ? Fields(body.value) : Fields();
+            const Fields fields(body);
             const LineAt line{pane, i, body, fields, format};
             for (const Rule& rule : rules) {
                 if (rule.onLine)
@@ -192,9 +159,14 @@ void Checker::report(const Rule& rule, Severity severity, PaneId pane, std::size
 
 void Checker::report(const Rule& rule, FieldId field, std::string message)
 {
+    report(rule, rule.severity, field, std::move(message));
+}
+
+void Checker::report(const Rule& rule, Severity severity, FieldId field, std::string message)
+{
     Finding finding;
     finding.rule = rule.id;
-    finding.severity = rule.severity;
+    finding.severity = severity;
     finding.section = infoOf(field).section == Section::Basic ? basicHeader() : mapHeader();
     finding.field = field;
     if (sources_)

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/check/body_line.h"
 #include "core/check/finding.h"
-#include "core/check/line_formats.h"
+#include "core/document/body_line.h"
+#include "core/document/line_formats.h"
 #include "core/document/scenario.h"
 #include "core/document/source_lines.h"
+#include "core/map/cells.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,13 +25,6 @@ struct LineAt {
     const BodyLine& body;
     const Fields& fields;        // of a key=value line's value; none otherwise
     const LineFormat* format;    // nothing for a pane without one ([Base], the packs)
-};
-
-// The playable rectangle of [Map]: columns x to x + width - 1, rows y to y + height - 1.
-struct PlayableArea {
-    std::int32_t x, y, width, height;
-    bool holds(std::int32_t cell) const;
-    std::string text() const;
 };
 
 // The first line of each key of one pane, kept compactly: a million keys are common in
@@ -61,9 +55,12 @@ public:
     Checker(const Scenario& scenario, const SourceLines* sources);
 
     const Scenario& scenario() const { return scenario_; }
-    const std::optional<PlayableArea>& playableArea() const { return playableArea_; }
+    const MapBounds& mapBounds() const { return mapBounds_; }
     bool isTriggerName(std::string_view name);
-    std::optional<std::size_t> firstUseOfKey(const LineAt& line) { return keys_.firstUse(scenario_.pane(line.pane), line.body.key, line.index); }
+    std::optional<std::size_t> firstUseOfKey(const LineAt& line)
+    {
+        return keys_.firstUse(scenario_.pane(line.pane), line.body.key.text, line.index);
+    }
 
     // Every line of every section pane through the line rules, then the scenario rules.
     std::vector<Finding> run(std::span<const Rule> rules);
@@ -74,6 +71,7 @@ public:
                 std::string_view section = {});
     // A finding on a field of [Basic] or [Map].
     void report(const Rule& rule, FieldId field, std::string message);
+    void report(const Rule& rule, Severity severity, FieldId field, std::string message);
 
     // "line 12": the file line where known, else the line of the pane, counted from 1.
     std::string lineName(PaneId pane, std::size_t paneLine) const;
@@ -90,7 +88,7 @@ public:
 private:
     const Scenario& scenario_;
     const SourceLines* sources_;
-    std::optional<PlayableArea> playableArea_;
+    MapBounds mapBounds_;
     std::optional<std::unordered_set<std::string_view>> triggerNames_;
     KeyIndex keys_;
     std::vector<Finding> findings_;

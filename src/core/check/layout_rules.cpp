@@ -41,7 +41,7 @@ std::string baseEntryKey(std::size_t k)
 
 bool isBaseHeaderKey(std::string_view key)
 {
-    return key == "Player" || key == "Count";
+    return key == kBasePlayerKey || key == kBaseCountKey;
 }
 
 void duplicateKeyOnLine(const Rule& rule, Checker& checker, const LineAt& line)
@@ -49,7 +49,7 @@ void duplicateKeyOnLine(const Rule& rule, Checker& checker, const LineAt& line)
     if (!line.body.isKeyValue() || std::find(std::begin(kKeyedPanes), std::end(kKeyedPanes), line.pane) == std::end(kKeyedPanes))
         return;
     if (const auto first = checker.firstUseOfKey(line))
-        checker.report(rule, line.pane, line.index, "The key " + quoted(line.body.key) + " is already used on "
+        checker.report(rule, line.pane, line.index, "The key " + quoted(line.body.key.text) + " is already used on "
                                                         + checker.lineName(line.pane, *first) + ".");
 }
 
@@ -61,17 +61,17 @@ void checkBaseCount(const Rule& rule, Checker& checker)
     std::string_view countText;
     bool misnumberedReported = false;
     checker.forEachLine(PaneId::Base, [&](std::size_t i, const BodyLine& line) {
-        if (!line.isKeyValue() || line.key == "Player")
+        if (!line.isKeyValue() || line.key.text == kBasePlayerKey)
             return;
-        if (line.key == "Count") {
+        if (line.key.text == kBaseCountKey) {
             countLine = i;
-            countText = line.value;
+            countText = line.value.text;
             return;
         }
         // The game looks the entries up by number: after a gap it finds none of the rest.
         const std::string expected = baseEntryKey(entries);
-        if (line.key != expected && !misnumberedReported) {
-            checker.report(rule, PaneId::Base, i, "The base entry " + quoted(line.key) + " should be numbered "
+        if (line.key.text != expected && !misnumberedReported) {
+            checker.report(rule, PaneId::Base, i, "The base entry " + quoted(line.key.text) + " should be numbered "
                                                       + quoted(expected) + " to follow in order from 000.");
             misnumberedReported = true;
         }
@@ -101,7 +101,7 @@ void fieldCountOnLine(const Rule& rule, Checker& checker, const LineAt& line)
     const std::size_t wanted = *line.format->fieldCount;
     if (line.fields.count() != wanted)
         checker.report(rule, line.pane, line.index,
-                       "The line for key " + quoted(line.body.key) + " has " + std::to_string(line.fields.count())
+                       "The line for key " + quoted(line.body.key.text) + " has " + std::to_string(line.fields.count())
                            + " fields where " + std::string(paneHeader(line.pane)) + " needs "
                            + std::to_string(wanted) + ".");
 }
@@ -113,10 +113,24 @@ void checkCountryBodyLines(const Rule& rule, Checker& checker)
     std::string_view section;
     for (std::size_t i = 0; i < pane.lineCount(); ++i) {
         const std::string_view text = pane.lineView(i);
-        if (!text.empty() && text.front() == '[')
+        if (isSectionHeaderLine(text))
             section = text;
         else if (readBodyLine(text).kind == BodyLine::Kind::Malformed)
             checker.report(rule, rule.severity, PaneId::Country, i, notKeyValue(text), section);
+    }
+}
+
+// An old spelling of the team type header: the reader keeps such a section among the
+// rules, where the game never looks for team types.
+void checkTeamTypeSection(const Rule& rule, Checker& checker)
+{
+    const MemoryPane& rules = checker.scenario().pane(PaneId::Rules);
+    for (std::size_t i = 0; i < rules.lineCount(); ++i) {
+        if (rules.lineView(i) == kOldTeamTypeHeader)
+            checker.report(rule, rule.severity, PaneId::Rules, i,
+                           "The game reads team types from " + std::string(paneHeader(PaneId::TeamType))
+                               + "; this section is ignored.",
+                           kOldTeamTypeHeader);
     }
 }
 

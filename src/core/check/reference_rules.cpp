@@ -13,17 +13,18 @@ namespace {
 void checkCell(const Rule& rule, Checker& checker, const LineAt& line, std::string_view text, bool mustBePlayable)
 {
     const std::optional<std::int32_t> cell = parseInteger(text);
-    const std::optional<PlayableArea>& area = checker.playableArea();
+    const std::optional<PlayableArea>& area = checker.mapBounds().area;
     if (!cell) {
         checker.report(rule, line.pane, line.index, "The cell " + quoted(text) + " is no cell number (0 to 16383).");
-    } else if (*cell < 0 || *cell > kLastCell) {
+    } else if (!isMapCell(*cell)) {
         checker.report(rule, line.pane, line.index,
                        "The cell " + std::to_string(*cell) + " is outside the map (0 to 16383).");
     } else if (mustBePlayable && area && !area->holds(*cell)) {
+        const CellPlace place = *placeOfCell(*cell);
         checker.report(rule, Severity::Warning, line.pane, line.index,
-                       "The cell " + std::to_string(*cell) + " (x " + std::to_string(*cell % kCellsPerRow) + ", y "
-                           + std::to_string(*cell / kCellsPerRow) + ") is outside the playable area of [Map] ("
-                           + area->text() + ").");
+                       "The cell " + std::to_string(*cell) + " (x " + std::to_string(place.column) + ", y "
+                           + std::to_string(place.row) + ") is outside the playable area of [Map] (" + area->text()
+                           + ").");
     }
 }
 
@@ -53,8 +54,8 @@ void unknownTriggerOnLine(const Rule& rule, Checker& checker, const LineAt& line
 
 void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    if (line.pane == PaneId::Base && line.body.isKeyValue() && line.body.key == "Player") {
-        reportCountryName(rule, checker, line, line.body.value);
+    if (line.pane == PaneId::Base && line.body.isKeyValue() && line.body.key.text == kBasePlayerKey) {
+        reportCountryName(rule, checker, line, line.body.value.text);
         return;
     }
     if (!line.format || !hasField(line, line.format->countryField))
@@ -69,7 +70,7 @@ void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line
 
 void checkPlayerCountry(const Rule& rule, Checker& checker)
 {
-    const std::string_view player = trimBlanks(checker.scenario().field(FieldId::Player));
+    const std::string_view player = valueText(checker.scenario().field(FieldId::Player));
     if (!player.empty() && !countryIndex(player))
         checker.report(rule, FieldId::Player, "The player " + quoted(player) + " is not one of the twenty countries.");
 }
@@ -79,18 +80,30 @@ void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line)
     if (!line.body.isKeyValue())
         return;
     if (line.pane == PaneId::Base) {
-        if (!isBaseHeaderKey(line.body.key) && line.fields.count() == 2)
-            checkCell(rule, checker, line, line.fields[1], false);
+        if (!isBaseHeaderKey(line.body.key.text) && line.fields.count() == kBaseEntryFieldCount)
+            checkCell(rule, checker, line, line.fields[kBaseCellField], false);
         return;
     }
     if (!line.format)
         return;
     const LineFormat& format = *line.format;
     if (format.keyIsCell)
-        checkCell(rule, checker, line, line.body.key, format.insidePlayableArea);
+        checkCell(rule, checker, line, line.body.key.text, format.insidePlayableArea);
     // A smudge repeats its cell: only a second, different cell needs a word.
-    if (hasField(line, format.cellField) && !(format.keyIsCell && line.fields[*format.cellField] == line.body.key))
+    if (hasField(line, format.cellField) && !(format.keyIsCell && line.fields[*format.cellField] == line.body.key.text))
         checkCell(rule, checker, line, line.fields[*format.cellField], format.insidePlayableArea);
+}
+
+// A playable area off the map is no playable area: said once, on the field that takes it
+// off, and then no cell is held against it.
+void checkMapBounds(const Rule& rule, Checker& checker)
+{
+    const MapBounds& bounds = checker.mapBounds();
+    if (bounds.state != MapBounds::State::OutOfRange)
+        return;
+    checker.report(rule, Severity::Warning, bounds.badField,
+                   "The playable area of [Map] does not lie inside the 128 x 128 map, so no cell is checked "
+                   "against it.");
 }
 
 } // namespace vexa

@@ -14,6 +14,11 @@ void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line
 void checkPlayerCountry(const Rule& rule, Checker& checker);
 void fieldCountOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 void checkCountryBodyLines(const Rule& rule, Checker& checker);
+void checkMapBounds(const Rule& rule, Checker& checker);
+void checkTeamTypeSection(const Rule& rule, Checker& checker);
+
+// The team type header that the game does not read.
+inline constexpr std::string_view kOldTeamTypeHeader = "[TeamType]";
 
 // Whether a line holds a field at the index: the whole line has its format's field count
 // where the format has one, so a rule never reads a field of a misshapen line.

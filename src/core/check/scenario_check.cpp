@@ -9,7 +9,7 @@ namespace vexa {
 
 namespace {
 
-const std::array<Rule, 6> kRules = {{
+const std::array<Rule, 7> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
      duplicateKeyOnLine},
@@ -19,8 +19,8 @@ const std::array<Rule, 6> kRules = {{
      unknownTriggerOnLine},
     {"off-map", Severity::Error,
      "A cell outside 0 to 16383 is off the map (error); a building, unit, ship or soldier outside the playable "
-     "area of [Map] never appears (warning).",
-     offMapOnLine},
+     "area of [Map] never appears (warning). A playable area that does not lie inside the map is said once.",
+     offMapOnLine, checkMapBounds},
     {"base-count", Severity::Error,
      "The Count of [Base] must equal its number of entries, and the entries must be numbered 000, 001, ... in "
      "order, or the computer player cannot rebuild its base.",
@@ -33,6 +33,9 @@ const std::array<Rule, 6> kRules = {{
      "A line of a section the dialogs write has the wrong number of fields, or a line is neither blank, a "
      "comment nor key=value: the game misreads or skips it.",
      fieldCountOnLine, checkCountryBodyLines},
+    {"team-type-section", Severity::Warning,
+     "A [TeamType] section: the game reads team types from [TeamTypes] and ignores it.",
+     nullptr, checkTeamTypeSection},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.

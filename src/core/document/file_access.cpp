@@ -181,6 +181,14 @@ FileError errorFromErrno(int error, std::string_view path)
     }
 }
 
+bool isReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 FileResult<std::string> readWholeFile(const std::string& path)
 {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -234,8 +242,9 @@ std::optional<FileError> replaceFile(const std::string& requestedPath, std::stri
     if (!S_ISREG(info.st_mode))
         return writeInPlace(path, bytes);
 
-    // Refuse up front what an in-place write would refuse (a read-only file), before
-    // anything is written.
+    // Refuse up front what an in-place write would refuse, before anything is written.
+    if (isReadOnlyFile(path))
+        return FileError{kAccessDenied};
     {
         Descriptor probe(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
         if (!probe.valid())

@@ -45,12 +45,17 @@ FileResult<std::string> readWholeFile(const std::string& path);
 using TemporaryFileMaker = int (*)(std::string& pattern);
 int makeTemporaryFile(std::string& pattern);
 
+// A regular file (a link followed) that its mode makes read-only, or that this user may
+// not write. The mode decides for root too, who could write any file: the owner marked
+// it so.
+bool isReadOnlyFile(const std::string& path);
+
 // Replaces (or creates) a file so that it holds exactly the given bytes. The new content
 // goes to a temporary file in the same folder that is flushed to disk and renamed over
 // the target, so a failure part-way leaves any earlier file whole. Targets that are not
 // regular files (devices) are written in place, and so is an existing file whose folder
 // refuses the temporary file (no permission, read-only), since the file itself may still
-// be writable.
+// be writable. A read-only file is refused before anything is written.
 std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes,
                                      TemporaryFileMaker makeTemporary = makeTemporaryFile);
 

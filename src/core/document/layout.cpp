@@ -31,7 +31,7 @@ const std::array<TabInfo, kTabCount> kTabs = {
     pane("[Waypoints]", "waypoints", PaneId::Waypoints, "Memo13"),
     pane("[CellTriggers]", "Celltriggers", PaneId::CellTriggers, "Memo14"),
     pane("[Trigs]", "trigs", PaneId::Trigs, "Memo15"),
-    pane("[TeamType]", "teamtypes", PaneId::TeamType, "Memo16"),
+    pane("[TeamTypes]", "teamtypes", PaneId::TeamType, "Memo16"),
     pane("[MapPack]", "mappack", PaneId::MapPack, "Memo17"),
     pane("[OverlayPack]", "overlaypack", PaneId::OverlayPack, "Memo18"),
 };

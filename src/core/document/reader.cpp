@@ -1,7 +1,7 @@
 #include "core/document/reader.h"
 
 #include "core/document/countries.h"
-#include "core/document/line_shape.h"
+#include "core/document/body_line.h"
 
 #include <algorithm>
 
@@ -53,6 +53,13 @@ struct Target {
     }
 };
 
+// The game reads a yes/no value by its first character after the blanks.
+bool readsAsTrue(std::string_view value)
+{
+    const std::size_t first = value.find_first_not_of(' ');
+    return first != std::string_view::npos && std::string_view("YyTt1").find(value[first]) != std::string_view::npos;
+}
+
 // A key=value line of [Basic] or [Map]: the key ends at the first "=".
 void setKeyValue(Target& target, Section section, std::string_view line)
 {
@@ -74,7 +81,7 @@ void setKeyValue(Target& target, Section section, std::string_view line)
         return;
     for (const FlagInfo& flag : kFlags) {
         if (flag.key == key) {
-            scenario.flag(flag.id) = value == "Yes";
+            scenario.flag(flag.id) = readsAsTrue(value);
             return;
         }
     }

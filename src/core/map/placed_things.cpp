@@ -1,8 +1,11 @@
 #include "core/map/placed_things.h"
 
 #include "core/document/scenario.h"
-#include "core/forms/comment.h"
+#include "core/document/body_line.h"
+#include "core/document/line_formats.h"
 #include "core/placement/integers.h"
+
+#include <algorithm>
 
 namespace vexa {
 
@@ -27,53 +30,25 @@ constexpr std::array<KindInfo, kThingKindCount> kKinds = {{
     {ThingKind::BaseEntry, "Base entry", PaneId::Base},
 }};
 
-// The dialogs end a line in " ; " and the comment; the comment is no part of the value.
-std::string_view withoutComment(std::string_view text)
+std::optional<std::int32_t> numberIn(LinePart part)
 {
-    const auto at = text.find(kCommentSeparator);
-    return at == std::string_view::npos ? text : text.substr(0, at);
-}
-
-std::vector<std::string_view> splitFields(std::string_view value)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const auto comma = value.find(',', start);
-        fields.push_back(value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos)
-            return fields;
-        start = comma + 1;
-    }
-}
-
-struct KeyedLine {
-    std::string_view key;
-    std::vector<std::string_view> fields;
-};
-
-std::optional<KeyedLine> splitLine(std::string_view line)
-{
-    line = withoutComment(line);
-    const auto equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return KeyedLine{line.substr(0, equals), splitFields(line.substr(equals + 1))};
+    return parseInteger(part.text);
 }
 
 // N=country,type,health,cell,... as the structure, unit, ship and infantry lines have it.
-std::optional<PlacedThing> readNumberedObject(ThingKind kind, const KeyedLine& line)
+// Later fields may be missing: the map shows what it can place.
+std::optional<PlacedThing> readNumberedObject(ThingKind kind, const BodyLine& line, const Fields& fields)
 {
-    constexpr std::size_t kCellField = 3;
-    constexpr std::size_t kSubPositionField = 4;
-    const std::size_t needed = kind == ThingKind::Infantry ? kSubPositionField + 1 : kCellField + 1;
-    if (!parseInteger(line.key) || line.fields.size() < needed)
+    const LineFormat& format = *formatOf(paneOfKind(kind));
+    const std::size_t needed = 1 + std::max(*format.cellField, format.subPositionField.value_or(0));
+    if (!numberIn(line.key) || fields.count() < needed)
         return std::nullopt;
-    const auto cell = parseInteger(line.fields[kCellField]);
+    const auto cell = parseInteger(fields[*format.cellField]);
     if (!cell)
         return std::nullopt;
-    PlacedThing thing{kind, *cell, std::string(line.fields[1]), std::string(line.fields[0])};
-    if (kind == ThingKind::Infantry) {
-        const auto sub = parseInteger(line.fields[kSubPositionField]);
+    PlacedThing thing{kind, *cell, std::string(fields[*format.typeField]), std::string(fields[*format.countryField])};
+    if (format.subPositionField) {
+        const auto sub = parseInteger(fields[*format.subPositionField]);
         if (!sub)
             return std::nullopt;
         // The game knows five places; any other number stands in the centre.
@@ -84,69 +59,47 @@ std::optional<PlacedThing> readNumberedObject(ThingKind kind, const KeyedLine& l
 
 // cell=type[,...], the terrain, smudge, overlay and cell trigger lines. A cell trigger's
 // whole value is the trigger's name.
-std::optional<PlacedThing> readCellKeyed(ThingKind kind, const KeyedLine& line)
+std::optional<PlacedThing> readCellKeyed(ThingKind kind, const BodyLine& line, const Fields& fields)
 {
-    const auto cell = parseInteger(line.key);
-    if (!cell || line.fields.front().empty())
+    const auto cell = numberIn(line.key);
+    const std::string_view type = kind == ThingKind::CellTrigger ? line.value.text : fields[0];
+    if (!cell || type.empty())
         return std::nullopt;
-    std::string type(line.fields.front());
-    if (kind == ThingKind::CellTrigger) {
-        for (std::size_t i = 1; i < line.fields.size(); ++i)
-            (type += ',') += line.fields[i];
-    }
-    return PlacedThing{kind, *cell, std::move(type), {}};
+    return PlacedThing{kind, *cell, std::string(type), {}};
 }
 
 // W=cell
-std::optional<PlacedThing> readWaypoint(const KeyedLine& line)
+std::optional<PlacedThing> readWaypoint(const BodyLine& line, const Fields& fields)
 {
-    const auto number = parseInteger(line.key);
-    const auto cell = line.fields.size() == 1 ? parseInteger(line.fields[0]) : std::nullopt;
+    const auto number = numberIn(line.key);
+    const auto cell = fields.count() == 1 ? parseInteger(fields[0]) : std::nullopt;
     if (!number || !cell)
         return std::nullopt;
     return PlacedThing{ThingKind::Waypoint, *cell, decimalText(*number), {}};
 }
 
 // NNN=type,cell
-std::optional<PlacedThing> readBaseEntry(const KeyedLine& line, std::string_view baseCountry)
+std::optional<PlacedThing> readBaseEntry(const BodyLine& line, const Fields& fields, std::string_view baseCountry)
 {
-    if (!parseInteger(line.key) || line.fields.size() != 2)
+    if (!numberIn(line.key) || fields.count() != kBaseEntryFieldCount)
         return std::nullopt;
-    const auto cell = parseInteger(line.fields[1]);
+    const auto cell = parseInteger(fields[kBaseCellField]);
     if (!cell)
         return std::nullopt;
-    return PlacedThing{ThingKind::BaseEntry, *cell, std::string(line.fields[0]), std::string(baseCountry)};
+    return PlacedThing{ThingKind::BaseEntry, *cell, std::string(fields[kBaseTypeField]), std::string(baseCountry)};
 }
 
 std::string baseCountryOf(const MemoryPane& base)
 {
-    constexpr std::string_view kPlayerKey = "Player=";
     for (std::size_t i = 0; i < base.lineCount(); ++i) {
-        const std::string_view line = base.lineView(i);
-        if (line.starts_with(kPlayerKey))
-            return std::string(withoutComment(line.substr(kPlayerKey.size())));
+        const BodyLine line = readBodyLine(base.lineView(i));
+        if (line.isKeyValue() && line.key.text == kBasePlayerKey)
+            return std::string(line.value.text);
     }
     return {};
 }
 
-std::optional<PlayableArea> playableAreaOf(const Scenario& scenario)
-{
-    const auto number = [&](FieldId field) { return parseInteger(withoutComment(scenario.field(field))); };
-    const auto x = number(FieldId::X);
-    const auto y = number(FieldId::Y);
-    const auto width = number(FieldId::Width);
-    const auto height = number(FieldId::Height);
-    if (!x || !y || !width || !height)
-        return std::nullopt;
-    return PlayableArea{*x, *y, *width, *height};
-}
-
 } // namespace
-
-std::int32_t cellAt(CellPlace place)
-{
-    return place.column + kMapSide * place.row;
-}
 
 std::string_view kindName(ThingKind kind)
 {
@@ -160,28 +113,29 @@ PaneId paneOfKind(ThingKind kind)
 
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry)
 {
-    const auto keyed = splitLine(line);
-    if (!keyed)
+    const BodyLine body = readBodyLine(line);
+    if (!body.isKeyValue())
         return std::nullopt;
+    const Fields fields(body);
     std::optional<PlacedThing> thing;
     switch (kind) {
     case ThingKind::Structure:
     case ThingKind::Unit:
     case ThingKind::Ship:
     case ThingKind::Infantry:
-        thing = readNumberedObject(kind, *keyed);
+        thing = readNumberedObject(kind, body, fields);
         break;
     case ThingKind::Terrain:
     case ThingKind::Smudge:
     case ThingKind::Overlay:
     case ThingKind::CellTrigger:
-        thing = readCellKeyed(kind, *keyed);
+        thing = readCellKeyed(kind, body, fields);
         break;
     case ThingKind::Waypoint:
-        thing = readWaypoint(*keyed);
+        thing = readWaypoint(body, fields);
         break;
     case ThingKind::BaseEntry:
-        thing = readBaseEntry(*keyed, baseCountry);
+        thing = readBaseEntry(body, fields, baseCountry);
         break;
     }
     if (thing)
@@ -192,7 +146,7 @@ std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line
 MapContents readMapContents(const Scenario& scenario)
 {
     MapContents contents;
-    contents.playable = playableAreaOf(scenario);
+    contents.playable = readMapBounds(scenario).area;
     const std::string baseCountry = baseCountryOf(scenario.pane(PaneId::Base));
     for (const KindInfo& info : kKinds) {
         const MemoryPane& pane = scenario.pane(info.pane);

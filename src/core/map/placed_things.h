@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/layout.h"
+#include "core/map/cells.h"
 
 #include <array>
 #include <cstddef>
@@ -13,26 +14,6 @@
 namespace vexa {
 
 struct Scenario;
-
-// The map is 128 cells wide and 128 high: cell = column + 128 × row.
-inline constexpr int kMapSide = 128;
-inline constexpr std::int32_t kMapCellCount = kMapSide * kMapSide;
-
-struct CellPlace {
-    int column = 0;
-    int row = 0;
-    bool operator==(const CellPlace&) const = default;
-};
-
-// Where a cell lies on the map; nothing for a cell outside it (negative or past the last row).
-// Inline: the map's painter asks this for every thing it draws.
-inline std::optional<CellPlace> placeOfCell(std::int32_t cell)
-{
-    if (cell < 0 || cell >= kMapCellCount)
-        return std::nullopt;
-    return CellPlace{cell % kMapSide, cell / kMapSide};
-}
-std::int32_t cellAt(CellPlace place);
 
 // What a line of the map's sections puts on the map, by the pane it stands in.
 enum class ThingKind {
@@ -61,22 +42,14 @@ struct PlacedThing {
     bool operator==(const PlacedThing&) const = default;
 };
 
-// The playable rectangle of [Map], in cells.
-struct PlayableArea {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const PlayableArea&) const = default;
-};
-
 struct MapContents {
     std::vector<PlacedThing> things;
-    std::optional<PlayableArea> playable; // when X, Y, Width and Height are all numbers
+    std::optional<PlayableArea> playable; // when [Map] gives one that lies inside the map
 };
 
 // Reads one line of the pane that holds things of this kind; nothing for a line that
-// places nothing (a comment, a header such as "Player=", a line that does not parse).
+// places nothing (a comment, a header such as "Player=", a line whose key or cell is no
+// number, a line with too few fields).
 // The base country is what base entries take as theirs.
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry = {});
 

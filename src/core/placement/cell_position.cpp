@@ -9,7 +9,7 @@ std::optional<std::int32_t> cellAt(std::int32_t offset, std::int32_t right, std:
     const auto alongRow = checkedAdd(offset, right);
     if (!alongRow)
         return std::nullopt;
-    const auto rows = checkedMultiply(kCellsPerRow, down);
+    const auto rows = checkedMultiply(kMapSide, down);
     if (!rows)
         return std::nullopt;
     return checkedAdd(*alongRow, *rows);

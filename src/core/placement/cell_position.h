@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/map/cells.h"
 #include "core/placement/outcome.h"
 
 #include <cstdint>
@@ -7,9 +8,6 @@
 #include <string_view>
 
 namespace vexa {
-
-// A map row is this many cells wide: one cell down adds a row to the cell number.
-inline constexpr std::int32_t kCellsPerRow = 128;
 
 // cell = offset + right + 128 × down, computed as offset + right, then 128 × down, then
 // their sum, each step checked. No value on overflow. No range applies otherwise: cells

@@ -60,7 +60,7 @@ std::optional<std::int32_t> parseDecimal(std::string_view digits, bool negative)
 
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
-    const std::size_t start = text.find_first_not_of(" \t");
+    const std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos)
         return std::nullopt;
     text.remove_prefix(start);

@@ -7,7 +7,7 @@
 
 namespace vexa {
 
-// Reads a number typed into a field: leading blanks (spaces and tabs) are skipped, then
+// Reads a number typed into a field: leading blanks (spaces, not tabs) are skipped, then
 // either an optional '-' or '+' and one or more decimal digits whose value fits a signed
 // 32-bit integer, or '$' and one to eight hexadecimal digits taken as a 32-bit pattern
 // ($FFFFFFFF is -1, $80000000 the smallest value). Nothing may follow, not even a blank.

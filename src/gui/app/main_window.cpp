@@ -288,7 +288,7 @@ void TForm1::Saveas1Click()
             this, {QStringLiteral("Spara fil"), scenarioFileFilter(), currentFileName_});
         if (!chosen)
             return;
-        if (!isReadOnlyFile(*chosen)) {
+        if (!isReadOnlyFile(localPath(*chosen))) {
             currentFileName_ = *chosen;
             Save1Click();
             return;
@@ -297,12 +297,6 @@ void TForm1::Saveas1Click()
     }
 }
 
-bool TForm1::isReadOnlyFile(const QString& path) const
-{
-    const QFileInfo file(path);
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return file.exists() && file.isFile() && (!file.isWritable() || !(file.permissions() & anyWrite));
-}
 
 void TForm1::writeDocument()
 {
@@ -310,12 +304,6 @@ void TForm1::writeDocument()
     auto snapshot = document_->snapshot();
     if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
         showError(QStringLiteral("Nothing was saved. ") + unsavable->message);
-        return;
-    }
-    // Decided by the mode bits, as Save as decides it: root may write any file, and the
-    // replace renames over the file whatever its mode.
-    if (isReadOnlyFile(currentFileName_)) {
-        showError(QString::fromStdString(FileError{kAccessDenied}.text()));
         return;
     }
     if (const auto error = replaceFile(localPath(currentFileName_), writeScenario(std::get<Scenario>(snapshot)))) {

@@ -94,7 +94,6 @@ private:
     void writeDocument();
     void showFileCaption(const QString& path);
     void showError(const QString& text);
-    bool isReadOnlyFile(const QString& path) const;
 
     Desktop& desktop_;
     ScenarioView* document_;

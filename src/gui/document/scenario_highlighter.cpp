@@ -1,6 +1,6 @@
 #include "gui/document/scenario_highlighter.h"
 
-#include "core/document/line_shape.h"
+#include "core/document/body_line.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -66,16 +66,22 @@ QList<QTextLayout::FormatRange> ScenarioHighlighter::coloursOfLine(const QString
 {
     // One byte per character, so the positions of the bytes are those of the characters.
     const QByteArray bytes = text.toLatin1();
-    const LineShape shape = shapeOfLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::string_view line(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const auto length = static_cast<int>(text.size());
-    const int commentFrom = shape.commentFrom == LineShape::kNone ? length : static_cast<int>(shape.commentFrom);
     QList<QTextLayout::FormatRange> colours;
-    if (shape.header && headers_ == Headers::Marked)
-        colours.append(range(0, commentFrom, header_));
-    if (shape.keyLength != LineShape::kNone)
-        colours.append(range(0, static_cast<int>(shape.keyLength), key_));
-    if (commentFrom < length)
+    // The reader takes a header line whole, comment and all.
+    if (isSectionHeaderLine(line)) {
+        if (headers_ == Headers::Marked)
+            colours.append(range(0, length, header_));
+        return colours;
+    }
+    const BodyLine body = readBodyLine(line);
+    if (body.isKeyValue())
+        colours.append(range(static_cast<int>(body.key.at), static_cast<int>(body.key.text.size()), key_));
+    if (body.commentAt != BodyLine::kNoComment) {
+        const auto commentFrom = static_cast<int>(body.commentAt);
         colours.append(range(commentFrom, length - commentFrom, comment_));
+    }
     return colours;
 }
 

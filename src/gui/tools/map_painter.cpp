@@ -229,14 +229,9 @@ void paintPlayableArea(QPainter& painter, const MapContents& contents, const Map
         return;
     const PlayableArea& area = *contents.playable;
     const QRect map = mapRect(frame);
-    const QRect playable = QRect(frame.origin + QPoint(area.x, area.y) * frame.cellSize,
-                                 QSize(std::max(0, area.width), std::max(0, area.height)) * frame.cellSize) &
-                           map;
+    const QRect playable(frame.origin + QPoint(area.x(), area.y()) * frame.cellSize,
+                         QSize(area.width(), area.height()) * frame.cellSize);
     const QColor shade = QColor::fromRgba(kOutsideShade);
-    if (playable.isEmpty()) {
-        painter.fillRect(map, shade);
-        return;
-    }
     painter.fillRect(QRect(map.topLeft(), QPoint(map.right(), playable.top() - 1)), shade);
     painter.fillRect(QRect(QPoint(map.left(), playable.bottom() + 1), map.bottomRight()), shade);
     painter.fillRect(QRect(QPoint(map.left(), playable.top()), QPoint(playable.left() - 1, playable.bottom())), shade);
@@ -597,9 +592,7 @@ MapFrame fittingFrame(const MapContents& contents, QSize picture)
     QRect shown(0, 0, kMapSide, kMapSide);
     if (contents.playable) {
         const PlayableArea& area = *contents.playable;
-        const QRect playable = QRect(area.x, area.y, area.width, area.height) & shown;
-        if (!playable.isEmpty())
-            shown = playable;
+        shown = QRect(area.x(), area.y(), area.width(), area.height());
     }
     const int cellSize =
         std::max(1, std::min(picture.width() / shown.width(), picture.height() / shown.height()));

@@ -1,9 +1,11 @@
 #include "core/check/scenario_check.h"
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
+#include "core/map/placed_things.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace vexa;
@@ -67,7 +69,7 @@ TEST(ScenarioCheck, WellFormedFilesGiveNoFindings)
                                 "[Waypoints]", "98=16383", "0=0 ; start",
                                 "[CellTriggers]", "0=alarm", "200=None",
                                 "[Trigs]", "alarm=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1 ; end",
-                                "[TeamType]", "scouts=19,0,7,0,0,-1,0,1,E1:3,2,3:0,0:0,0",
+                                "[TeamTypes]", "scouts=19,0,7,0,0,-1,0,1,E1:3,2,3:0,0:0,0",
                                 "[Greece]", "; allies", "Allies=Greece"})),
               Lines{});
 }
@@ -85,6 +87,12 @@ TEST(ScenarioCheck, DuplicateKeyWithinOneSectionOnly)
               Lines{});
     EXPECT_EQ(found(lf({"[TERRAIN]", "500=T01", "[Overlay]", "1=GOLD01", "[TERRAIN]", "500=T02"})),
               Lines{"duplicate-key@6"});
+}
+
+TEST(ScenarioCheck, KeysWithEqualHashesAreNotDuplicates)
+{
+    EXPECT_EQ(found(lf({"[TERRAIN]", "1=T01", "01=T02", "001=T03"})), Lines{});
+    EXPECT_EQ(found(lf({"[TERRAIN]", "1=T01", "01=T02", "1=T03"})), Lines{"duplicate-key@4"});
 }
 
 TEST(ScenarioCheck, UnknownTriggerInEveryLineThatNamesOne)
@@ -128,6 +136,55 @@ TEST(ScenarioCheck, OffMapCellsAndThePlayableArea)
     EXPECT_EQ(found(lf({"[Map]", "X=40", "Width=", "[UNITS]", "0=USSR,3TNK,256,0,64,Hunt,None"})), Lines{});
 }
 
+TEST(ScenarioCheck, APlayableAreaOffTheMapIsSaidOnceAndChecksNothing)
+{
+    const std::string file = lf({"[Map]", "X=2147483647", "Y=40", "Width=48", "Height=48", "[UNITS]",
+                                 "0=USSR,3TNK,256,0,64,Hunt,None", "1=USSR,3TNK,256,16383,64,Hunt,None"});
+    EXPECT_EQ(found(file), Lines{"off-map@2"});
+    const Finding finding = checkFile(file).front();
+    EXPECT_EQ(finding.severity, Severity::Warning);
+    EXPECT_EQ(finding.field, FieldId::X);
+    EXPECT_EQ(found(lf({"[Map]", "X=40", "Y=40", "Width=48", "Height=100"})), Lines{"off-map@5"});
+}
+
+// The map draws a line where the check finds no error on it, and the other way round.
+TEST(ScenarioCheck, AgreesWithTheMapOnOddLines)
+{
+    const std::string file = lf({"[Map]", "X=40 ; note", "Y=40", "Width=48 ; valley", "Height=48", "[UNITS]",
+                                 "0=USSR,3TNK,256, 5119 ,64,Hunt,None", "1=USSR,3TNK,256,5160,64,Hunt,None;moved",
+                                 " 2 = USSR , 3TNK , 256 , 5161 , 64 , Hunt , None ",
+                                 "3=USSR,3TNK,256,\t5162,64,Hunt,None", "4=USSR,3TNK,256,5163,64,Hunt,None ; a, b",
+                                 "[Waypoints]", "0=500;start", "1=500,501", "2= 7 ; mid"});
+    SourceLines sources;
+    const Scenario scenario = readScenario(file, &sources);
+    const std::vector<Finding> findings = checkScenario(scenario, &sources);
+    const MapContents map = readMapContents(scenario);
+    ASSERT_TRUE(map.playable) << "a comment after a [Map] value";
+    for (const PaneId pane : {PaneId::Units, PaneId::Waypoints}) {
+        for (std::size_t line = 0; line < scenario.pane(pane).lineCount(); ++line) {
+            const bool drawn = std::any_of(map.things.begin(), map.things.end(), [&](const PlacedThing& thing) {
+                return thing.pane == pane && thing.line == line;
+            });
+            const bool error = std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
+                return finding.pane == pane && finding.paneLine == line && finding.severity == Severity::Error;
+            });
+            EXPECT_NE(drawn, error) << scenario.pane(pane).lineView(line);
+        }
+    }
+    EXPECT_EQ(found(file), (Lines{"off-map@7", "off-map@10", "field-count@14"}));
+}
+
+TEST(ScenarioCheck, TheOldTeamTypeSectionIsIgnoredByTheGame)
+{
+    const std::string file = lf({"[TeamType]", "a=1,2", "[TeamTypes]", "b=1,2"});
+    EXPECT_EQ(found(file), Lines{"team-type-section@1"});
+    const Finding finding = checkFile(file).front();
+    EXPECT_EQ(finding.severity, Severity::Warning);
+    EXPECT_EQ(finding.message, "The game reads team types from [TeamTypes]; this section is ignored.");
+    EXPECT_EQ(finding.pane, PaneId::Rules);
+    EXPECT_EQ(finding.section, "[TeamType]");
+}
+
 TEST(ScenarioCheck, BaseCountAndNumbering)
 {
     EXPECT_EQ(found(lf({"[Base]", "Player=USSR", "Count=3", "000=POWR,500", "001=POWR,502"})), Lines{"base-count@3"});
@@ -149,13 +206,13 @@ TEST(ScenarioCheck, UnknownCountryByNameAndByNumber)
     EXPECT_EQ(found(lf({"[Basic]", "Player=Greek", "[STRUCTURES]", "0=greece,GUN,256,500,0,None,1,0",
                         "[INFANTRY]", "0=Multi9,E1,256,500,0,Hunt,64,None", "[Base]", "Player=Russia", "Count=0",
                         "[Trigs]", "t=0,20,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1",
-                        "[TeamType]", "a=-1,0,7,0,0,-1,0,0,0", "b=Greece,0,7,0,0,-1,0,0,0"})),
+                        "[TeamTypes]", "a=-1,0,7,0,0,-1,0,0,0", "b=Greece,0,7,0,0,-1,0,0,0"})),
               (Lines{"unknown-country@2", "unknown-country@4", "unknown-country@6", "unknown-country@8",
                      "unknown-country@11", "unknown-country@13", "unknown-country@14"}));
     EXPECT_EQ(checkFile(lf({"[Basic]", "Player=Greek"}))[0].message,
               "The player 'Greek' is not one of the twenty countries.");
     EXPECT_EQ(found(lf({"[Basic]", "Player=", "[UNITS]", "0=Multi8,3TNK,256,500,64,Hunt,None",
-                        "[TeamType]", "a=0,0,7,0,0,-1,0,0,0", "b=19"})),
+                        "[TeamTypes]", "a=0,0,7,0,0,-1,0,0,0", "b=19"})),
               Lines{});
 }
 
@@ -173,13 +230,14 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
               "The line for key '7' has 7 fields where [STRUCTURES] needs 8.");
     // A comma inside a comment is no field; terrain, overlay and team types take any number.
     EXPECT_EQ(found(lf({"[STRUCTURES]", "0=Greece,GUN,256,500,0,None,1,0 ; north, east",
-                        "[TERRAIN]", "500=T01,None,x", "[TeamType]", "a=1,2", "[Rules]", "anything at all"})),
+                        "[TERRAIN]", "500=T01,None,x", "[TeamTypes]", "a=1,2", "[Rules]", "anything at all"})),
               Lines{});
 }
 
 TEST(ScenarioCheck, RulesTableIsComplete)
 {
-    for (const char* id : {"duplicate-key", "unknown-trigger", "off-map", "base-count", "unknown-country", "field-count"}) {
+    for (const char* id : {"duplicate-key", "unknown-trigger", "off-map", "base-count", "unknown-country", "field-count",
+                           "team-type-section"}) {
         const Rule* rule = findRule(id);
         ASSERT_NE(rule, nullptr) << id;
         EXPECT_FALSE(rule->explanation.empty());

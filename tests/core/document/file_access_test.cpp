@@ -104,6 +104,23 @@ TEST_F(TempFolder, ReplacesAndCreatesFiles)
     EXPECT_EQ(entries(), 1u) << "no temporary file is left behind";
 }
 
+// The mode decides, so the rule holds for root too, who may write any file.
+TEST_F(TempFolder, AReadOnlyFileIsRefusedAndKeptWhole)
+{
+    std::ofstream(path("locked.mpr")) << "precious";
+    fs::permissions(path("locked.mpr"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_symlink(path("locked.mpr"), path("link.mpr"));
+    EXPECT_TRUE(isReadOnlyFile(path("locked.mpr")));
+    EXPECT_EQ(replaceFile(path("locked.mpr"), "x"), FileError{kAccessDenied});
+    EXPECT_EQ(replaceFile(path("link.mpr"), "x"), FileError{kAccessDenied}) << "through a link too";
+    EXPECT_EQ(contents(path("locked.mpr")), "precious");
+
+    fs::permissions(path("locked.mpr"), fs::perms::others_write, fs::perm_options::add);
+    EXPECT_FALSE(isReadOnlyFile(path("locked.mpr"))) << "any write bit will do";
+    EXPECT_FALSE(isReadOnlyFile(path("missing.mpr")));
+    EXPECT_FALSE(isReadOnlyFile(folder_.string()));
+}
+
 TEST_F(TempFolder, SavingThroughALinkReplacesItsTarget)
 {
     std::ofstream(path("real.mpr")) << "old";

@@ -71,7 +71,7 @@ TEST(Reader, BasicAndMapKeyValues)
 {
     const Scenario s = readScenario(crlfLines({
         "[Basic]", "Name = Spaced", "Player=Greece ; note", "Intro=PROLOG", "Brief", "Win=a=b",
-        "TruckCrate=yes", "Official=Yes", "FillSilos=Yes", "FillSilos=No", "; comment", "NewINIFormat=3",
+        "TruckCrate=x", "Official=Yes", "FillSilos=Yes", "FillSilos=No", "; comment", "NewINIFormat=3",
         "[Map]", "Theater=snow", "X=1", "Name=NotInMap", "Official=Yes",
     }));
     EXPECT_EQ(s.field(FieldId::Name), "");
@@ -84,6 +84,26 @@ TEST(Reader, BasicAndMapKeyValues)
     EXPECT_FALSE(s.flag(FlagId::FillSilos));
     EXPECT_EQ(s.field(FieldId::Theater), "snow");
     EXPECT_EQ(s.field(FieldId::X), "1");
+}
+
+// The game reads a yes/no value by its first character after the blanks.
+TEST(Reader, CheckBoxValuesReadAsTheGameReadsThem)
+{
+    for (const char* value : {"yes", "YES", " yes", "true", "1", "Yes", "T", "y ; on"}) {
+        const Scenario s = readScenario(crlfLines({"[Basic]", std::string("EndOfGame=") + value}));
+        EXPECT_TRUE(s.flag(FlagId::EndOfGame)) << '"' << value << '"';
+    }
+    for (const char* value : {"no", "0", "false", "x", "", " ", "\tyes", "No"}) {
+        const Scenario s = readScenario(crlfLines({"[Basic]", std::string("EndOfGame=") + value}));
+        EXPECT_FALSE(s.flag(FlagId::EndOfGame)) << '"' << value << '"';
+    }
+}
+
+TEST(Reader, TeamTypesHaveTheirPaneAndTheOldHeaderIsKeptAsARule)
+{
+    const Scenario s = readScenario(crlfLines({"[TeamType]", "old=1", "[TeamTypes]", "new=2", "[Aircraft]", "a=1"}));
+    EXPECT_EQ(linesOf(s, PaneId::TeamType), (std::vector<std::string>{"new=2"}));
+    EXPECT_EQ(linesOf(s, PaneId::Rules), (std::vector<std::string>{"[TeamType]", "old=1", "", "[Aircraft]", "a=1"}));
 }
 
 TEST(Reader, BodyLinesKeepBlanksAndCommentsButNotEmptyLines)

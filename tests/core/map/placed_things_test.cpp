@@ -7,48 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vexa {
 namespace {
-
-TEST(MapCells, ColumnAndRow)
-{
-    EXPECT_EQ(placeOfCell(0), (CellPlace{0, 0}));
-    EXPECT_EQ(placeOfCell(127), (CellPlace{127, 0}));
-    EXPECT_EQ(placeOfCell(128), (CellPlace{0, 1}));
-    EXPECT_EQ(placeOfCell(5675), (CellPlace{43, 44}));
-    EXPECT_EQ(placeOfCell(16383), (CellPlace{127, 127}));
-    EXPECT_EQ(cellAt({43, 44}), 5675);
-}
-
-TEST(MapCells, OutsideTheMapHasNoPlace)
-{
-    EXPECT_FALSE(placeOfCell(-1));
-    EXPECT_FALSE(placeOfCell(-128));
-    EXPECT_FALSE(placeOfCell(16384));
-}
-
-TEST(PlayableArea, ReadFromTheMapFields)
-{
-    Scenario scenario;
-    scenario.field(FieldId::X) = "40";
-    scenario.field(FieldId::Y) = "$10";
-    scenario.field(FieldId::Width) = "48 ; the whole valley";
-    scenario.field(FieldId::Height) = "36";
-    EXPECT_EQ(readMapContents(scenario).playable, (PlayableArea{40, 16, 48, 36}));
-}
-
-TEST(PlayableArea, NoneWhenAFieldIsNoNumber)
-{
-    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height}) {
-        Scenario scenario;
-        for (const FieldId each : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
-            scenario.field(each) = "10";
-        scenario.field(field) = "ten";
-        EXPECT_FALSE(readMapContents(scenario).playable) << index(field);
-        scenario.field(field) = "";
-        EXPECT_FALSE(readMapContents(scenario).playable) << index(field);
-    }
-}
 
 TEST(ReadPlacedThing, EveryNumberedObjectLine)
 {
@@ -67,6 +29,27 @@ TEST(ReadPlacedThing, EveryNumberedObjectLine)
     const auto soldier = readPlacedThing(ThingKind::Infantry, "1=USSR,E1,256,5934,3,Guard,0,None");
     ASSERT_TRUE(soldier);
     EXPECT_EQ(*soldier, (PlacedThing{ThingKind::Infantry, 5934, "E1", "USSR", 3, PaneId::Infantry, 0}));
+}
+
+TEST(ReadPlacedThing, InfantryStandsInOneOfFivePlaces)
+{
+    const auto subPosition = [](const char* sub) {
+        return readPlacedThing(ThingKind::Infantry, std::string("1=USSR,E1,256,5934,") + sub + ",Guard,0,None")
+            ->subPosition;
+    };
+    EXPECT_EQ(subPosition("0"), 0);
+    EXPECT_EQ(subPosition("4"), 4);
+    EXPECT_EQ(subPosition("5"), 0);
+    EXPECT_EQ(subPosition("-1"), 0);
+}
+
+TEST(ReadPlacedThing, BlanksAndCommentsAroundFieldsDoNotCount)
+{
+    EXPECT_EQ(readPlacedThing(ThingKind::Unit, " 3 = Greece , 1TNK ,256, 5119 ,0,Guard,None;moved"),
+              (PlacedThing{ThingKind::Unit, 5119, "1TNK", "Greece", 0, PaneId::Units, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Waypoint, "0=500;start"),
+              (PlacedThing{ThingKind::Waypoint, 500, "0", "", 0, PaneId::Waypoints, 0}));
+    EXPECT_FALSE(readPlacedThing(ThingKind::Waypoint, "0=\t500")) << "a tab is no blank";
 }
 
 TEST(ReadPlacedThing, EveryCellKeyedLine)
@@ -98,16 +81,18 @@ TEST(ReadPlacedThing, LinesThatPlaceNothingAreSkipped)
         {ThingKind::Structure, "0=Greece,FACT,256"},              // no cell
         {ThingKind::Structure, "0=Greece,FACT,256,abc,0,None,1,0"}, // cell no number
         {ThingKind::Structure, "x=Greece,FACT,256,100,0,None,1,0"}, // key no number
-        {ThingKind::Unit, "0=Greece,1TNK,256,12 ,0,Guard,None"},
+        {ThingKind::Unit, "0=Greece,1TNK,256,12 x,0,Guard,None"},
         {ThingKind::Infantry, "0=Greece,E1,256,100"},               // no sub-position
         {ThingKind::Infantry, "0=Greece,E1,256,100,left,Guard,0,None"},
         {ThingKind::Terrain, "here=T01"},
         {ThingKind::Overlay, "100="},
         {ThingKind::Waypoint, "0=12a"},
         {ThingKind::Waypoint, "w=100"},
+        {ThingKind::Waypoint, "0=100,101"},                        // two fields
         {ThingKind::BaseEntry, "Player=Greece"},
         {ThingKind::BaseEntry, "Count=2"},
         {ThingKind::BaseEntry, "000=FACT"},
+        {ThingKind::BaseEntry, "000=FACT,100,1"},
     };
     for (const auto& [kind, line] : skipped)
         EXPECT_FALSE(readPlacedThing(kind, line)) << line;

@@ -14,7 +14,7 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 TEST(IntegerReading, DecimalAndHex)
 {
     EXPECT_EQ(readInteger(" 12", kFallback), 12);
-    EXPECT_EQ(readInteger(" \t-5", kFallback), -5);
+    EXPECT_EQ(readInteger("  -5", kFallback), -5);
     EXPECT_EQ(readInteger("+007", kFallback), 7);
     EXPECT_EQ(readInteger("0000000000000000012", kFallback), 12);
     EXPECT_EQ(readInteger("2147483647", kFallback), kMax);
@@ -27,7 +27,7 @@ TEST(IntegerReading, DecimalAndHex)
 
 TEST(IntegerReading, AnythingElseGivesTheFallback)
 {
-    for (const char* text : {"", "   ", "12 ", "abc", "1a", "-", "- 5", "+-5", "1.5", "0x10", "$", "-$10", "$G",
+    for (const char* text : {"", "   ", "\t5", " \t5", "12 ", "abc", "1a", "-", "- 5", "+-5", "1.5", "0x10", "$", "-$10", "$G",
                              "$000000001", "2147483648", "-2147483649", "99999999999999999999999"})
         EXPECT_EQ(readInteger(text, kFallback), kFallback) << '"' << text << '"';
 }

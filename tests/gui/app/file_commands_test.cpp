@@ -175,6 +175,26 @@ TEST_F(FileCommands, SaveRefusesAReadOnlyFileAndWritesNothing)
     EXPECT_EQ(readFile("locked.mpr"), kScenario);
 }
 
+// Files written by players: yes/no values as the game reads them, team types under the
+// header the game reads, and an old team type section kept as it was.
+TEST_F(FileCommands, APlayersFileKeepsItsMeaningThroughOpenAndSave)
+{
+    writeFile("player.mpr", "[Basic]\r\nName=Dunes\r\nEndOfGame=yes\r\nOfficial=1\r\nSkipScore=no\r\n"
+                            "[TeamType]\r\nold=1,2\r\n[TeamTypes]\r\nraid=2,7,0,0,0,-1,0,1,E1:3,0\r\n");
+    open("player.mpr");
+    EXPECT_TRUE(document().flagBox(FlagId::EndOfGame)->isChecked());
+    EXPECT_TRUE(document().flagBox(FlagId::Official)->isChecked());
+    EXPECT_FALSE(document().flagBox(FlagId::SkipScore)->isChecked());
+    EXPECT_EQ(pane(PaneId::TeamType).toPlainText(), "raid=2,7,0,0,0,-1,0,1,E1:3,0\n");
+    EXPECT_EQ(pane(PaneId::Rules).toPlainText(), "[TeamType]\nold=1,2\n");
+    choose("Save1");
+    const QString saved = readFile("player.mpr");
+    EXPECT_TRUE(saved.contains("\r\n\r\n[TeamType]\r\nold=1,2\r\n\r\n[Basic]\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("EndOfGame=Yes\r\n"));
+    EXPECT_TRUE(saved.contains("Official=Yes\r\n"));
+    EXPECT_TRUE(saved.endsWith("\r\n\r\n[TeamTypes]\r\nraid=2,7,0,0,0,-1,0,1,E1:3,0\r\n"));
+}
+
 TEST_F(FileCommands, FailedSaveKeepsTheCaptionAndReportsTheError)
 {
     desktop_.saveAnswers.push_back(path("no-such-folder/x.mpr"));

@@ -1,0 +1,78 @@
+#include "core/document/body_line.h"
+
+namespace vexa {
+
+namespace {
+
+constexpr char kBlank = ' ';
+constexpr char kComment = ';';
+
+// The part of the line from `from` to `to`, blanks trimmed.
+LinePart trimmedPart(std::string_view line, std::size_t from, std::size_t to)
+{
+    while (from < to && line[from] == kBlank)
+        ++from;
+    while (to > from && line[to - 1] == kBlank)
+        --to;
+    return {from, line.substr(from, to - from)};
+}
+
+} // namespace
+
+std::string_view trimBlanks(std::string_view text)
+{
+    return trimmedPart(text, 0, text.size()).text;
+}
+
+std::string_view valueText(std::string_view text)
+{
+    return trimBlanks(text.substr(0, text.find(kComment)));
+}
+
+BodyLine readBodyLine(std::string_view line)
+{
+    BodyLine body;
+    body.commentAt = line.find(kComment);
+    const std::size_t contentEnd = body.commentAt == BodyLine::kNoComment ? line.size() : body.commentAt;
+    const LinePart content = trimmedPart(line, 0, contentEnd);
+    if (content.empty()) {
+        body.kind = body.commentAt == BodyLine::kNoComment ? BodyLine::Kind::Blank : BodyLine::Kind::Comment;
+        return body;
+    }
+    const std::size_t equals = line.find('=', content.at);
+    body.kind = BodyLine::Kind::Malformed;
+    if (equals >= content.end())
+        return body;
+    body.key = trimmedPart(line, content.at, equals);
+    if (body.key.empty())
+        return body;
+    body.kind = BodyLine::Kind::KeyValue;
+    body.value = trimmedPart(line, equals + 1, content.end());
+    return body;
+}
+
+Fields::Fields(const BodyLine& line)
+{
+    if (!line.isKeyValue())
+        return;
+    const std::string_view value = line.value.text;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = value.find(',', start);
+        const std::size_t end = comma == std::string_view::npos ? value.size() : comma;
+        if (count_ < kMaxFields) {
+            const LinePart field = trimmedPart(value, start, end);
+            fields_[count_] = {line.value.at + field.at, field.text};
+        }
+        ++count_;
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+}
+
+bool isSectionHeaderLine(std::string_view line)
+{
+    return !line.empty() && line.front() == '[';
+}
+
+} // namespace vexa
