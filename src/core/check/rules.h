@@ -16,6 +16,7 @@ void fieldCountOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 void checkCountryBodyLines(const Rule& rule, Checker& checker);
 void checkMapBounds(const Rule& rule, Checker& checker);
 void checkTeamTypeSection(const Rule& rule, Checker& checker);
+void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 
 // The team type header that the game does not read.
 inline constexpr std::string_view kOldTeamTypeHeader = "[TeamType]";

@@ -9,7 +9,7 @@ namespace vexa {
 
 namespace {
 
-const std::array<Rule, 7> kRules = {{
+const std::array<Rule, 8> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
      duplicateKeyOnLine},
@@ -36,6 +36,10 @@ const std::array<Rule, 7> kRules = {{
     {"team-type-section", Severity::Warning,
      "A [TeamType] section: the game reads team types from [TeamTypes] and ignores it.",
      nullptr, checkTeamTypeSection},
+    {"unknown-type", Severity::Warning,
+     "A building, unit, ship or soldier whose type code no Create dialog offers: most often a typo, and the "
+     "game drops it without a word.",
+     unknownTypeOnLine},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.

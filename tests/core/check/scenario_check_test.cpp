@@ -174,6 +174,18 @@ TEST(ScenarioCheck, AgreesWithTheMapOnOddLines)
     EXPECT_EQ(found(file), (Lines{"off-map@7", "off-map@10", "field-count@14"}));
 }
 
+TEST(ScenarioCheck, TypeCodesNoDialogOffersAreProbablyTypos)
+{
+    EXPECT_EQ(found(lf({"[UNITS]", "0=USSR,3TKN,256,500,64,Hunt,None", "1=USSR,MNLY,256,500,64,Hunt,None",
+                        "2=USSR,3tnk,256,500,64,Hunt,None", "[SHIPS]", "0=Greece,PT,256,500,64,Hunt,None",
+                        "[STRUCTURES]", "0=Greece,FACT,256,500,0,None,1,0", "1=Greece,E1,256,500,0,None,1,0",
+                        "[INFANTRY]", "0=USSR,E9,256,500,0,Hunt,64,None", "[TERRAIN]", "500=ZZ99"})),
+              (Lines{"unknown-type@2", "unknown-type@4", "unknown-type@11"}))
+        << "a code of any Create dialog is known, in any placement section";
+    EXPECT_EQ(checkFile(lf({"[UNITS]", "0=USSR,3TKN,256,500,64,Hunt,None"}))[0].message,
+              "The type '3TKN' is offered by no Create dialog: the game drops what it does not know.");
+}
+
 TEST(ScenarioCheck, TheOldTeamTypeSectionIsIgnoredByTheGame)
 {
     const std::string file = lf({"[TeamType]", "a=1,2", "[TeamTypes]", "b=1,2"});
@@ -237,7 +249,7 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
 TEST(ScenarioCheck, RulesTableIsComplete)
 {
     for (const char* id : {"duplicate-key", "unknown-trigger", "off-map", "base-count", "unknown-country", "field-count",
-                           "team-type-section"}) {
+                           "team-type-section", "unknown-type"}) {
         const Rule* rule = findRule(id);
         ASSERT_NE(rule, nullptr) << id;
         EXPECT_FALSE(rule->explanation.empty());

@@ -77,6 +77,10 @@ TEST(BodyLine, FieldsAreCountedPastThoseKept)
     EXPECT_EQ(many.count(), 31U);
     EXPECT_EQ(many[Fields::kMaxFields], "");
     EXPECT_EQ(many.part(Fields::kMaxFields + 3).at, 0U);
+    const Fields emptyLast(readBodyLine("k=1,  ; c"));
+    ASSERT_EQ(emptyLast.count(), 2U);
+    EXPECT_EQ(emptyLast[1], "");
+    EXPECT_EQ(emptyLast.part(1).at, 4U);
 }
 
 TEST(BodyLine, ValueTextOfAField)

@@ -32,6 +32,15 @@ TEST(FindMatches, IgnoringCaseFoldsTheCodePagesLetters)
     EXPECT_EQ(foldCase('@'), '@');
 }
 
+// The ends of each run of capitals: À and Þ, Š to Ÿ; ß and ¿ have no pair.
+TEST(FindMatches, FoldsTheLettersAtTheEndsOfTheCodePagesRuns)
+{
+    EXPECT_EQ(findMatches("\xDE\xFF\x8A\xC0\x8C\x8E", "\xFE\x9F\x9A\xE0\x9C\x9E", MatchCase::Ignore),
+              (Matches{{0, 0, 0}})) << "þ, ÿ, š, à, œ, ž";
+    for (const char same : {'\xDF', '\xBF', '\xFF', '\x9A', 'z', '\x8B', '\x8D'})
+        EXPECT_EQ(foldCase(same), same) << int(static_cast<unsigned char>(same));
+}
+
 TEST(RequestedLine, TakesANumberWithinTheLines)
 {
     EXPECT_EQ(std::get<std::size_t>(requestedLine(" 12 ", 12)), 12u);

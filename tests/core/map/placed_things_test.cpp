@@ -43,6 +43,14 @@ TEST(ReadPlacedThing, InfantryStandsInOneOfFivePlaces)
     EXPECT_EQ(subPosition("-1"), 0);
 }
 
+TEST(ReadPlacedThing, TheFieldsUpToTheCellAreEnough)
+{
+    EXPECT_EQ(readPlacedThing(ThingKind::Structure, "0=Greece,FACT,256,100"),
+              (PlacedThing{ThingKind::Structure, 100, "FACT", "Greece", 0, PaneId::Structures, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Infantry, "0=Greece,E1,256,100,2"),
+              (PlacedThing{ThingKind::Infantry, 100, "E1", "Greece", 2, PaneId::Infantry, 0}));
+}
+
 TEST(ReadPlacedThing, BlanksAndCommentsAroundFieldsDoNotCount)
 {
     EXPECT_EQ(readPlacedThing(ThingKind::Unit, " 3 = Greece , 1TNK ,256, 5119 ,0,Guard,None;moved"),
@@ -106,6 +114,8 @@ TEST(ReadMapContents, ReadsWhatTheDialogsWrite)
     createDecorations(DecorationFormat::Smudge, {"100", "100", "1", "CR1", "burnt"}, scenario.pane(PaneId::Smudge));
     createDecorations(DecorationFormat::CellTriggers, {"300", "300", "1", "alarm", ""},
                       scenario.pane(PaneId::CellTriggers));
+    scenario.pane(PaneId::Base).replace(0, "Count=2");
+    scenario.pane(PaneId::Base).replace(1, "Player = Greece ; ours");
     scenario.pane(PaneId::Waypoints).append("; start");
     addWaypoint({"500", "start"}, scenario.pane(PaneId::Waypoints));
 

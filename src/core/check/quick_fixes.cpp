@@ -1,0 +1,113 @@
+#include "core/check/quick_fixes.h"
+
+#include "core/check/rules.h"
+#include "core/document/body_line.h"
+#include "core/document/line_formats.h"
+
+#include <algorithm>
+
+namespace vexa {
+
+namespace {
+
+// Walks the lines that stay, with the number each has once the removed ones are gone.
+template <typename Visit>
+void forEachRemainingLine(const MemoryPane& pane, const std::vector<std::size_t>& removedLines, Visit&& visit)
+{
+    auto removed = removedLines.begin();
+    std::size_t newIndex = 0;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        if (removed != removedLines.end() && *removed == i) {
+            ++removed;
+            continue;
+        }
+        visit(i, newIndex++, readBodyLine(pane.lineView(i)));
+    }
+}
+
+void setPart(PaneChange& change, std::size_t line, LinePart part, const std::string& text)
+{
+    if (part.text != text)
+        change.edits.push_back({line, part.at, part.text.size(), text});
+}
+
+bool hasKey(const MemoryPane& pane, std::size_t line, std::string_view key)
+{
+    const BodyLine body = readBodyLine(pane.lineView(line));
+    return body.isKeyValue() && body.key.text == key;
+}
+
+} // namespace
+
+bool isNumberedByLine(PaneId pane)
+{
+    return pane == PaneId::Structures || pane == PaneId::Units || pane == PaneId::Ships || pane == PaneId::Infantry;
+}
+
+PaneChange renumberedSection(PaneId pane, const MemoryPane& lines, const std::vector<std::size_t>& removedLines)
+{
+    PaneChange change{pane, {}, removedLines, {}};
+    forEachRemainingLine(lines, removedLines, [&](std::size_t line, std::size_t number, const BodyLine& body) {
+        if (body.isKeyValue())
+            setPart(change, line, body.key, std::to_string(number));
+    });
+    return change;
+}
+
+std::optional<PaneChange> recountedBase(const MemoryPane& base, const std::vector<std::size_t>& removedLines)
+{
+    std::vector<std::size_t> remaining;
+    forEachRemainingLine(base, removedLines, [&](std::size_t line, std::size_t, const BodyLine&) { remaining.push_back(line); });
+    if (remaining.size() < 2 || !hasKey(base, remaining[0], kBasePlayerKey) || !hasKey(base, remaining[1], kBaseCountKey))
+        return std::nullopt;
+    PaneChange change{PaneId::Base, {}, removedLines, {}};
+    std::size_t entries = 0;
+    for (std::size_t i = 2; i < remaining.size(); ++i) {
+        const BodyLine body = readBodyLine(base.lineView(remaining[i]));
+        if (body.isKeyValue() && !isBaseHeaderKey(body.key.text))
+            setPart(change, remaining[i], body.key, baseEntryKey(entries++));
+    }
+    setPart(change, remaining[1], readBodyLine(base.lineView(remaining[1])).value, std::to_string(entries));
+    std::sort(change.edits.begin(), change.edits.end(), [](const LineEdit& a, const LineEdit& b) { return a.line < b.line; });
+    return change;
+}
+
+std::vector<PaneChange> movedTeamTypeSection(const Scenario& scenario, std::size_t headerLine)
+{
+    const MemoryPane& rules = scenario.pane(PaneId::Rules);
+    std::size_t end = headerLine + 1;
+    while (end < rules.lineCount() && !isSectionHeaderLine(rules.lineView(end)))
+        ++end;
+    PaneChange out{PaneId::Rules, {}, {}, {}};
+    PaneChange in{PaneId::TeamType, {}, {}, {}};
+    // The reader puts one empty line between sections: it goes with the section, the one
+    // after it or, for the last section, the one before it.
+    const bool last = end == rules.lineCount();
+    if (last && headerLine > 0 && rules.lineView(headerLine - 1).empty())
+        out.removedLines.push_back(headerLine - 1);
+    for (std::size_t i = headerLine; i < end; ++i) {
+        out.removedLines.push_back(i);
+        if (i > headerLine && !rules.lineView(i).empty())
+            in.appendedLines.emplace_back(rules.lineView(i));
+    }
+    return {out, in};
+}
+
+std::optional<QuickFix> quickFixFor(const Finding& finding, const Scenario& scenario)
+{
+    if (!finding.pane || !finding.paneLine)
+        return std::nullopt;
+    const PaneId pane = *finding.pane;
+    if (finding.rule == "duplicate-key" && isNumberedByLine(pane))
+        return QuickFix{"Renumber this section", {renumberedSection(pane, scenario.pane(pane))}};
+    if (finding.rule == "base-count") {
+        if (auto change = recountedBase(scenario.pane(PaneId::Base)))
+            return QuickFix{"Recount the base", {std::move(*change)}};
+    }
+    if (finding.rule == "team-type-section" && pane == PaneId::Rules)
+        return QuickFix{"Move into " + std::string(paneHeader(PaneId::TeamType)),
+                        movedTeamTypeSection(scenario, *finding.paneLine)};
+    return std::nullopt;
+}
+
+} // namespace vexa

@@ -1,0 +1,34 @@
+#include "core/document/pane_change.h"
+
+#include <algorithm>
+
+namespace vexa {
+
+MemoryPane applied(const MemoryPane& pane, const PaneChange& change)
+{
+    MemoryPane result;
+    result.reserve(pane.text().size());
+    auto edit = change.edits.begin();
+    auto removed = change.removedLines.begin();
+    std::string line;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        if (removed != change.removedLines.end() && *removed == i) {
+            ++removed;
+            continue;
+        }
+        const std::string_view old = pane.lineView(i);
+        line.clear();
+        std::size_t from = 0;
+        for (; edit != change.edits.end() && edit->line == i; ++edit) {
+            line.append(old.substr(from, edit->at - from)).append(edit->text);
+            from = std::min(old.size(), edit->at + edit->length);
+        }
+        line.append(old.substr(std::min(from, old.size())));
+        result.append(line);
+    }
+    for (const std::string& appended : change.appendedLines)
+        result.append(appended);
+    return result;
+}
+
+} // namespace vexa
