@@ -47,7 +47,7 @@ EditCommands::EditCommands(TForm1& window, QMenu& menu)
 void EditCommands::makeBars()
 {
     findBar_ = new FindBar(window_.document());
-    goToLineBar_ = new GoToLineBar;
+    goToLineBar_ = new GoToLineBar(window_.document());
     for (QWidget* bar : {static_cast<QWidget*>(findBar_), static_cast<QWidget*>(goToLineBar_)}) {
         bar->hide();
         window_.document().addBar(bar);

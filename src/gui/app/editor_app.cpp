@@ -37,31 +37,41 @@ void takeKeyboardFocus(TForm1& window)
     window.document().tabBar()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+// Only a regular file that can be read is a help file: a folder of that name, or a file
+// the editor may not read, would leave Help > Contents doing nothing.
+bool isReadableFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
 } // namespace
 
 EditorApp::EditorApp(Desktop& desktop)
     : desktop_(desktop)
 {
     main_ = std::make_unique<TForm1>(desktop);
+    TForm1* const owner = main_.get();
+    ScenarioView& document = main_->document();
     // The calculator comes before the dialogs whose "Calculate" buttons it serves.
-    calculator_ = std::make_unique<TForm9>(desktop, main_.get());
-    buildings_ = std::make_unique<TForm2>(main_->document(), desktop, *calculator_, main_.get());
-    about_ = std::make_unique<TForm3>(main_.get());
-    units_ = std::make_unique<TForm4>(main_->document(), desktop, *calculator_, main_.get());
-    ships_ = std::make_unique<TForm5>(main_->document(), desktop, *calculator_, main_.get());
-    infantry_ = std::make_unique<TForm6>(main_->document(), desktop, *calculator_, main_.get());
+    calculator_ = new TForm9(desktop, owner);
+    buildings_ = new TForm2(document, desktop, *calculator_, owner);
+    about_ = new TForm3(owner);
+    units_ = new TForm4(document, desktop, *calculator_, owner);
+    ships_ = new TForm5(document, desktop, *calculator_, owner);
+    infantry_ = new TForm6(document, desktop, *calculator_, owner);
     splash_ = std::make_unique<TForm7>();
-    terrain_ = std::make_unique<TForm8>(main_->document(), desktop, *calculator_, main_.get());
-    smudge_ = std::make_unique<TForm10>(main_->document(), desktop, *calculator_, main_.get());
-    overlay_ = std::make_unique<TForm11>(main_->document(), desktop, *calculator_, main_.get());
-    cellTriggers_ = std::make_unique<TForm12>(main_->document(), desktop, *calculator_, main_.get());
-    triggers_ = std::make_unique<TForm13>(main_->document(), desktop, main_.get());
-    teamTypes_ = std::make_unique<TForm14>(main_->document(), desktop, main_.get());
-    waypoints_ = std::make_unique<TForm15>(main_->document(), desktop, *calculator_, main_.get());
-    country_ = std::make_unique<TForm16>(main_->document(), desktop, main_.get());
-    map_ = std::make_unique<MapWindow>(main_->document(), main_.get());
+    terrain_ = new TForm8(document, desktop, *calculator_, owner);
+    smudge_ = new TForm10(document, desktop, *calculator_, owner);
+    overlay_ = new TForm11(document, desktop, *calculator_, owner);
+    cellTriggers_ = new TForm12(document, desktop, *calculator_, owner);
+    triggers_ = new TForm13(document, desktop, owner);
+    teamTypes_ = new TForm14(document, desktop, owner);
+    waypoints_ = new TForm15(document, desktop, *calculator_, owner);
+    country_ = new TForm16(document, desktop, owner);
+    map_ = new MapWindow(document, owner);
 
-    main_->setAboutWindow(about_.get());
+    main_->setAboutWindow(about_);
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });
     main_->setCreateHandler(CreateEntry::Units, [this] { units_->open(); });
     main_->setCreateHandler(CreateEntry::Ships, [this] { ships_->open(); });
@@ -77,7 +87,7 @@ EditorApp::EditorApp(Desktop& desktop)
 
     QAction* mapEntry = main_->action("Map1");
     mapEntry->setEnabled(true);
-    QObject::connect(mapEntry, &QAction::triggered, map_.get(), [this] { map_->open(); });
+    QObject::connect(mapEntry, &QAction::triggered, map_, [this] { map_->open(); });
     calculator_->setMapPicker([this](std::function<void(std::int32_t)> deliver) { map_->pickCell(std::move(deliver)); });
 }
 
@@ -85,10 +95,8 @@ EditorApp::~EditorApp() = default;
 
 std::vector<QWidget*> EditorApp::windows() const
 {
-    return {main_.get(),      buildings_.get(),    about_.get(),    units_.get(),     ships_.get(),
-            infantry_.get(),  splash_.get(),       terrain_.get(),  calculator_.get(), smudge_.get(),
-            overlay_.get(),   cellTriggers_.get(), triggers_.get(), teamTypes_.get(), waypoints_.get(),
-            country_.get()};
+    return {main_.get(), buildings_,     about_,    units_,     ships_,     infantry_, splash_.get(), terrain_,
+            calculator_, smudge_,        overlay_,  cellTriggers_, triggers_, teamTypes_, waypoints_,  country_};
 }
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)
@@ -98,7 +106,7 @@ void EditorApp::startUp(const QStringList& arguments, const QString& executableF
 
     QDir::setCurrent(executableFolder);
     const QString helpFile = QDir(executableFolder).filePath(QString::fromLatin1(kHelpFileName));
-    main_->setHelpFile(QFileInfo::exists(helpFile) ? helpFile : QString());
+    main_->setHelpFile(isReadableFile(helpFile) ? helpFile : QString());
 
     desktop_.runModal(splash_.get());
 

@@ -29,7 +29,10 @@ class TForm15;
 class TForm16;
 class MapWindow;
 
-// The editor's windows, made once in a fixed order and kept for the whole run.
+// The editor's windows, made once in a fixed order and kept for the whole run. Each
+// window has one owner: the main window and the splash, which have no parent window, are
+// owned here; every other window is a child of the main window (so it stays in front of
+// it and goes with it) and is owned by it, this class keeps only a pointer.
 class EditorApp {
 public:
     explicit EditorApp(Desktop& desktop);
@@ -63,22 +66,23 @@ public:
 private:
     Desktop& desktop_;
     std::unique_ptr<TForm1> main_;
-    std::unique_ptr<TForm9> calculator_;
-    std::unique_ptr<TForm2> buildings_;
-    std::unique_ptr<TForm3> about_;
-    std::unique_ptr<TForm4> units_;
-    std::unique_ptr<TForm5> ships_;
-    std::unique_ptr<TForm6> infantry_;
     std::unique_ptr<TForm7> splash_;
-    std::unique_ptr<TForm8> terrain_;
-    std::unique_ptr<TForm10> smudge_;
-    std::unique_ptr<TForm11> overlay_;
-    std::unique_ptr<TForm12> cellTriggers_;
-    std::unique_ptr<TForm13> triggers_;
-    std::unique_ptr<TForm14> teamTypes_;
-    std::unique_ptr<TForm15> waypoints_;
-    std::unique_ptr<TForm16> country_;
-    std::unique_ptr<MapWindow> map_;
+    // Owned by the main window.
+    TForm9* calculator_ = nullptr;
+    TForm2* buildings_ = nullptr;
+    TForm3* about_ = nullptr;
+    TForm4* units_ = nullptr;
+    TForm5* ships_ = nullptr;
+    TForm6* infantry_ = nullptr;
+    TForm8* terrain_ = nullptr;
+    TForm10* smudge_ = nullptr;
+    TForm11* overlay_ = nullptr;
+    TForm12* cellTriggers_ = nullptr;
+    TForm13* triggers_ = nullptr;
+    TForm14* teamTypes_ = nullptr;
+    TForm15* waypoints_ = nullptr;
+    TForm16* country_ = nullptr;
+    MapWindow* map_ = nullptr;
 };
 
 } // namespace vexa

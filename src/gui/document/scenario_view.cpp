@@ -2,6 +2,7 @@
 
 #include "core/document/value_lists.h"
 #include "gui/document/described_item_delegate.h"
+#include "gui/document/pane_editor.h"
 #include "gui/document/pane_text_edit.h"
 #include "gui/document/text_codec.h"
 #include "gui/document/wrapping_tab_bar.h"
@@ -14,9 +15,12 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QValidator>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vexa {
 
@@ -34,10 +38,10 @@ QLabel* label(const FieldInfo& field, QWidget* buddy)
     return text;
 }
 
-// The line (from 1) of a text position.
+// The line of a text position, from 0 as the gutter numbers it.
 qsizetype lineNumberAt(const QString& text, qsizetype position)
 {
-    return text.left(position).count(QLatin1Char('\n')) + 1;
+    return text.left(position).count(QLatin1Char('\n'));
 }
 
 QString unsavableCharacter(const QString& text, qsizetype at)
@@ -163,6 +167,7 @@ QWidget* ScenarioView::makeField(FieldId id)
         edit->setObjectName(qstr(field.component));
         edit->setValidator(new OneLineValidator(edit));
         lineEdits_[index(id)] = edit;
+        fieldWidgets_[index(id)] = edit;
         return edit;
     }
     auto* combo = new QComboBox;
@@ -182,6 +187,7 @@ QWidget* ScenarioView::makeField(FieldId id)
     combo->setCurrentIndex(-1);
     combos_[index(id)] = combo;
     lineEdits_[index(id)] = combo->lineEdit();
+    fieldWidgets_[index(id)] = combo;
     return combo;
 }
 
@@ -242,9 +248,55 @@ void ScenarioView::setFieldText(FieldId field, const QString& text)
     lineEdits_[index(field)]->setText(text);
 }
 
-bool ScenarioView::isPaneEditor(const QWidget* widget) const
+std::optional<PaneId> ScenarioView::paneOf(const QWidget* widget) const
 {
-    return widget && std::find(panes_.begin(), panes_.end(), widget) != panes_.end();
+    if (!widget)
+        return std::nullopt;
+    const auto found = std::find(panes_.begin(), panes_.end(), widget);
+    if (found == panes_.end())
+        return std::nullopt;
+    return static_cast<PaneId>(found - panes_.begin());
+}
+
+void ScenarioView::showPageOf(const QWidget& widget)
+{
+    const QWidget* page = &widget;
+    while (page && page->parentWidget() != pages_)
+        page = page->parentWidget();
+    if (page)
+        setCurrentIndex(pages_->indexOf(page));
+}
+
+bool ScenarioView::showPaneLine(PaneId pane, std::size_t line, std::optional<LinePart> part, PaneFocus focus)
+{
+    QPlainTextEdit* editor = paneEditor(pane);
+    if (line >= editorLineCount(*editor))
+        return false;
+    const QTextBlock block = editor->document()->findBlockByNumber(static_cast<int>(line));
+    const int lineLength = static_cast<int>(block.text().size());
+    const int start = part ? std::clamp(part->column, 0, lineLength) : 0;
+    const int end = part ? std::clamp(start + part->length, start, lineLength) : lineLength;
+    showPageOf(*editor);
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + start);
+    cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->centerCursor();
+    if (focus == PaneFocus::Take) {
+        editor->window()->raise();
+        editor->window()->activateWindow();
+        editor->setFocus();
+    }
+    return true;
+}
+
+void ScenarioView::showField(FieldId field)
+{
+    QWidget* widget = fieldWidgets_[index(field)];
+    showPageOf(*widget);
+    widget->window()->raise();
+    widget->window()->activateWindow();
+    widget->setFocus();
 }
 
 void ScenarioView::load(const Scenario& scenario)

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <variant>
 
 class QCheckBox;
@@ -26,6 +28,16 @@ struct UnsavableText {
 
 // A pane's text, every line break a '\n'.
 QString paneText(const QPlainTextEdit& editor);
+
+// A part of a pane line: the first character (from 0) and how many follow.
+struct LinePart {
+    int column = 0;
+    int length = 0;
+};
+
+// Whether showing a pane line gives the pane the keyboard focus, or leaves the focus where
+// it is (the find bar searching as the user types).
+enum class PaneFocus { Take, Leave };
 
 // The scenario document as the main window shows it: one tab per pane, with the Basic
 // and Map pages of fields. The document is these widgets; there is no copy behind them.
@@ -48,7 +60,19 @@ public:
     QCheckBox* flagBox(FlagId flag) const { return flags_[index(flag)]; }
     QString fieldText(FieldId field) const;
     void setFieldText(FieldId field, const QString& text);
-    bool isPaneEditor(const QWidget* widget) const;
+    bool isPaneEditor(const QWidget* widget) const { return paneOf(widget).has_value(); }
+    // The pane whose editor the widget is.
+    std::optional<PaneId> paneOf(const QWidget* widget) const;
+
+    // The one way the editor shows a pane line, counted from 0 as the gutter numbers it:
+    // selects the pane's tab, selects the line (or a part of it), centres it, and gives
+    // the pane the keyboard focus with its window in front. A line the pane does not hold
+    // under the line rule (the pane changed since the line was found) moves nothing and
+    // gives false.
+    bool showPaneLine(PaneId pane, std::size_t line, std::optional<LinePart> part = std::nullopt,
+                      PaneFocus focus = PaneFocus::Take);
+    // Shows a field of the Basic or Map page: selects its page and gives it the keyboard focus.
+    void showField(FieldId field);
 
     // Replaces everything shown with a scenario.
     void load(const Scenario& scenario);
@@ -68,12 +92,15 @@ private:
     QWidget* makeField(FieldId field);
     // One row per field of a section, label left; gives the number of rows.
     int addFieldRows(QGridLayout& grid, Section section);
+    // Selects the page that holds a widget.
+    void showPageOf(const QWidget& widget);
 
     WrappingTabBar* tabs_;
     QStackedWidget* pages_;
     std::array<QPlainTextEdit*, kPaneCount> panes_{};
     std::array<QLineEdit*, kFieldCount> lineEdits_{};  // text fields, or a combo box's edit
     std::array<QComboBox*, kFieldCount> combos_{};
+    std::array<QWidget*, kFieldCount> fieldWidgets_{};  // the widget on the page: edit or combo box
     std::array<QCheckBox*, kFlagCount> flags_{};
 };
 

@@ -6,8 +6,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -16,29 +14,10 @@ namespace vexa {
 namespace {
 
 enum Column { SeverityColumn, SectionColumn, LineColumn, MessageColumn, RuleColumn };
-// Where an item's finding stands: its pane (or -1 for a [Basic]/[Map] field) and line.
+// Where an item's finding stands: its pane (or -1) and line, or its [Basic]/[Map] field (or -1).
 constexpr int kPaneRole = Qt::UserRole;
 constexpr int kLineRole = Qt::UserRole + 1;
 constexpr int kFieldRole = Qt::UserRole + 2;
-
-int tabIndexOf(PaneId pane)
-{
-    for (std::size_t i = 0; i < kTabs.size(); ++i) {
-        if (kTabs[i].content == TabContent::Pane && kTabs[i].pane == pane)
-            return static_cast<int>(i);
-    }
-    return 0;
-}
-
-int tabIndexOf(FieldId field)
-{
-    const TabContent page = infoOf(field).section == Section::Basic ? TabContent::BasicPage : TabContent::MapPage;
-    for (std::size_t i = 0; i < kTabs.size(); ++i) {
-        if (kTabs[i].content == page)
-            return static_cast<int>(i);
-    }
-    return 0;
-}
 
 QString summaryText(const std::vector<Finding>& findings)
 {
@@ -56,13 +35,13 @@ QTreeWidgetItem* itemFor(const Finding& finding)
     auto* item = new QTreeWidgetItem;
     item->setText(SeverityColumn, decodeText(severityName(finding.severity)));
     item->setText(SectionColumn, decodeText(finding.section));
-    // The line as the pane counts it, from 1.
+    // The line as the gutter numbers it.
     if (finding.paneLine)
-        item->setText(LineColumn, QString::number(*finding.paneLine + 1));
+        item->setText(LineColumn, QString::number(*finding.paneLine));
     item->setText(MessageColumn, decodeText(finding.message));
     item->setText(RuleColumn, decodeText(finding.rule));
     item->setData(0, kPaneRole, finding.pane ? static_cast<int>(index(*finding.pane)) : -1);
-    item->setData(0, kLineRole, static_cast<qlonglong>(finding.paneLine.value_or(0)));
+    item->setData(0, kLineRole, static_cast<qulonglong>(finding.paneLine.value_or(0)));
     item->setData(0, kFieldRole, finding.field ? static_cast<int>(index(*finding.field)) : -1);
     return item;
 }
@@ -125,23 +104,13 @@ void CheckPanel::showFindings(const std::vector<Finding>& findings)
 void CheckPanel::goTo(QTreeWidgetItem* item)
 {
     const int pane = item->data(0, kPaneRole).toInt();
-    if (pane < 0) {
-        const int field = item->data(0, kFieldRole).toInt();
-        if (field >= 0)
-            document_.setCurrentIndex(tabIndexOf(static_cast<FieldId>(field)));
+    if (pane >= 0) {
+        document_.showPaneLine(static_cast<PaneId>(pane), item->data(0, kLineRole).toULongLong());
         return;
     }
-    const auto id = static_cast<PaneId>(pane);
-    document_.setCurrentIndex(tabIndexOf(id));
-    QPlainTextEdit* editor = document_.paneEditor(id);
-    const QTextBlock block = editor->document()->findBlockByNumber(item->data(0, kLineRole).toInt());
-    if (!block.isValid())
-        return;  // the pane changed since the check
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-    editor->ensureCursorVisible();
-    editor->setFocus();
+    const int field = item->data(0, kFieldRole).toInt();
+    if (field >= 0)
+        document_.showField(static_cast<FieldId>(field));
 }
 
 } // namespace vexa

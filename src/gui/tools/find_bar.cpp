@@ -178,17 +178,18 @@ void FindBar::searchFrom(int position, Direction direction)
     } else {
         found = found == matches.begin() ? matches.end() - 1 : found - 1;
     }
-    select(*pane_, static_cast<int>(found->offset));
+    select(*pane_, static_cast<int>(found->offset), PaneFocus::Leave);
     showMessage(QStringLiteral("Hit %1 of %2").arg(found - matches.begin() + 1).arg(matches.size()));
 }
 
-void FindBar::select(QPlainTextEdit& pane, int position)
+void FindBar::select(const QPlainTextEdit& pane, int position, PaneFocus focus)
 {
-    QTextCursor cursor(pane.document());
-    cursor.setPosition(position);
-    cursor.setPosition(position + needleLength(), QTextCursor::KeepAnchor);
-    pane.setTextCursor(cursor);
-    pane.centerCursor();
+    const auto id = document_.paneOf(&pane);
+    const QTextBlock block = pane.document()->findBlock(position);
+    if (id && block.isValid()) {
+        document_.showPaneLine(*id, static_cast<std::size_t>(block.blockNumber()),
+                               LinePart{position - block.position(), needleLength()}, focus);
+    }
 }
 
 bool FindBar::selectionIsAMatch() const
@@ -242,7 +243,7 @@ void FindBar::listAllHits()
         for (const TextMatch& match : matchesIn(pane)) {
             const QTextBlock block = pane.document()->findBlock(static_cast<int>(match.offset));
             auto* item = new QListWidgetItem(QStringLiteral("%1  %2: %3").arg(caption).arg(block.blockNumber()).arg(block.text()));
-            item->setData(kPaneRole, static_cast<int>(tab.pane));
+            item->setData(kPaneRole, static_cast<int>(index(tab.pane)));
             item->setData(kOffsetRole, static_cast<int>(match.offset));
             hits_->addItem(item);
             ++total;
@@ -255,10 +256,8 @@ void FindBar::listAllHits()
 void FindBar::goToHit(QListWidgetItem* item)
 {
     QPlainTextEdit* pane = document_.paneEditor(static_cast<PaneId>(item->data(kPaneRole).toInt()));
-    document_.setCurrentWidget(pane->parentWidget());
     pane_ = pane;
-    select(*pane, item->data(kOffsetRole).toInt());
-    pane->setFocus();
+    select(*pane, item->data(kOffsetRole).toInt(), PaneFocus::Take);
 }
 
 } // namespace vexa

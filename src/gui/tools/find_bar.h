@@ -18,6 +18,7 @@ class QPushButton;
 namespace vexa {
 
 class ScenarioView;
+enum class PaneFocus;
 
 // The find and replace bar below the tabs. It searches the pane it was opened for as the
 // user types; with "All panes" it lists every hit of every pane instead, and a click on
@@ -49,7 +50,8 @@ private:
     bool selectionIsAMatch() const;
     void listAllHits();
     void goToHit(QListWidgetItem* item);
-    void select(QPlainTextEdit& pane, int position);
+    // Shows the hit at a position of a pane through the document's one way to show a line.
+    void select(const QPlainTextEdit& pane, int position, PaneFocus focus);
     void showMessage(const QString& text);
     int needleLength() const;
 

@@ -1,6 +1,7 @@
 #include "gui/tools/go_to_line_bar.h"
 
-#include "core/document/text_search.h"
+#include "gui/document/pane_editor.h"
+#include "gui/document/scenario_view.h"
 #include "gui/forms/form_widgets.h"
 
 #include <QHBoxLayout>
@@ -9,12 +10,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBlock>
 
 namespace vexa {
 
-GoToLineBar::GoToLineBar(QWidget* parent)
+std::variant<std::size_t, LineRequestError> requestedPaneLine(std::string_view typed, std::size_t lineCount)
+{
+    if (lineCount == 0)
+        return LineRequestError{"The pane is empty: it has no line to go to"};
+    return requestedLine(typed, lineCount - 1);
+}
+
+GoToLineBar::GoToLineBar(ScenarioView& document, QWidget* parent)
     : QWidget(parent)
+    , document_(document)
     , line_(makeEdit("GoToLineEdit", this))
     , message_(new QLabel(this))
 {
@@ -52,22 +60,18 @@ void GoToLineBar::closeBar()
         pane_->setFocus();
 }
 
-// Any line the gutter numbers can be asked for, the empty one after a final break too.
 void GoToLineBar::goToLine()
 {
-    if (!pane_)
+    const auto pane = document_.paneOf(pane_);
+    if (!pane)
         return;
-    const auto lastLine = static_cast<std::size_t>(pane_->blockCount() - 1);
-    const auto line = requestedLine(fieldBytes(line_->text()), lastLine);
+    const auto line = requestedPaneLine(fieldBytes(line_->text()), editorLineCount(*pane_));
     if (const auto* error = std::get_if<LineRequestError>(&line)) {
         message_->setText(widgetText(error->message));
         return;
     }
-    QTextCursor cursor(pane_->document()->findBlockByNumber(static_cast<int>(std::get<std::size_t>(line))));
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    pane_->setTextCursor(cursor);
-    pane_->centerCursor();
-    closeBar();
+    hide();
+    document_.showPaneLine(*pane, std::get<std::size_t>(line));
 }
 
 } // namespace vexa

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "core/document/text_search.h"
+
 #include <QPointer>
 #include <QWidget>
+
+#include <cstddef>
+#include <string_view>
+#include <variant>
 
 class QLabel;
 class QLineEdit;
@@ -9,18 +15,25 @@ class QPlainTextEdit;
 
 namespace vexa {
 
+class ScenarioView;
+
+// The line a typed number asks for in a pane of `lineCount` lines under the line rule:
+// 0 to lineCount - 1, as the gutter numbers them. An empty pane has no line to go to.
+std::variant<std::size_t, LineRequestError> requestedPaneLine(std::string_view typed, std::size_t lineCount);
+
 // The go-to-line bar below the tabs: a line number as the gutter counts it; the pane
 // scrolls to that line and selects it, or the bar says why it cannot.
 class GoToLineBar final : public QWidget {
     Q_OBJECT
 public:
-    explicit GoToLineBar(QWidget* parent = nullptr);
+    explicit GoToLineBar(ScenarioView& document, QWidget* parent = nullptr);
 
     void openFor(QPlainTextEdit* pane);
     void closeBar();
     void goToLine();
 
 private:
+    ScenarioView& document_;
     QPointer<QPlainTextEdit> pane_;
     QLineEdit* line_;
     QLabel* message_;

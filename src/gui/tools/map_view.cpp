@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -51,21 +50,12 @@ Scenario mapSnapshot(const ScenarioView& document)
     return scenario;
 }
 
-int tabIndexOf(PaneId pane)
-{
-    for (std::size_t i = 0; i < kTabs.size(); ++i) {
-        if (kTabs[i].content == TabContent::Pane && kTabs[i].pane == pane)
-            return static_cast<int>(i);
-    }
-    return 0;
-}
-
 QString describe(const PlacedThing& thing)
 {
     QString text = qstr(kindName(thing.kind)) + QLatin1Char(' ') + qstr(thing.type);
     if (!thing.country.empty())
         text += QStringLiteral(" (%1)").arg(qstr(thing.country));
-    return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line + 1);
+    return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line);
 }
 
 } // namespace
@@ -400,18 +390,8 @@ QString MapWindow::statusText() const
 void MapWindow::jumpToLine(std::int32_t cell)
 {
     const auto things = canvas_->thingsAt(cell);
-    if (things.empty())
-        return;
-    const PlacedThing& thing = *things.front();
-    document_.setCurrentIndex(tabIndexOf(thing.pane));
-    QPlainTextEdit* editor = document_.paneEditor(thing.pane);
-    QTextCursor cursor(editor->document()->findBlockByNumber(static_cast<int>(thing.line)));
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-    editor->ensureCursorVisible();
-    editor->window()->raise();
-    editor->window()->activateWindow();
-    editor->setFocus();
+    if (!things.empty())
+        document_.showPaneLine(things.front()->pane, things.front()->line);
 }
 
 } // namespace vexa

@@ -215,7 +215,7 @@ TEST_F(FileCommands, CharactersNoFileCanHoldStopTheSave)
     pane(PaneId::Units).setPlainText(QStringLiteral("U1\nU2 \u4e2d\n"));
     choose("Save1");
     ASSERT_EQ(desktop_.errors.size(), 1);
-    EXPECT_TRUE(desktop_.errors[0].contains("Line 2 of the \"[UNITS]\" pane")) << desktop_.errors[0].toStdString();
+    EXPECT_TRUE(desktop_.errors[0].contains("Line 1 of the \"[UNITS]\" pane")) << desktop_.errors[0].toStdString();
     EXPECT_EQ(readFile("u.mpr"), kScenario) << "nothing is written";
 
     pane(PaneId::Units).setPlainText("U1");

@@ -124,6 +124,16 @@ TEST_F(StartUp, HelpEntriesFollowTheHelpFile)
     EXPECT_EQ(desktop_.modalRuns.back(), &app_->aboutWindow());
 }
 
+// Only a regular file counts: with a folder of that name, Contents would do nothing.
+TEST_F(StartUp, AFolderNamedLikeTheHelpFileIsNoHelpFile)
+{
+    ASSERT_TRUE(QDir(programFolder_->path()).mkdir("VexaBuild.hlp"));
+    startEditor({}, false);
+    for (const char* name : {"VexaBuilderhelp1", "Helponhelp1", "Howtousehelp1"})
+        EXPECT_FALSE(main().action(name)->isEnabled()) << name;
+    EXPECT_TRUE(main().helpFile().isEmpty());
+}
+
 TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
 {
     startEditor();

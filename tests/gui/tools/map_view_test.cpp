@@ -56,7 +56,7 @@ TEST_F(MapView, ACreateOfBuildingsShowsUpAndHoveringTellsWhatStandsThere)
 
     hover(5677);
     EXPECT_EQ(map().statusText().toStdString(),
-              "Cell 5677 (column 45, row 44): Structure POWR (Greece), [STRUCTURES] line 2");
+              "Cell 5677 (column 45, row 44): Structure POWR (Greece), [STRUCTURES] line 1");
 
     // Hiding a kind takes it off the map and out of the status line.
     click(child<QCheckBox>(map(), "ShowStructure"));
@@ -93,10 +93,16 @@ TEST_F(MapView, DoubleClickJumpsToTheThingsLine)
     setPane(PaneId::Units, "; scouts\n0=Greece,JEEP,256,300,0,Guard,None\n1=Greece,1TNK,256,301,0,Guard,None\n");
     choose("Map1");
     ASSERT_TRUE(waitForThings(2));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &map(); }));
     QTest::mouseDClick(&canvas(), Qt::LeftButton, {}, centreOf(301));
 
     EXPECT_EQ(document().currentWidget(), document().widget(5)) << document().tabText(document().currentIndex()).toStdString();
     const QTextCursor cursor = pane(PaneId::Units).textCursor();
     EXPECT_EQ(cursor.blockNumber(), 2);
     EXPECT_EQ(cursor.selectedText(), "1=Greece,1TNK,256,301,0,Guard,None");
+    // The map is a window of the main window's, whose own activation would not tell the
+    // two apart.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &main(); }))
+        << "the main window comes to the front";
+    EXPECT_EQ(QApplication::focusWidget(), &pane(PaneId::Units));
 }

@@ -121,6 +121,7 @@ TEST_F(PaneTools, FindBarSearchesAsTypedStepsRoundAndListsHitsOfAllPanes)
 
     QTest::keyClicks(findField(), "gu");
     EXPECT_EQ(selectionStart(PaneId::Units), 9);
+    EXPECT_EQ(QApplication::focusWidget(), findField()) << "the hit is shown, the typing goes on";
     QTest::keyClicks(findField(), "n");
     EXPECT_EQ(selected(PaneId::Units), "GUN") << "typing on keeps the same hit";
     EXPECT_EQ(findMessage(), "Hit 1 of 3");
@@ -178,15 +179,29 @@ TEST_F(PaneTools, ReplaceOneAndReplaceAllWhichIsOneUndoStep)
     EXPECT_EQ(paneText(pane(PaneId::Units)), "0=Greece,ART\n1=Spain,gun ; gun\n");
 }
 
-TEST_F(PaneTools, GoToLineSelectsTheLineOrSaysItIsOutOfRange)
+// The lines go from 0 to one below the line count: a break at the end opens no line.
+TEST(GoToLine, TakesTheLinesFromZeroToOneBelowTheCount)
+{
+    EXPECT_EQ(std::get<std::size_t>(requestedPaneLine("0", 1)), 0u);
+    EXPECT_EQ(std::get<std::size_t>(requestedPaneLine(" 2 ", 3)), 2u);
+    EXPECT_EQ(std::get<LineRequestError>(requestedPaneLine("3", 3)).message, "There is no line 3; the lines go from 0 to 2");
+    for (const char* typed : {"0", "", "x"}) {
+        EXPECT_EQ(std::get<LineRequestError>(requestedPaneLine(typed, 0)).message,
+                  "The pane is empty: it has no line to go to")
+            << typed;
+    }
+}
+
+TEST_F(PaneTools, GoToLineSelectsTheLineOrSaysWhyNot)
 {
     focusPane(PaneId::Structures, "0=a\n1=b\n2=c\n");
     choose("Gotoline1");
     auto* line = child<QLineEdit>(goToLineBar(), "GoToLineEdit");
+    auto* message = child<QLabel>(goToLineBar(), "GoToLineMessage");
     EXPECT_EQ(QApplication::focusWidget(), line);
-    QTest::keyClicks(line, "4");
+    QTest::keyClicks(line, "3");
     QTest::keyClick(line, Qt::Key_Return);
-    EXPECT_EQ(child<QLabel>(goToLineBar(), "GoToLineMessage")->text(), "There is no line 4; the lines go from 0 to 3");
+    EXPECT_EQ(message->text(), "There is no line 3; the lines go from 0 to 2") << "the break at the end opens no line";
     EXPECT_TRUE(goToLineBar().isVisible());
 
     line->clear();
@@ -196,6 +211,14 @@ TEST_F(PaneTools, GoToLineSelectsTheLineOrSaysItIsOutOfRange)
     EXPECT_EQ(QApplication::focusWidget(), &pane(PaneId::Structures));
     EXPECT_EQ(selected(PaneId::Structures), "1=b");
     EXPECT_EQ(main().findChild<QLabel*>("PanePosition")->text(), "Line 1, column 4   3 lines");
+
+    focusPane(PaneId::Units, "");
+    choose("Gotoline1");
+    line->setText("0");
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(message->text(), "The pane is empty: it has no line to go to");
+    EXPECT_TRUE(goToLineBar().isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), line) << "nothing moves";
 }
 
 TEST_F(PaneTools, EditMenuKeepsItsEntriesAndAddsTheSearchCommandsAfterThem)
