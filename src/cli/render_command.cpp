@@ -104,6 +104,19 @@ int render(const RenderRequest& request, std::ostream& err)
 
 } // namespace
 
+const char* const kRenderHelp =
+    "Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n"
+    "\n"
+    "Draws the map of the scenario FILE as the Map window shows it and writes it\n"
+    "to MAP.png as a PNG picture N pixels square. Needs no display.\n"
+    "\n"
+    "Options:\n"
+    "  -o MAP.png  the picture to write\n"
+    "  --size N    its width and height in pixels, 128 to 8192 (1024 when not given)\n"
+    "  --help      show this help\n"
+    "\n"
+    "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
+
 int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
 {
     if (const auto request = parseRender(args, err))

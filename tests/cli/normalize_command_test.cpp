@@ -82,6 +82,8 @@ TEST(Cli, UsageErrorsSayWhatWasWrongAndPointToHelp)
     EXPECT_EQ(usage({"frobnicate", "a"}),
               "vexabuild-cli: unknown command 'frobnicate'\nTry 'vexabuild-cli --help' for more information.\n");
     EXPECT_EQ(usage({}), "vexabuild-cli: missing COMMAND\nTry 'vexabuild-cli --help' for more information.\n");
+    EXPECT_EQ(usage({"--frobnicate"}).substr(0, 44), "vexabuild-cli: unknown option '--frobnicate'");
+    EXPECT_EQ(usage({"-"}).substr(0, 36), "vexabuild-cli: unknown command '-'\nT");
     EXPECT_EQ(usage({"normalize", "a", "b"}),
               "vexabuild-cli: unexpected argument 'b'\nTry 'vexabuild-cli normalize --help' for more information.\n");
     EXPECT_EQ(usage({"normalize"}).substr(0, 33), "vexabuild-cli: missing FILE\nTry '");
@@ -95,8 +97,9 @@ TEST(Cli, HelpListsTheCommandsAndEachCommandHasItsOwn)
 {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("normalize FILE [-o OUT]"), std::string::npos);
-    EXPECT_NE(help.out.find("check FILE... [--format text|json]"), std::string::npos);
+    // One column of summaries, three blanks after the longest call.
+    EXPECT_NE(help.out.find("\n  normalize FILE [-o OUT]              write FILE as the editor saves it\n"), std::string::npos);
+    EXPECT_NE(help.out.find("\n  check FILE... [--format text|json]   find the mistakes"), std::string::npos);
     EXPECT_NE(run({"normalize", "--help"}).out.find("Usage: vexabuild-cli normalize"), std::string::npos);
     const CliRun checkHelp = run({"check", "--help"});
     EXPECT_EQ(checkHelp.exitCode, 0);
