@@ -175,11 +175,12 @@ void Checker::report(const Rule& rule, Severity severity, FieldId field, std::st
     findings_.push_back(std::move(finding));
 }
 
+// A file's lines count from 1, as compilers count them; a pane's from 0, as the editor's.
 std::string Checker::lineName(PaneId pane, std::size_t paneLine) const
 {
-    std::optional<std::size_t> line = paneLine;
-    if (sources_)
-        line = sources_->fileLine(pane, paneLine);
+    if (!sources_)
+        return "line " + std::to_string(paneLine);
+    const std::optional<std::size_t> line = sources_->fileLine(pane, paneLine);
     return line ? "line " + std::to_string(*line + 1) : "a line the reader added";
 }
 

@@ -73,7 +73,7 @@ public:
     void report(const Rule& rule, FieldId field, std::string message);
     void report(const Rule& rule, Severity severity, FieldId field, std::string message);
 
-    // "line 12": the file line where known, else the line of the pane, counted from 1.
+    // "line 12": with sources the file line, counted from 1; without, the pane line, from 0.
     std::string lineName(PaneId pane, std::size_t paneLine) const;
 
     // Calls visit(paneLine, bodyLine) for every line of a pane.

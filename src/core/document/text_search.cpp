@@ -1,5 +1,7 @@
 #include "core/document/text_search.h"
 
+#include "core/document/body_line.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -36,14 +38,6 @@ std::string folded(std::string_view text)
     for (char& byte : result)
         byte = foldCase(byte);
     return result;
-}
-
-std::string_view trimmedBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 } // namespace
@@ -89,9 +83,12 @@ std::vector<TextMatch> findMatches(std::string_view text, std::string_view needl
     return matches;
 }
 
-std::variant<std::size_t, LineRequestError> requestedLine(std::string_view typed, std::size_t lastLine)
+std::variant<std::size_t, LineRequestError> requestedLine(std::string_view typed, std::size_t lineCount)
 {
-    const std::string_view number = trimmedBlanks(typed);
+    if (lineCount == 0)
+        return LineRequestError{"The pane is empty: it has no line to go to"};
+    const std::size_t lastLine = lineCount - 1;
+    const std::string_view number = trimBlanks(typed);
     const std::string range = "the lines go from 0 to " + std::to_string(lastLine);
     std::size_t line = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), line);

@@ -31,11 +31,11 @@ char foldCase(char byte);
 // holding a break matches nothing.
 std::vector<TextMatch> findMatches(std::string_view text, std::string_view needle, MatchCase matchCase);
 
-// The line a typed line number asks for: a decimal number from 0 to lastLine, blanks
-// around it allowed; otherwise a message that says what is wrong.
+// The line a typed line number asks for: a decimal number from 0 to one below the line
+// count, blanks around it allowed; otherwise a message that says what is wrong.
 struct LineRequestError {
     std::string message;
 };
-std::variant<std::size_t, LineRequestError> requestedLine(std::string_view typed, std::size_t lastLine);
+std::variant<std::size_t, LineRequestError> requestedLine(std::string_view typed, std::size_t lineCount);
 
 } // namespace vexa

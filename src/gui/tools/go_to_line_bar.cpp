@@ -13,13 +13,6 @@
 
 namespace vexa {
 
-std::variant<std::size_t, LineRequestError> requestedPaneLine(std::string_view typed, std::size_t lineCount)
-{
-    if (lineCount == 0)
-        return LineRequestError{"The pane is empty: it has no line to go to"};
-    return requestedLine(typed, lineCount - 1);
-}
-
 GoToLineBar::GoToLineBar(ScenarioView& document, QWidget* parent)
     : QWidget(parent)
     , document_(document)
@@ -65,7 +58,7 @@ void GoToLineBar::goToLine()
     const auto pane = document_.paneOf(pane_);
     if (!pane)
         return;
-    const auto line = requestedPaneLine(fieldBytes(line_->text()), editorLineCount(*pane_));
+    const auto line = requestedLine(fieldBytes(line_->text()), editorLineCount(*pane_));
     if (const auto* error = std::get_if<LineRequestError>(&line)) {
         message_->setText(widgetText(error->message));
         return;

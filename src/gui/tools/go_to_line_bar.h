@@ -17,10 +17,6 @@ namespace vexa {
 
 class ScenarioView;
 
-// The line a typed number asks for in a pane of `lineCount` lines under the line rule:
-// 0 to lineCount - 1, as the gutter numbers them. An empty pane has no line to go to.
-std::variant<std::size_t, LineRequestError> requestedPaneLine(std::string_view typed, std::size_t lineCount);
-
 // The go-to-line bar below the tabs: a line number as the gutter counts it; the pane
 // scrolls to that line and selects it, or the bar says why it cannot.
 class GoToLineBar final : public QWidget {

@@ -79,6 +79,8 @@ TEST(ScenarioCheck, DuplicateKeyWithinOneSectionOnly)
     const std::string twice = lf({"[UNITS]", "0=USSR,3TNK,256,500,64,Hunt,None", "0=USSR,3TNK,256,501,64,Hunt,None"});
     EXPECT_EQ(found(twice), Lines{"duplicate-key@3"});
     EXPECT_EQ(checkFile(twice)[0].message, "The key '0' is already used on line 2.");
+    EXPECT_EQ(checkScenario(readScenario(twice))[0].message, "The key '0' is already used on line 0.")
+        << "without the file's lines, the pane's, from 0 as the editor counts them";
     EXPECT_EQ(found(lf({"[Base]", "Player=USSR", "Count=1", "Player=Greece", "000=POWR,500"})),
               Lines{"duplicate-key@4"});
     // The same number in two sections, and two sections of one name read into one pane.

@@ -43,15 +43,19 @@ TEST(FindMatches, FoldsTheLettersAtTheEndsOfTheCodePagesRuns)
 
 TEST(RequestedLine, TakesANumberWithinTheLines)
 {
-    EXPECT_EQ(std::get<std::size_t>(requestedLine(" 12 ", 12)), 12u);
-    EXPECT_EQ(std::get<std::size_t>(requestedLine("0", 0)), 0u);
-    EXPECT_EQ(std::get<LineRequestError>(requestedLine("13", 12)).message,
+    EXPECT_EQ(std::get<std::size_t>(requestedLine(" 12 ", 13)), 12u);
+    EXPECT_EQ(std::get<std::size_t>(requestedLine("0", 1)), 0u);
+    EXPECT_EQ(std::get<LineRequestError>(requestedLine("13", 13)).message,
               "There is no line 13; the lines go from 0 to 12");
-    EXPECT_EQ(std::get<LineRequestError>(requestedLine("99999999999999999999999", 12)).message,
+    EXPECT_EQ(std::get<LineRequestError>(requestedLine("99999999999999999999999", 13)).message,
               "There is no line 99999999999999999999999; the lines go from 0 to 12");
     for (const char* typed : {"", "-1", "+1", "1x", "one", "1 2"}) {
-        EXPECT_EQ(std::get<LineRequestError>(requestedLine(typed, 3)).message,
+        EXPECT_EQ(std::get<LineRequestError>(requestedLine(typed, 4)).message,
                   "\"" + std::string(typed) + "\" is no line number; the lines go from 0 to 3")
+            << typed;
+    }
+    for (const char* typed : {"0", "", "x"}) {
+        EXPECT_EQ(std::get<LineRequestError>(requestedLine(typed, 0)).message, "The pane is empty: it has no line to go to")
             << typed;
     }
 }

@@ -179,19 +179,6 @@ TEST_F(PaneTools, ReplaceOneAndReplaceAllWhichIsOneUndoStep)
     EXPECT_EQ(paneText(pane(PaneId::Units)), "0=Greece,ART\n1=Spain,gun ; gun\n");
 }
 
-// The lines go from 0 to one below the line count: a break at the end opens no line.
-TEST(GoToLine, TakesTheLinesFromZeroToOneBelowTheCount)
-{
-    EXPECT_EQ(std::get<std::size_t>(requestedPaneLine("0", 1)), 0u);
-    EXPECT_EQ(std::get<std::size_t>(requestedPaneLine(" 2 ", 3)), 2u);
-    EXPECT_EQ(std::get<LineRequestError>(requestedPaneLine("3", 3)).message, "There is no line 3; the lines go from 0 to 2");
-    for (const char* typed : {"0", "", "x"}) {
-        EXPECT_EQ(std::get<LineRequestError>(requestedPaneLine(typed, 0)).message,
-                  "The pane is empty: it has no line to go to")
-            << typed;
-    }
-}
-
 TEST_F(PaneTools, GoToLineSelectsTheLineOrSaysWhyNot)
 {
     focusPane(PaneId::Structures, "0=a\n1=b\n2=c\n");
