@@ -48,7 +48,7 @@ MenuTable makeShipTypeMenus()
 }
 
 // The named entries carry names chosen so that every menu stays in the alphabetical order
-// of its captions, as the Part's order of codes suggests (E7 between "Spy" and "Thief",
+// of its captions, as the order of the codes suggests (E7 between "Spy" and "Thief",
 // the civilians around "Scientist", the Misc. characters before "Field marshal").
 MenuTable makeInfantryTypeMenus()
 {

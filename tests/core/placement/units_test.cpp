@@ -13,7 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The Part's worked examples: USSR, health 256, direction 64, order Hunt, trigger None,
+// Worked examples: USSR, health 256, direction 64, order Hunt, trigger None,
 // first 500, last 501, spacing 1, no comment.
 template <typename Input = UnitsInput>
 Input workedExample(const char* typeCode)
