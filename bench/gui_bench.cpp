@@ -173,7 +173,10 @@ public:
     }
 };
 
-MapContents crowdedMap()
+// Structures and terrain in every cell; waypoints every 16 cells, or, crowded, side by
+// side in a block of 32 × 32 cells in the middle of the map, where the numbers' tags
+// must find room beside each other.
+MapContents crowdedMap(bool waypointsSideBySide = false)
 {
     MapContents contents;
     contents.playable = PlayableArea::inside(0, 0, kMapSide, kMapSide);
@@ -182,8 +185,10 @@ MapContents crowdedMap()
         contents.things.push_back({ThingKind::Structure, cell, "POWR", countries[cell % 4], 0, PaneId::Structures, 0});
     for (std::int32_t cell = 0; cell < kMapCellCount; ++cell)
         contents.things.push_back({ThingKind::Terrain, cell, "T01", "", 0, PaneId::Terrain, 0});
-    for (std::int32_t number = 0; number < 1000; ++number)
-        contents.things.push_back({ThingKind::Waypoint, number * 16, std::to_string(number), "", 0, PaneId::Waypoints, 0});
+    for (std::int32_t number = 0; number < 1000; ++number) {
+        const std::int32_t cell = waypointsSideBySide ? 48 + number % 32 + kMapSide * (48 + number / 32) : number * 16;
+        contents.things.push_back({ThingKind::Waypoint, cell, std::to_string(number), "", 0, PaneId::Waypoints, 0});
+    }
     return contents;
 }
 
@@ -208,6 +213,8 @@ void benchMapDrawing()
     // Zoomed in far enough for the waypoint numbers to show.
     canvas.zoom(5, QPoint(kSide / 2, kSide / 2));
     compare("the same, zoomed to 16 px cells, numbers shown");
+    canvas.setContents(crowdedMap(true));
+    compare("the same, the waypoints side by side in a block");
 }
 
 // One Create of 128 full map rows through the infantry dialog's own widgets, with the

@@ -8,10 +8,15 @@
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/tools/map_picture.h"
 #include "gui/tools/map_view.h"
+
+#include "core/document/file_access.h"
+#include "core/document/reader.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTextStream>
 #include <QWidget>
@@ -27,6 +32,43 @@ void save(QWidget& window, const QDir& folder, const QString& name)
     QTextStream(stdout) << path << '\n';
 }
 
+// The map zoomed in on waypoints that crowd each other, the mouse over one whose number
+// found no room, so that it shows.
+void saveCrowdedWaypoints(vexa::MapWindow& map, vexa::ScenarioView& document, const QDir& folder)
+{
+    QString lines;
+    int key = 10;
+    const auto add = [&](int column, int row) { lines += QStringLiteral("%1=%2\n").arg(key++).arg(column + 128 * row); };
+    for (int column = 50; column < 57; ++column)
+        add(column, 50);
+    for (int row = 53; row < 56; ++row) {
+        for (int column = 50; column < 53; ++column)
+            add(column, row);
+    }
+    document.paneEditor(vexa::PaneId::Waypoints)->appendPlainText(lines.trimmed());
+    map.refresh();
+    map.open();
+    vexa::MapCanvas& canvas = map.canvas();
+    const QPoint crowd = canvas.frame().cellRect({52, 52}).center();
+    canvas.zoom(1, crowd);
+    const QPoint hidden = canvas.frame().cellRect({51, 54}).center();
+    QMouseEvent move(QEvent::MouseMove, hidden, canvas.mapToGlobal(hidden), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &move);
+    save(map, folder, QStringLiteral("MapWindow-waypoints"));
+}
+
+// What `vexabuild-cli render` writes for the scenario file.
+void saveRenderedPicture(const QString& file, const QDir& folder)
+{
+    const auto bytes = vexa::readWholeFile(file.toStdString());
+    if (!std::holds_alternative<std::string>(bytes))
+        return;
+    const vexa::Scenario scenario = vexa::readScenario(std::get<std::string>(bytes));
+    const QString path = folder.filePath(QStringLiteral("render.png"));
+    vexa::mapPicture(vexa::readMapContents(scenario), vexa::mapPictureTitle(scenario, file.toStdString()), 1024).save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -39,6 +81,8 @@ int main(int argc, char** argv)
         return 2;
     }
     QDir folder(QDir::current().absoluteFilePath(arguments[1]));
+    // Starting the editor changes the working folder.
+    const QString scenarioFile = arguments.size() > 2 ? QDir::current().absoluteFilePath(arguments[2]) : QString();
     folder.mkpath(QStringLiteral("."));
 
     vexa::ScriptedDesktop desktop;
@@ -68,6 +112,9 @@ int main(int argc, char** argv)
     }
     editor.mapWindow().open();
     save(editor.mapWindow(), folder, QStringLiteral("MapWindow"));
+    saveCrowdedWaypoints(editor.mapWindow(), document, folder);
+    if (arguments.size() > 2)
+        saveRenderedPicture(scenarioFile, folder);
 
     vexa::HelpViewer help;
     help.resize(760, 560);

@@ -2,6 +2,7 @@
 
 #include "core/check/scenario_check.h"
 #include "core/document/reader.h"
+#include "core/document/windows1252.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -118,7 +119,8 @@ void printText(std::ostream& out, const std::string& file, const std::vector<Fin
         out << file << ':';
         if (finding.fileLine)
             out << *finding.fileLine + 1 << ':';
-        out << ' ' << severityName(finding.severity) << ": " << finding.message << " [" << finding.rule << "]\n";
+        out << ' ' << severityName(finding.severity) << ": " << utf8FromWindows1252(finding.message) << " ["
+            << finding.rule << "]\n";
     }
 }
 
@@ -169,7 +171,6 @@ int runCheck(const std::vector<std::string>& args, Streams streams)
     }
     if (request.format == Format::Json)
         streams.out << (firstJson ? "]\n" : "\n]\n");
-    streams.out.flush();
     if (anyFileError)
         return kExitFileError;
     return anyFinding ? kExitFindings : kExitOk;

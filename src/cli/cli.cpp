@@ -26,7 +26,8 @@ constexpr const char* kOverviewUsage =
 
 constexpr const char* kOverviewOptions =
     "\n"
-    "A FILE (or OUT) named '-' is standard input (or output).\n"
+    "A FILE (or OUT) named '-' is standard input (or output). Output that cannot\n"
+    "be written to standard output is a file error of the command.\n"
     "'vexabuild-cli COMMAND --help' tells more about a command.\n"
     "\n"
     "Options:\n"
@@ -40,25 +41,19 @@ void printCheckHelp(std::ostream& out)
         out << "  " << rule.id << "\n      " << rule.explanation << "\n";
 }
 
-#ifdef VEXA_CLI_RENDER
-int runRenderCommand(const std::vector<std::string>& args, Streams streams)
-{
-    std::vector<std::string> withName{"render"};
-    withName.insert(withName.end(), args.begin(), args.end());
-    return runRender(withName, streams.out, streams.err);
-}
-#endif
-
 constexpr std::array kCommands{
     Command{"normalize", "FILE [-o OUT]", "write FILE as the editor saves it",
-            [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize},
+            [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize, 1},
     Command{"check", "FILE... [--format text|json]", "find the mistakes the game silently punishes",
-            printCheckHelp, runCheck},
+            printCheckHelp, runCheck, 2},
 #ifdef VEXA_CLI_RENDER
-    Command{"render", "FILE -o MAP.png [--size N]", "draw the map as the Map window shows it",
-            [](std::ostream& out) { out << kRenderHelp; }, runRenderCommand},
+    Command{"render", "FILE -o MAP.png [--size N]", "draw the map with its title and legend, as a picture",
+            printRenderHelp, runRender, 1},
 #endif
 };
+
+// The tool's own output (its help, its version) that could not be written.
+constexpr int kExitOwnOutputFailed = 1;
 
 bool asksForHelp(const std::vector<std::string>& args)
 {
@@ -69,6 +64,44 @@ const Command* commandNamed(std::string_view name)
 {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return c.name == name; });
     return found == kCommands.end() ? nullptr : &*found;
+}
+
+// Every run ends here: output that could not be written to standard output (a full disk,
+// a closed pipe) is a file error, told on standard error, however the command went.
+int withOutputWritten(int exitCode, int fileErrorExit, Streams streams)
+{
+    streams.out.flush();
+    if (streams.out)
+        return exitCode;
+    printFileError(streams.err, FileError{kDiskFull}, "<stdout>");
+    return std::max(exitCode, fileErrorExit);
+}
+
+int dispatch(const std::vector<std::string>& args, Streams streams)
+{
+    if (args.empty())
+        return usageError(streams.err, "missing COMMAND");
+    const std::string& name = args[0];
+    if (name == "--help" || name == "-h") {
+        printOverview(streams.out);
+        return withOutputWritten(kExitOk, kExitOwnOutputFailed, streams);
+    }
+    if (name == "--version") {
+        streams.out << "vexabuild-cli " << VEXA_VERSION << "\n";
+        return withOutputWritten(kExitOk, kExitOwnOutputFailed, streams);
+    }
+    const Command* command = commandNamed(name);
+    if (!command) {
+        if (name.size() > 1 && name[0] == '-')
+            return usageError(streams.err, "unknown option '" + name + "'");
+        return usageError(streams.err, "unknown command '" + name + "'");
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (asksForHelp(rest)) {
+        command->printHelp(streams.out);
+        return withOutputWritten(kExitOk, command->fileErrorExit, streams);
+    }
+    return withOutputWritten(command->run(rest, streams), command->fileErrorExit, streams);
 }
 
 } // namespace
@@ -95,29 +128,7 @@ void printOverview(std::ostream& out)
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    if (args.empty())
-        return cli::usageError(err, "missing COMMAND");
-    const std::string& name = args[0];
-    if (name == "--help" || name == "-h") {
-        cli::printOverview(out);
-        return cli::kExitOk;
-    }
-    if (name == "--version") {
-        out << "vexabuild-cli " << VEXA_VERSION << "\n";
-        return cli::kExitOk;
-    }
-    const cli::Command* command = cli::commandNamed(name);
-    if (!command) {
-        if (name.size() > 1 && name[0] == '-')
-            return cli::usageError(err, "unknown option '" + name + "'");
-        return cli::usageError(err, "unknown command '" + name + "'");
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (cli::asksForHelp(rest)) {
-        command->printHelp(out);
-        return cli::kExitOk;
-    }
-    return command->run(rest, cli::Streams{in, out, err});
+    return cli::dispatch(args, cli::Streams{in, out, err});
 }
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

@@ -24,6 +24,9 @@ struct Command {
     std::string_view summary;   // one line for the overview
     void (*printHelp)(std::ostream& out);
     int (*run)(const std::vector<std::string>& args, Streams streams);
+    // The exit status of a file error, which is also what output that could not be
+    // written to standard output is.
+    int fileErrorExit;
 };
 
 // Every command, in the order `vexabuild-cli --help` lists them. A new command is a row

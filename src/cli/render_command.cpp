@@ -1,69 +1,81 @@
 #include "render_command.h"
 
-#include "cli_support.h"
-
-#include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/map/placed_things.h"
-#include "gui/tools/map_painter.h"
+#include "gui/tools/map_picture.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 
 #include <charconv>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-namespace vexa {
+namespace vexa::cli {
 
 namespace {
 
-constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;
-constexpr int kDefaultSize = 1024;
-constexpr int kSmallestSize = 128;
-constexpr int kLargestSize = 8192;
+constexpr int kDefaultWidth = 1024;
+constexpr int kLargestWidth = 8192;
 
 struct RenderRequest {
     std::string input;
     std::string output;
-    int size = kDefaultSize;
+    int width = kDefaultWidth;
 };
 
-std::optional<int> parseSize(const std::string& text)
+std::optional<int> parseWidth(const std::string& text)
 {
-    int size = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (error != std::errc() || end != text.data() + text.size() || size < kSmallestSize || size > kLargestSize)
+    int width = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
+    if (error != std::errc() || end != text.data() + text.size() || width < kSmallestMapPictureWidth ||
+        width > kLargestWidth)
         return std::nullopt;
-    return size;
+    return width;
 }
 
-std::optional<RenderRequest> parseRender(const std::vector<std::string>& args, std::ostream& err)
+// The request, or the exit code of a usage error already reported.
+std::variant<RenderRequest, int> parseRender(const std::vector<std::string>& args, std::ostream& err)
 {
     RenderRequest request;
     bool haveInput = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size()) {
-            request.output = args[++i];
-        } else if (args[i] == "--size" && i + 1 < args.size()) {
-            const auto size = parseSize(args[++i]);
-            if (!size) {
-                err << "The size must be a whole number from " << kSmallestSize << " to " << kLargestSize << ".\n";
-                return std::nullopt;
+    bool haveOutput = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o" || arg == "--size") {
+            if (i + 1 == args.size())
+                return usageError(err, "option '" + arg + "' needs " + (arg == "-o" ? "a file name" : "a number"), "render");
+            const std::string& value = args[++i];
+            if (arg == "-o") {
+                if (value.empty())
+                    return usageError(err, "option '-o' needs a file name", "render");
+                if (haveOutput)
+                    return usageError(err, "option '-o' given twice", "render");
+                request.output = value;
+                haveOutput = true;
+            } else if (const auto width = parseWidth(value)) {
+                request.width = *width;
+            } else {
+                return usageError(err, "the size '" + value + "' is not a whole number from " +
+                                           std::to_string(kSmallestMapPictureWidth) + " to " + std::to_string(kLargestWidth),
+                                  "render");
             }
-            request.size = *size;
-        } else if (!haveInput && (args[i].empty() || args[i][0] != '-')) {
-            request.input = args[i];
-            haveInput = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usageError(err, "unknown option '" + arg + "'", "render");
+        } else if (haveInput) {
+            return usageError(err, "unexpected argument '" + arg + "'", "render");
         } else {
-            return std::nullopt;
+            request.input = arg;
+            haveInput = true;
         }
     }
-    if (!haveInput || request.output.empty())
-        return std::nullopt;
+    if (!haveInput)
+        return usageError(err, "missing FILE", "render");
+    if (!haveOutput)
+        return usageError(err, "missing '-o MAP.png' (or '-o -' for standard output)", "render");
     return request;
 }
 
@@ -80,48 +92,72 @@ std::unique_ptr<QGuiApplication> ensureApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int render(const RenderRequest& request, std::ostream& err)
+std::string pngBytes(const QImage& picture)
 {
-    auto bytes = readWholeFile(request.input);
-    if (const auto* error = std::get_if<FileError>(&bytes)) {
-        err << error->text() << ".\n";
-        return kExitFileError;
-    }
-    const MapContents contents = readMapContents(readScenario(std::get<std::string>(bytes)));
-    const auto application = ensureApplication();
-    QImage picture(request.size, request.size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+int reportFileError(const FileError& error, const std::string& file, std::ostream& err)
+{
+    printFileError(err, error, displayName(file));
+    return kExitFileError;
+}
+
+int render(const RenderRequest& request, Streams streams)
+{
+    auto bytes = readInput(request.input, streams.in);
+    if (const auto* error = std::get_if<FileError>(&bytes))
+        return reportFileError(*error, request.input, streams.err);
+    const Scenario scenario = readScenario(std::get<std::string>(bytes));
+    std::string png;
     {
-        QPainter painter(&picture);
-        paintMap(painter, contents, fittingFrame(contents, picture.size()), picture.rect());
+        const auto application = ensureApplication();
+        const QString title = mapPictureTitle(scenario, isStandardStream(request.input) ? "" : request.input);
+        png = pngBytes(mapPicture(readMapContents(scenario), title, request.width));
     }
-    if (!picture.save(QString::fromLocal8Bit(request.output.c_str()), "PNG")) {
-        err << "Cannot write the picture to " << request.output << ".\n";
-        return kExitFileError;
+    if (isStandardStream(request.output)) {
+        streams.out.write(png.data(), static_cast<std::streamsize>(png.size()));
+        return kExitOk;
     }
+    if (const auto error = replaceFile(request.output, png))
+        return reportFileError(*error, request.output, streams.err);
     return kExitOk;
 }
 
 } // namespace
 
-const char* const kRenderHelp =
-    "Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n"
-    "\n"
-    "Draws the map of the scenario FILE as the Map window shows it and writes it\n"
-    "to MAP.png as a PNG picture N pixels square. Needs no display.\n"
-    "\n"
-    "Options:\n"
-    "  -o MAP.png  the picture to write\n"
-    "  --size N    its width and height in pixels, 128 to 8192 (1024 when not given)\n"
-    "  --help      show this help\n"
-    "\n"
-    "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
-
-int runRender(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+void printRenderHelp(std::ostream& out)
 {
-    if (const auto request = parseRender(args, err))
-        return render(*request, err);
-    return cli::usageError(err, "render takes FILE -o MAP.png [--size N]", "render");
+    out << "Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n"
+           "\n"
+           "Draws the map of the scenario FILE as the Map window shows it, for a\n"
+           "document: the playable area with its border and every placed thing, also\n"
+           "those beyond the border, with a margin of two cells; the scenario's name\n"
+           "and the file's name above the map; below it the kinds and countries it\n"
+           "shows. Writes the picture to MAP.png as PNG (replacing the file safely).\n"
+           "FILE '-' is standard input, MAP.png '-' standard output. Needs no display.\n"
+           "\n"
+           "Options:\n"
+           "  -o MAP.png  the picture to write\n"
+           "  --size N    its width in pixels, "
+        << kSmallestMapPictureWidth << " to " << kLargestWidth << " (" << kDefaultWidth
+        << " when not given);\n"
+           "              its height follows from the map's shape and the legend\n"
+           "  --help      show this help\n"
+           "\n"
+           "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
 }
 
-} // namespace vexa
+int runRender(const std::vector<std::string>& args, Streams streams)
+{
+    const auto request = parseRender(args, streams.err);
+    if (const int* exitCode = std::get_if<int>(&request))
+        return *exitCode;
+    return render(std::get<RenderRequest>(request), streams);
+}
+
+} // namespace vexa::cli

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
+#include "cli_support.h"
+
 #include <vector>
 
-namespace vexa {
+namespace vexa::cli {
 
-// `vexabuild-cli render FILE -o MAP.png [--size N]`: the map window's picture of a
-// scenario, N pixels square. Returns the exit code: 0 done, 1 a file error, 2 a usage error.
-int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-extern const char* const kRenderHelp;
+// `render FILE -o MAP.png [--size N]`: a picture of the scenario's map, with its title
+// and legend, as a PNG file. Exit 0 done, 1 a file error, 2 a usage error.
+void printRenderHelp(std::ostream& out);
+int runRender(const std::vector<std::string>& args, Streams streams);
 
-} // namespace vexa
+} // namespace vexa::cli

@@ -77,6 +77,15 @@ TEST_F(CheckCommand, ManyFilesStandardInputAndExitCodes)
     EXPECT_NE(missing.out.find("[duplicate-key]"), std::string::npos);
 }
 
+// A terminal takes UTF-8; scenario text is Windows-1252.
+TEST_F(CheckCommand, PlainTextIsUtf8)
+{
+    const CliRun result = run({"check", "-"}, "[Basic]\nPlayer=Gr\xe4" "ce \x80\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "<stdin>:2: error: The player 'Gr\u00e4ce \u20ac' is not one of the twenty countries. "
+                          "[unknown-country]\n");
+}
+
 TEST_F(CheckCommand, JsonForTools)
 {
     const CliRun none = run({"check", "--format", "json", file("good.mpr", "")});

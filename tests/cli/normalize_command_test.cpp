@@ -106,3 +106,26 @@ TEST(Cli, HelpListsTheCommandsAndEachCommandHasItsOwn)
     EXPECT_NE(checkHelp.out.find("  base-count\n      The Count of [Base]"), std::string::npos);
     EXPECT_EQ(run({"--version"}).out, "vexabuild-cli 4.0.1\n");
 }
+
+// Output that cannot be written (a full disk) is a file error of the command, whichever
+// command it is: told on standard error, with the command's exit status for a file error.
+TEST(Cli, OutputThatCannotBeWrittenIsAFileError)
+{
+    const auto intoFullDisk = [](std::vector<std::string> args, std::istream& in) {
+        std::ofstream full("/dev/full", std::ios::binary);
+        std::ostringstream err;
+        const int code = runCli(args, in, full, err);
+        return std::pair{code, err.str()};
+    };
+    std::istringstream noInput;
+    const std::string golden = (kData / "golden-in.mpr").string();
+    EXPECT_EQ(intoFullDisk({"normalize", golden}, noInput), std::pair(1, std::string("<stdout>: Disken full.\n")));
+    EXPECT_EQ(intoFullDisk({"normalize", "--help"}, noInput).first, 1);
+    EXPECT_EQ(intoFullDisk({"--version"}, noInput).first, 1);
+
+    std::istringstream broken("[Base]\nCount=1\n");
+    EXPECT_EQ(intoFullDisk({"check", "-"}, broken), std::pair(2, std::string("<stdout>: Disken full.\n")));
+    std::istringstream clean("");
+    EXPECT_EQ(intoFullDisk({"check", "--format", "json", "-"}, clean).first, 2);
+    EXPECT_EQ(intoFullDisk({"check", "--help"}, noInput).first, 2);
+}

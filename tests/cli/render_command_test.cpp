@@ -1,33 +1,122 @@
 #include "cli.h"
 
+#include "core/document/reader.h"
+#include "gui/tools/map_picture.h"
+
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace vexa;
+namespace fs = std::filesystem;
 
-TEST(Render, DrawsTheSampleMapAtTheAskedSizeAndRefusesBadInput)
+namespace {
+
+const std::string kSample = VEXA_SOURCE_DIR "/data/sample.mpr";
+
+std::string contents(const fs::path& path)
 {
-    const auto picture = std::filesystem::temp_directory_path() / "vexa-render-test.png";
-    std::filesystem::remove(picture);
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runCli({"render", VEXA_SOURCE_DIR "/data/sample.mpr", "-o", picture.string(), "--size", "384"}, out, err), 0)
-        << err.str();
-    const QImage image(QString::fromStdString(picture.string()));
-    ASSERT_EQ(image.size(), QSize(384, 384));
-    // The playable 48 × 48 cells fill the picture at 8 pixels a cell, so the Multi1 yard
-    // at cell 5675 (column 43, row 44) stands at column 3, row 4 of the picture.
-    EXPECT_EQ(image.pixelColor(3 * 8 + 4, 4 * 8 + 4).rgb(), QColor(0xe8, 0xc4, 0x00).rgb());
-    std::filesystem::remove(picture);
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
-    EXPECT_EQ(runCli({"render", VEXA_SOURCE_DIR "/data/sample.mpr", "-o", picture.string(), "--size", "12"}, out, err), 2);
-    EXPECT_EQ(runCli({"render", VEXA_SOURCE_DIR "/data/sample.mpr"}, out, err), 2);
-    const auto missing = std::filesystem::temp_directory_path() / "vexa-render-missing.mpr";
-    EXPECT_EQ(runCli({"render", missing.string(), "-o", picture.string()}, out, err), 1);
-    EXPECT_NE(err.str().find("Filen saknas."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(picture));
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args, const std::string& input = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int code = runCli(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+QImage pictureOf(const std::string& png)
+{
+    return QImage::fromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG");
+}
+
+// The test lays the picture out as render does, which needs the fonts of an application.
+struct OffscreenApplication {
+    bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[16] = "render-test";
+    char* argv[2] = {name, nullptr};
+    QGuiApplication application{argc, argv};
+};
+
+} // namespace
+
+TEST(Render, DrawsTheSampleMapIntoAFileOrToStandardOutput)
+{
+    const OffscreenApplication fonts;
+    const fs::path file = fs::temp_directory_path() / "vexa-render-test.png";
+    fs::remove(file);
+    const CliRun toFile = run({"render", kSample, "-o", file.string(), "--size", "384"});
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    const QImage picture(QString::fromStdString(file.string()));
+    fs::remove(file);
+    ASSERT_EQ(picture.width(), 384);
+
+    // The Multi1 yard at cell 5675 (column 43, row 44) stands where the picture's layout
+    // puts it: the title holds the file's name.
+    const Scenario scenario = readScenario(contents(kSample));
+    const MapPictureLayout layout =
+        layOutMapPicture(readMapContents(scenario), mapPictureTitle(scenario, kSample), 384);
+    EXPECT_EQ(picture.size(), layout.size);
+    EXPECT_EQ(picture.pixelColor(layout.frame.cellRect({43, 44}).center()), countryColour("Multi1"));
+
+    // A dash is standard input, and for -o standard output; no file named '-' appears.
+    const CliRun piped = run({"render", "-", "-o", "-", "--size", "384"}, contents(kSample));
+    ASSERT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_TRUE(piped.out.starts_with("\x89PNG\r\n"));
+    const QImage pipedPicture = pictureOf(piped.out);
+    EXPECT_EQ(pipedPicture.width(), 384);
+    // Standard input has no file name for the title, so only the map and legend match.
+    EXPECT_EQ(pipedPicture.copy(layout.mapBox), picture.copy(layout.mapBox).convertToFormat(pipedPicture.format()));
+    EXPECT_FALSE(fs::exists("-"));
+}
+
+TEST(Render, HelpUsageAndFileErrors)
+{
+    const CliRun help = run({"render", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n")) << help.out;
+    EXPECT_NE(help.out.find("256 to 8192 (1024 when not given)"), std::string::npos);
+
+    const auto usage = [](std::vector<std::string> args) {
+        const CliRun result = run(std::move(args));
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        return result.err.substr(0, result.err.find('\n'));
+    };
+    EXPECT_EQ(usage({"render", kSample}), "vexabuild-cli: missing '-o MAP.png' (or '-o -' for standard output)");
+    EXPECT_EQ(usage({"render", "-o", "x.png"}), "vexabuild-cli: missing FILE");
+    EXPECT_EQ(usage({"render", kSample, "-o", "x.png", "--size", "12"}),
+              "vexabuild-cli: the size '12' is not a whole number from 256 to 8192");
+    EXPECT_EQ(usage({"render", kSample, "-o", "x.png", "--size", "1e3"}),
+              "vexabuild-cli: the size '1e3' is not a whole number from 256 to 8192");
+    EXPECT_EQ(usage({"render", kSample, "-o", "x.png", "--size"}), "vexabuild-cli: option '--size' needs a number");
+    EXPECT_EQ(usage({"render", kSample, "-o"}), "vexabuild-cli: option '-o' needs a file name");
+    EXPECT_EQ(usage({"render", kSample, "-o", "a.png", "-o", "b.png"}), "vexabuild-cli: option '-o' given twice");
+    EXPECT_EQ(usage({"render", kSample, "other.mpr", "-o", "x.png"}), "vexabuild-cli: unexpected argument 'other.mpr'");
+    EXPECT_EQ(usage({"render", kSample, "-o", "x.png", "--colour"}), "vexabuild-cli: unknown option '--colour'");
+
+    const fs::path missing = fs::temp_directory_path() / "vexa-render-missing.mpr";
+    const CliRun unread = run({"render", missing.string(), "-o", "-"});
+    EXPECT_EQ(unread.exitCode, 1);
+    EXPECT_EQ(unread.err, missing.string() + ": Filen saknas.\n");
+    EXPECT_EQ(unread.out, "");
+    const CliRun unwritten = run({"render", kSample, "-o", "/no-such-folder-vexa/map.png"});
+    EXPECT_EQ(unwritten.exitCode, 1);
+    EXPECT_EQ(unwritten.err, "/no-such-folder-vexa/map.png: Felaktigt filnamn.\n");
 }

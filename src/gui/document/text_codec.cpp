@@ -1,6 +1,7 @@
 #include "gui/document/text_codec.h"
 
 #include "core/document/pane.h"
+#include "core/document/windows1252.h"
 
 #include <array>
 
@@ -8,20 +9,12 @@ namespace vexa {
 
 namespace {
 
-// The characters of the bytes 0x80 to 0x9F; the unassigned ones map to themselves.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 int byteOf(char16_t character)
 {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
         return character;
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == character)
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] == character)
             return static_cast<int>(0x80 + i);
     }
     return -1;
@@ -38,10 +31,8 @@ QString decodeText(std::string_view bytes)
 {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = QChar(value >= 0x80 && value < 0xA0 ? kHighControls[value - 0x80] : char16_t(value));
-    }
+    for (const char byte : bytes)
+        *out++ = QChar(windows1252Character(static_cast<unsigned char>(byte)));
     return text;
 }
 

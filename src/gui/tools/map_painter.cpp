@@ -1,6 +1,7 @@
 #include "gui/tools/map_painter.h"
 
 #include "core/document/countries.h"
+#include "core/document/windows1252.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <bitset>
 #include <cmath>
 
 namespace vexa {
@@ -451,27 +453,27 @@ public:
     {
     }
 
-    // The width the number takes, for centring it on its tag.
-    qreal width(const QString& number, const QFontMetrics& metrics) const
+    // The width the number takes, for placing and centring its tag.
+    qreal width(std::string_view number, const QFontMetrics& metrics) const
     {
         if (!isDigits(number))
-            return metrics.horizontalAdvance(number);
+            return metrics.horizontalAdvance(text(number));
         qreal width = 0;
-        for (const QChar c : number)
-            width += advances_[c.digitValue()].x();
+        for (const char c : number)
+            width += advances_[c - '0'].x();
         return width;
     }
 
-    void add(QPointF baseline, const QString& number)
+    void add(QPointF baseline, std::string_view number)
     {
         if (!isDigits(number)) {
-            texts_.emplace_back(baseline, number);
+            texts_.emplace_back(baseline, text(number));
             return;
         }
-        for (const QChar c : number) {
-            glyphs_ << digits_[c.digitValue()];
+        for (const char c : number) {
+            glyphs_ << digits_[c - '0'];
             positions_ << baseline;
-            baseline.rx() += advances_[c.digitValue()].x();
+            baseline.rx() += advances_[c - '0'].x();
         }
     }
 
@@ -488,11 +490,13 @@ public:
             painter.drawText(baseline, text);
     }
 
+    static QString text(std::string_view number) { return QString::fromStdString(utf8FromWindows1252(number)); }
+
 private:
-    bool isDigits(const QString& number) const
+    bool isDigits(std::string_view number) const
     {
-        return digits_.size() == 10 && !number.isEmpty() &&
-               std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits_.size() == 10 && !number.empty() &&
+               std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
     }
 
     QRawFont font_;
@@ -503,47 +507,203 @@ private:
     std::vector<std::pair<QPointF, QString>> texts_;
 };
 
-// A waypoint's number on a white tag just above its cell, leaving the cell itself to
-// what stands there. The tags are filled and outlined all in one call each, the numbers
-// drawn in one glyph run.
-void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const MapFrame& frame,
-                          const QRect& visible)
+// The numbers of the waypoints are bold, in a size that suits the cells.
+QFont numberFont(int cellSize)
 {
-    if (frame.cellSize < kSmallestNumberedCell)
-        return;
-    QFont font = painter.font();
-    font.setPixelSize(std::clamp(frame.cellSize * 3 / 4, 9, 16));
+    QFont font;
+    font.setPixelSize(std::clamp(cellSize * 3 / 4, 9, 16));
     font.setBold(true);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    NumberRun numbers(font);
-    QVector<QRect> tags;
-    QVector<QRect> outlines;
+    return font;
+}
+
+// Which parts of the map the tags may not cover: the cells of the waypoints, one bit
+// each, and the tags placed so far, kept in bins of a few cells so that a tag is tried
+// against its neighbours only.
+class TagSpace {
+public:
+    explicit TagSpace(const MapFrame& frame)
+        : frame_(frame)
+        , binSide_(frame.cellSize * kCellsPerBin)
+        , firstOfBin_(kBinsPerSide * kBinsPerSide, kNone)
+    {
+    }
+
+    bool isFree(const QRect& rect) const { return !coversWaypoint(rect) && !coversTag(rect); }
+
+    void takeCell(CellPlace place) { waypointCells_.set(static_cast<std::size_t>(*cellAt(place))); }
+
+    void takeTag(const QRect& rect)
+    {
+        tags_.push_back(rect);
+        forEachBin(rect, [&](std::size_t bin) {
+            links_.push_back({static_cast<int>(tags_.size() - 1), firstOfBin_[bin]});
+            firstOfBin_[bin] = static_cast<int>(links_.size() - 1);
+        });
+    }
+
+private:
+    static constexpr int kCellsPerBin = 4;
+    static constexpr int kBinsPerSide = kMapSide / kCellsPerBin;
+    static constexpr int kNone = -1;
+
+    // The cell of a pixel counted from the map's corner, as a column or row; the edge's for
+    // a pixel beyond the map, where no waypoint stands.
+    int cellOf(int pixel) const { return std::clamp(pixel, 0, kMapSide * frame_.cellSize - 1) / frame_.cellSize; }
+
+    bool coversWaypoint(const QRect& rect) const
+    {
+        const QRect local = rect.translated(-frame_.origin);
+        const QRect map(0, 0, kMapSide * frame_.cellSize, kMapSide * frame_.cellSize);
+        if (!local.intersects(map))
+            return false;
+        for (int row = cellOf(local.top()); row <= cellOf(local.bottom()); ++row) {
+            for (int column = cellOf(local.left()); column <= cellOf(local.right()); ++column) {
+                if (waypointCells_.test(static_cast<std::size_t>(column + kMapSide * row)))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    bool coversTag(const QRect& rect) const
+    {
+        bool covers = false;
+        forEachBin(rect, [&](std::size_t bin) {
+            for (int link = firstOfBin_[bin]; !covers && link != kNone; link = links_[link].next)
+                covers = tags_[links_[link].tag].intersects(rect);
+        });
+        return covers;
+    }
+
+    // The bin of a pixel, counted from the map's corner; a rectangle that reaches beyond
+    // the map goes into the bins at its edge, which is all the filter needs.
+    int binOf(int pixel) const { return std::clamp(pixel, 0, kBinsPerSide * binSide_ - 1) / binSide_; }
+
+    template <typename Visit> void forEachBin(const QRect& rect, Visit&& visit) const
+    {
+        const QRect local = rect.translated(-frame_.origin);
+        for (int row = binOf(local.top()); row <= binOf(local.bottom()); ++row) {
+            for (int column = binOf(local.left()); column <= binOf(local.right()); ++column)
+                visit(static_cast<std::size_t>(row * kBinsPerSide + column));
+        }
+    }
+
+    // Each bin is a chain of links through the tags that reach into it.
+    struct Link {
+        int tag;
+        int next;
+    };
+
+    MapFrame frame_;
+    int binSide_;
+    std::bitset<kMapCellCount> waypointCells_;
+    std::vector<QRect> tags_;
+    std::vector<Link> links_;
+    std::vector<int> firstOfBin_;
+};
+
+// The places a tag of the given size may take beside its cell, the most natural first:
+// above and below the cell, centred; right and left of it; then the four corners.
+std::array<QRect, 8> tagPlaces(const QRect& cell, QSize tag)
+{
+    const int centredX = cell.left() + (cell.width() - tag.width()) / 2;
+    const int centredY = cell.top() + (cell.height() - tag.height()) / 2;
+    const int aboveY = cell.top() - tag.height();
+    const int belowY = cell.bottom() + 1;
+    const int rightX = cell.right() + 1;
+    const int leftX = cell.left() - tag.width();
+    return {QRect(QPoint(centredX, aboveY), tag), QRect(QPoint(centredX, belowY), tag),
+            QRect(QPoint(rightX, centredY), tag),  QRect(QPoint(leftX, centredY), tag),
+            QRect(QPoint(rightX, aboveY), tag),    QRect(QPoint(leftX, aboveY), tag),
+            QRect(QPoint(rightX, belowY), tag),    QRect(QPoint(leftX, belowY), tag)};
+}
+
+// A waypoint's tag while it is placed and painted: its number as the scenario has it.
+struct PlacedTag {
+    std::int32_t cell = 0;
+    std::string_view number;
+    QRect rect;
+    bool shown = false;
+};
+
+// Each waypoint's tag, in the order the waypoints are listed, takes its first place that
+// is free; a tag without a free place is left out. The text widths come from the
+// number run that will draw them.
+std::vector<PlacedTag> placeTags(const MapContents& contents, const MapFrame& frame, const NumberRun& numbers,
+                                 const QFontMetrics& metrics)
+{
+    TagSpace space(frame);
+    std::vector<PlacedTag> tags;
     for (const PlacedThing& thing : contents.things) {
         if (thing.kind != ThingKind::Waypoint)
             continue;
-        const auto place = placeOfCell(thing.cell);
-        if (!place)
-            continue;
-        const QRect cell = frame.cellRect(*place);
-        if (!cell.adjusted(-metrics.height() * 2, -metrics.height(), metrics.height() * 2, 0).intersects(visible))
-            continue;
-        const QString number = QString::fromStdString(thing.type);
-        const qreal textWidth = numbers.width(number, metrics);
-        const int width = static_cast<int>(std::ceil(textWidth)) + 6;
-        const QRect tag(cell.center().x() - width / 2 + 1, cell.top() - metrics.height() + 1, width,
-                        metrics.height());
-        tags << tag;
-        outlines << tag.adjusted(0, 0, -1, -1);
-        numbers.add(QPointF(tag.left() + (width - textWidth) / 2, tag.top() + metrics.ascent()), number);
+        if (const auto place = placeOfCell(thing.cell)) {
+            space.takeCell(*place);
+            tags.push_back({thing.cell, thing.type, {}, false});
+        }
+    }
+    for (PlacedTag& tag : tags) {
+        const QSize size(static_cast<int>(std::ceil(numbers.width(tag.number, metrics))) + 6, metrics.height());
+        const std::array<QRect, 8> places = tagPlaces(frame.cellRect(*placeOfCell(tag.cell)), size);
+        const auto free = std::find_if(places.begin(), places.end(), [&](const QRect& place) { return space.isFree(place); });
+        tag.shown = free != places.end();
+        tag.rect = tag.shown ? *free : places.front();
+        if (tag.shown)
+            space.takeTag(tag.rect);
+    }
+    return tags;
+}
+
+// Tags filled and outlined in one call each, their numbers drawn in one glyph run.
+void paintTags(QPainter& painter, const std::vector<const PlacedTag*>& tags, NumberRun& numbers,
+               const QFontMetrics& metrics)
+{
+    QVector<QRect> fills;
+    QVector<QRect> outlines;
+    fills.reserve(static_cast<qsizetype>(tags.size()));
+    outlines.reserve(static_cast<qsizetype>(tags.size()));
+    for (const PlacedTag* tag : tags) {
+        fills << tag->rect;
+        outlines << tag->rect.adjusted(0, 0, -1, -1);
+        const qreal textWidth = numbers.width(tag->number, metrics);
+        numbers.add(QPointF(tag->rect.left() + (tag->rect.width() - textWidth) / 2, tag->rect.top() + metrics.ascent()),
+                    tag->number);
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 230));
-    painter.drawRects(tags);
+    painter.drawRects(fills);
     painter.setPen(QColor(0x10, 0x10, 0x10));
     painter.setBrush(Qt::NoBrush);
     painter.drawRects(outlines);
     numbers.paint(painter);
+}
+
+// The waypoints' numbers on white tags beside their cells, leaving the cells to what
+// stands there. A tag that found no free place shows while its cell is revealed, on top
+// of everything else.
+void paintWaypointNumbers(QPainter& painter, const MapContents& contents, const MapFrame& frame,
+                          const QRect& visible, std::optional<std::int32_t> revealed)
+{
+    if (frame.cellSize < kSmallestNumberedCell)
+        return;
+    const QFont font = numberFont(frame.cellSize);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    NumberRun numbers(font);
+    const std::vector<PlacedTag> tags = placeTags(contents, frame, numbers, metrics);
+    std::vector<const PlacedTag*> shown;
+    std::vector<const PlacedTag*> shownOnTop;
+    for (const PlacedTag& tag : tags) {
+        if (tag.shown && tag.rect.intersects(visible))
+            shown.push_back(&tag);
+        else if (!tag.shown && tag.cell == revealed && tag.rect.intersects(visible))
+            shownOnTop.push_back(&tag);
+    }
+    paintTags(painter, shown, numbers, metrics);
+    if (!shownOnTop.empty()) {
+        NumberRun onTop(font);
+        paintTags(painter, shownOnTop, onTop, metrics);
+    }
 }
 
 } // namespace
@@ -587,22 +747,36 @@ QColor countryColour(std::string_view country)
     return QColor::fromRgba(kUnknownCountry);
 }
 
+MapFrame frameShowing(const CellBox& cells, const QRect& picture)
+{
+    const int cellSize =
+        std::max(1, std::min(picture.width() / cells.columnCount(), picture.height() / cells.rowCount()));
+    const QSize shown = QSize(cells.columnCount(), cells.rowCount()) * cellSize;
+    const QPoint shownCorner = picture.topLeft() + QPoint(picture.width() - shown.width(), picture.height() - shown.height()) / 2;
+    return MapFrame{shownCorner - QPoint(cells.firstColumn, cells.firstRow) * cellSize, cellSize};
+}
+
 MapFrame fittingFrame(const MapContents& contents, QSize picture)
 {
-    QRect shown(0, 0, kMapSide, kMapSide);
-    if (contents.playable) {
-        const PlayableArea& area = *contents.playable;
-        shown = QRect(area.x(), area.y(), area.width(), area.height());
-    }
-    const int cellSize =
-        std::max(1, std::min(picture.width() / shown.width(), picture.height() / shown.height()));
-    const QPoint centre(picture.width() / 2, picture.height() / 2);
-    const QPoint shownCentre = (shown.topLeft() * cellSize) + QPoint(shown.width(), shown.height()) * cellSize / 2;
-    return MapFrame{centre - shownCentre, cellSize};
+    CellBox shown;
+    if (const auto& area = contents.playable)
+        shown = CellBox{area->x(), area->y(), area->x() + area->width() - 1, area->y() + area->height() - 1};
+    return frameShowing(shown, QRect(QPoint(0, 0), picture));
+}
+
+std::vector<WaypointTag> placeWaypointTags(const MapContents& contents, const MapFrame& frame)
+{
+    if (frame.cellSize < kSmallestNumberedCell)
+        return {};
+    const QFont font = numberFont(frame.cellSize);
+    std::vector<WaypointTag> tags;
+    for (const PlacedTag& tag : placeTags(contents, frame, NumberRun(font), QFontMetrics(font)))
+        tags.push_back({tag.cell, NumberRun::text(tag.number), tag.rect, tag.shown});
+    return tags;
 }
 
 void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& frame, const QRect& visible,
-              const ShownKinds& shown)
+              const ShownKinds& shown, std::optional<std::int32_t> revealed)
 {
     painter.save();
     painter.setClipRect(visible);
@@ -612,7 +786,7 @@ void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& fr
     paintThings(painter, contents, frame, visible, shown);
     paintPlayableArea(painter, contents, frame);
     if (shown[index(ThingKind::Waypoint)])
-        paintWaypointNumbers(painter, contents, frame, visible);
+        paintWaypointNumbers(painter, contents, frame, visible, revealed);
     painter.restore();
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "core/map/extent.h"
 #include "core/map/placed_things.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -32,6 +36,8 @@ struct MapFrame {
 QColor thingColour(const PlacedThing& thing);
 QColor kindColour(ThingKind kind);
 
+// The frame that shows the cells as large as fits in the picture's rectangle, centred.
+MapFrame frameShowing(const CellBox& cells, const QRect& picture);
 // The frame that shows the playable area (the whole map without one) as large as fits
 // in a picture of the given size, centred.
 MapFrame fittingFrame(const MapContents& contents, QSize picture);
@@ -39,9 +45,24 @@ MapFrame fittingFrame(const MapContents& contents, QSize picture);
 // Paints the map into the painter's device: the grid, the area outside the playable
 // rectangle shaded, every shown thing in its cell with its kind's shape, waypoints with
 // their number where the cells are large enough to read it. Only what lies within
-// visible is painted.
+// visible is painted. The numbers of the revealed cell show even where they found no
+// room (the map window reveals the cell under the mouse).
 void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& frame, const QRect& visible,
-              const ShownKinds& shown = kAllKinds);
+              const ShownKinds& shown = kAllKinds, std::optional<std::int32_t> revealed = std::nullopt);
+
+// A waypoint's number on its tag beside the waypoint's cell.
+struct WaypointTag {
+    std::int32_t cell = 0;
+    QString number;
+    QRect rect;          // where the tag stands, or would stand when it is left out
+    bool shown = false;  // false: no free place was left, the tag shows only when revealed
+};
+
+// Where the waypoints' numbers go at the frame's cell size, so that no tag covers another
+// tag or a waypoint's cell: each waypoint in list order takes the first free place of
+// above, below, right, left and the four corners; a tag without one is left out.
+// Nothing where the cells are too small to carry numbers. The painter places them so.
+std::vector<WaypointTag> placeWaypointTags(const MapContents& contents, const MapFrame& frame);
 
 } // namespace vexa
 

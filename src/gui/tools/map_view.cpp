@@ -1,8 +1,10 @@
 #include "gui/tools/map_view.h"
 
 #include "core/document/scenario.h"
+#include "core/map/extent.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
+#include "gui/tools/elided_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,6 +32,8 @@ constexpr int kClickSlop = 4;
 // Typing in a pane redraws the map only once the typing pauses this long.
 constexpr int kRefreshDelayMs = 250;
 constexpr char kReplacementByte = '?';
+
+const QString kPickInstruction = QStringLiteral("Click a cell to deliver its number; Esc cancels");
 
 QString qstr(std::string_view text)
 {
@@ -140,7 +144,7 @@ void MapCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    paintMap(painter, contents_, frame_, event->rect(), shown_);
+    paintMap(painter, contents_, frame_, event->rect(), shown_, hovered_);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event)
@@ -169,10 +173,31 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
         frame_.origin = dragOrigin_ + (point - pressedAt_);
         update();
     }
-    if (const auto cell = cellAtPoint(point))
+    const auto cell = cellAtPoint(point);
+    setHovered(cell);
+    if (cell)
         Q_EMIT hovered(*cell);
     else
         Q_EMIT left();
+}
+
+// A waypoint's number that found no room shows while the mouse is over its cell.
+void MapCanvas::setHovered(std::optional<std::int32_t> cell)
+{
+    if (cell == hovered_)
+        return;
+    const bool redraw = holdsWaypoint(hovered_) || holdsWaypoint(cell);
+    hovered_ = cell;
+    if (redraw)
+        update();
+}
+
+bool MapCanvas::holdsWaypoint(std::optional<std::int32_t> cell) const
+{
+    if (!cell)
+        return false;
+    const auto things = thingsAt(*cell);
+    return std::any_of(things.begin(), things.end(), [](const PlacedThing* thing) { return thing->kind == ThingKind::Waypoint; });
 }
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event)
@@ -196,6 +221,7 @@ void MapCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 
 void MapCanvas::leaveEvent(QEvent*)
 {
+    setHovered(std::nullopt);
     Q_EMIT left();
 }
 
@@ -205,14 +231,13 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , document_(document)
     , canvas_(new MapCanvas(this))
-    , status_(new QLabel(this))
+    , status_(new ElidedLabel(this))
     , refreshTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("MapWindow"));
     setWindowTitle(QStringLiteral("Map"));
     status_->setObjectName(QStringLiteral("MapStatus"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setMinimumWidth(200);
 
     auto* body = new QHBoxLayout;
     body->addWidget(canvas_, 1);
@@ -235,7 +260,7 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     refreshTimer_->setInterval(kRefreshDelayMs);
     connect(refreshTimer_, &QTimer::timeout, this, &MapWindow::refresh);
     connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showCell);
-    connect(canvas_, &MapCanvas::left, this, [this] { showStatus(QString()); });
+    connect(canvas_, &MapCanvas::left, this, &MapWindow::showNoCell);
     connect(canvas_, &MapCanvas::cellClicked, this, &MapWindow::cellClicked);
     connect(canvas_, &MapCanvas::cellDoubleClicked, this, &MapWindow::jumpToLine);
     followDocument();
@@ -295,13 +320,8 @@ void MapWindow::refresh()
     stale_ = false;
     canvas_->setContents(readMapContents(mapSnapshot(document_)));
 
-    std::vector<std::string_view> present;
-    for (const PlacedThing& thing : canvas_->contents().things) {
-        if (!thing.country.empty() && std::find(present.begin(), present.end(), thing.country) == present.end())
-            present.push_back(thing.country);
-    }
     QString html;
-    for (const std::string_view country : present) {
+    for (const std::string_view country : countriesIn(canvas_->contents())) {
         html += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
                     .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
     }
@@ -331,7 +351,7 @@ void MapWindow::pickCell(std::function<void(std::int32_t)> deliver)
     raise();
     activateWindow();
     canvas_->setCursor(Qt::PointingHandCursor);
-    showStatus(QStringLiteral("Click a cell to deliver its number; Esc cancels"));
+    showStatus(kPickInstruction);
 }
 
 void MapWindow::cancelPick()
@@ -362,10 +382,19 @@ void MapWindow::keyPressEvent(QKeyEvent* event)
         hide();
 }
 
+// While a pick waits, its instruction stays and the cell a click would deliver follows it.
 void MapWindow::showCell(std::int32_t cell)
 {
-    if (isPicking())
-        return;
+    showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + cellText(cell) : cellText(cell));
+}
+
+void MapWindow::showNoCell()
+{
+    showStatus(isPicking() ? kPickInstruction : QString());
+}
+
+QString MapWindow::cellText(std::int32_t cell) const
+{
     const auto place = placeOfCell(cell);
     QString text = QStringLiteral("Cell %1 (column %2, row %3)").arg(cell).arg(place->column).arg(place->row);
     QStringList standing;
@@ -373,17 +402,17 @@ void MapWindow::showCell(std::int32_t cell)
         standing << describe(*thing);
     if (!standing.isEmpty())
         text += QStringLiteral(": ") + standing.join(QStringLiteral("; "));
-    showStatus(text);
+    return text;
 }
 
 void MapWindow::showStatus(const QString& text)
 {
-    status_->setText(text);
+    status_->setFullText(text);
 }
 
 QString MapWindow::statusText() const
 {
-    return status_->text();
+    return status_->fullText();
 }
 
 // Shows the first thing standing in the cell: its pane's tab, with its line selected.

@@ -8,15 +8,16 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
 class QTimer;
 
 namespace vexa {
 
+class ElidedLabel;
 class ScenarioView;
 
 // The map itself: paints the contents, zooms with the wheel, pans by dragging, reports
-// the cell under the mouse, and tells a click on a cell from a drag.
+// the cell under the mouse (and shows the waypoint numbers there that found no room),
+// and tells a click on a cell from a drag.
 class MapCanvas final : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +55,8 @@ protected:
 private:
     std::optional<std::int32_t> cellAtPoint(QPointF point) const;
     void indexCells();
+    void setHovered(std::optional<std::int32_t> cell);
+    bool holdsWaypoint(std::optional<std::int32_t> cell) const;
 
     MapContents contents_;
     // Indexes of contents_.things sorted by cell, so hovering finds a cell's things
@@ -61,6 +64,7 @@ private:
     std::vector<std::uint32_t> byCell_;
     ShownKinds shown_ = kAllKinds;
     MapFrame frame_;
+    std::optional<std::int32_t> hovered_;
     QPoint pressedAt_;
     QPoint dragOrigin_;
     bool dragging_ = false;
@@ -68,7 +72,8 @@ private:
 };
 
 // The "Map" window of the Tools menu: the map with a legend whose boxes show or hide
-// each kind, and a status line that tells what stands in the cell under the mouse. It
+// each kind, and a status line that tells what stands in the cell under the mouse (while
+// a pick waits, after its instruction). It
 // follows the document, redrawing shortly after each change; a double click jumps to a
 // thing's line, and it can hand a clicked cell to whoever asked for one.
 class MapWindow final : public QWidget {
@@ -83,6 +88,7 @@ public:
     bool isPicking() const { return static_cast<bool>(deliverPick_); }
 
     MapCanvas& canvas() const { return *canvas_; }
+    // The whole text of the status line, which shows as much of it as fits.
     QString statusText() const;
     // Reads the document again at once instead of waiting for the pause after a change.
     void refresh();
@@ -96,6 +102,8 @@ private:
     void followDocument();
     void documentChanged();
     void showCell(std::int32_t cell);
+    void showNoCell();
+    QString cellText(std::int32_t cell) const;
     void cellClicked(std::int32_t cell);
     void jumpToLine(std::int32_t cell);
     void cancelPick();
@@ -103,7 +111,7 @@ private:
 
     ScenarioView& document_;
     MapCanvas* canvas_;
-    QLabel* status_;
+    ElidedLabel* status_;
     QTimer* refreshTimer_;
     std::array<QCheckBox*, kThingKindCount> kindBoxes_{};
     std::function<void(std::int32_t)> deliverPick_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,4 +106,124 @@ TEST_F(MapView, DoubleClickJumpsToTheThingsLine)
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &main(); }))
         << "the main window comes to the front";
     EXPECT_EQ(QApplication::focusWidget(), &pane(PaneId::Units));
+}
+
+// Waypoints side by side in a row, in a block of three by three and two in one cell: at
+// every zoom no number's tag covers another's or a waypoint, and each stands where it
+// was placed. A tag without room shows while the mouse is over its cell.
+TEST_F(MapView, WaypointNumbersNeverCoverEachOtherAtAnyZoom)
+{
+    std::vector<std::int32_t> cells;
+    for (int column = 60; column < 66; ++column)
+        cells.push_back(64 * kMapSide + column);
+    for (int row = 68; row < 71; ++row) {
+        for (int column = 60; column < 63; ++column)
+            cells.push_back(row * kMapSide + column);
+    }
+    cells.push_back(74 * kMapSide + 60);
+    cells.push_back(74 * kMapSide + 60);
+    QString lines;
+    for (std::size_t key = 0; key < cells.size(); ++key)
+        lines += QStringLiteral("%1=%2\n").arg(key).arg(cells[key]);
+    setPane(PaneId::Waypoints, lines);
+    choose("Map1");
+    ASSERT_TRUE(waitForThings(cells.size()));
+    const std::int32_t blockCentre = 69 * kMapSide + 61;
+
+    canvas().zoom(-20, centreOf(blockCentre));
+    int zooms = 0;
+    for (int cellSize = 0; cellSize != canvas().frame().cellSize; canvas().zoom(1, centreOf(blockCentre))) {
+        cellSize = canvas().frame().cellSize;
+        SCOPED_TRACE(cellSize);
+        const std::vector<WaypointTag> tags = placeWaypointTags(canvas().contents(), canvas().frame());
+        if (cellSize < 8) {
+            EXPECT_TRUE(tags.empty()) << "cells too small to carry numbers";
+            continue;
+        }
+        ++zooms;
+        ASSERT_EQ(tags.size(), cells.size());
+        const QImage shown = canvas().grab().toImage();
+        for (std::size_t i = 0; i < tags.size(); ++i) {
+            if (!tags[i].shown)
+                continue;
+            const std::string number = tags[i].number.toStdString();
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(tags[j].shown && tags[j].rect.intersects(tags[i].rect))
+                    << tags[j].number.toStdString() << " and " << number;
+            }
+            for (const std::int32_t cell : cells)
+                EXPECT_FALSE(tags[i].rect.intersects(canvas().frame().cellRect(*placeOfCell(cell)))) << number;
+            if (canvas().rect().contains(tags[i].rect)) {
+                EXPECT_EQ(shown.pixelColor(tags[i].rect.topLeft()), QColor(0x10, 0x10, 0x10)) << number;
+            }
+        }
+        EXPECT_TRUE(tags[1].shown && tags[4].shown) << "the row's numbers find room";
+        const auto hidden = std::find_if(tags.begin(), tags.end(), [](const WaypointTag& tag) { return !tag.shown; });
+        ASSERT_NE(hidden, tags.end()) << "the middle of the block has no room";
+        if (!canvas().rect().contains(hidden->rect))
+            continue;
+        hover(hidden->cell);
+        EXPECT_NE(canvas().grab().toImage().copy(hidden->rect), shown.copy(hidden->rect)) << "shown on hover";
+        hover(0);
+        EXPECT_EQ(canvas().grab().toImage().copy(hidden->rect), shown.copy(hidden->rect)) << "hidden again";
+    }
+    EXPECT_GE(zooms, 8);
+}
+
+TEST_F(MapView, AStatusTooLongForTheWindowEndsInAnEllipsisWithTheWholeTextInItsTooltip)
+{
+    QString units;
+    for (int key = 0; key < 6; ++key)
+        units += QStringLiteral("%1=Greece,JEEP,256,300,0,Guard,None\n").arg(key);
+    setPane(PaneId::Units, units);
+    choose("Map1");
+    ASSERT_TRUE(waitForThings(6));
+    map().resize(640, 560);
+    QApplication::processEvents();
+    const int width = map().width();
+
+    hover(300);
+    const QLabel* status = child<QLabel>(map(), "MapStatus");
+    const QString whole = map().statusText();
+    EXPECT_TRUE(whole.startsWith("Cell 300 (column 44, row 2): Unit JEEP (Greece), [UNITS] line 0; Unit JEEP"));
+    EXPECT_TRUE(whole.endsWith("[UNITS] line 5"));
+    EXPECT_TRUE(status->text().endsWith(QChar(0x2026))) << status->text().toStdString();
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
+    EXPECT_EQ(status->toolTip(), whole);
+    EXPECT_EQ(map().width(), width) << "the window keeps its width";
+
+    // A wider window shows more of it; a short text shows whole, without a tooltip.
+    map().resize(1600, 560);
+    QApplication::processEvents();
+    EXPECT_EQ(status->text(), whole);
+    EXPECT_EQ(status->toolTip(), "");
+    map().resize(640, 560);
+    hover(301);
+    EXPECT_EQ(status->text(), "Cell 301 (column 45, row 2)");
+    EXPECT_EQ(status->toolTip(), "");
+}
+
+TEST_F(MapView, WhileAPickWaitsTheStatusKeepsItsInstructionAndNamesTheCellUnderTheMouse)
+{
+    setPane(PaneId::Structures, "0=Greece,POWR,256,2380,0,None,1,0\n");
+    buildings().open();
+    click(form<QPushButton>("Button4"));
+    click(child<QPushButton>(calculator(), "PickOnMap"));
+    ASSERT_TRUE(waitForThings(1));
+    const QString instruction = "Click a cell to deliver its number; Esc cancels";
+    EXPECT_EQ(map().statusText(), instruction);
+
+    hover(2380);
+    EXPECT_EQ(map().statusText(),
+              instruction + " \u2014 Cell 2380 (column 76, row 18): Structure POWR (Greece), [STRUCTURES] line 0");
+    hover(2381);
+    EXPECT_EQ(map().statusText(), instruction + " \u2014 Cell 2381 (column 77, row 18)");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&canvas(), &leave);
+    EXPECT_EQ(map().statusText(), instruction);
+
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, centreOf(2381));
+    EXPECT_EQ(form<QLineEdit>("Edit4")->text(), "2381");
+    hover(2380);
+    EXPECT_TRUE(map().statusText().startsWith("Cell 2380")) << "the pick is over";
 }
