@@ -11,12 +11,14 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 #include "gui/placement/unit_forms.h"
+#include "gui/tools/check_panel.h"
 #include "gui/tools/find_bar.h"
 #include "gui/tools/map_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QComboBox>
 #include <QLineEdit>
@@ -293,6 +295,45 @@ void benchFindAndReplace()
     bench::printRatio("replace all 10,000 hits in 100,000 lines", replace, reference, "within 2x");
 }
 
+// The check panel follows the document: Open checks again at once, and typing never waits
+// for a check.
+void benchCheckPanel(const QTemporaryDir& folder)
+{
+    const QByteArray bytes = scenarioOfLines(100000);
+    const QString path = folder.filePath("checked.mpr");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    file.close();
+
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    const auto open = [&] {
+        window.openFromCommandLine(path);
+        QApplication::processEvents();
+    };
+    const double hidden = bench::bestSeconds(3, open);
+    window.checkPanel().runCheck();
+    const double shown = bench::bestSeconds(3, open);
+    bench::printRatio("open 100,000 lines, check panel shown vs not", shown, hidden, "within 2x");
+
+    // The same keystroke into the same document in a window whose panel is not shown.
+    TForm1 plain(desktop);
+    plain.show();
+    plain.openFromCommandLine(path);
+    const auto keystrokeInto = [](TForm1& into) {
+        QPlainTextEdit& structures = *into.document().paneEditor(PaneId::Structures);
+        QApplication::setActiveWindow(&into);
+        structures.setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&structures, &press);
+        QApplication::processEvents();
+    };
+    const auto typed = bench::bestSideBySide([&] { keystrokeInto(window); }, [&] { keystrokeInto(plain); });
+    bench::printRatio("a keystroke in 100,000 lines, panel shown vs not", typed.work, typed.reference, "about 1x");
+}
+
 } // namespace
 
 // Runs every benchmark, or with names as arguments ("open create terrain map infantry")
@@ -313,5 +354,6 @@ int main(int argc, char** argv)
     run("map", benchMapDrawing);
     run("infantry", benchCreateInfantry);
     run("find", benchFindAndReplace);
+    run("check", [&] { benchCheckPanel(folder); });
     return 0;
 }

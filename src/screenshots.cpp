@@ -8,17 +8,23 @@
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/tools/check_panel.h"
 #include "gui/tools/map_picture.h"
 #include "gui/tools/map_view.h"
 
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTextStream>
+#include <QPushButton>
+#include <QTreeView>
 #include <QWidget>
 
 namespace {
@@ -100,12 +106,27 @@ int main(int argc, char** argv)
         document.setCurrentIndex(tab);
         save(main, folder, QStringLiteral("main-%1-%2").arg(tab + 1, 2, 10, QLatin1Char('0')).arg(document.widget(tab)->objectName()));
     }
-    // The check panel, with a mistake put into the units pane for it to find.
+    // The check panel, with mistakes put into the units pane for it to find: three errors
+    // in one line and a typo in a type code.
     main.Checkscenario1Click();
     save(main, folder, QStringLiteral("main-check-clean"));
-    document.paneEditor(vexa::PaneId::Units)->appendPlainText(QStringLiteral("0=Multi1,HARV,256,20000,64,Harvest,flood"));
+    QPlainTextEdit* units = document.paneEditor(vexa::PaneId::Units);
+    document.setCurrentWidget(units->parentWidget());
+    units->appendPlainText(QStringLiteral("0=Multi1,HARV,256,20000,64,Harvest,flood"));
+    units->appendPlainText(QStringLiteral("4=Multi1,3TKN,256,5936,0,Guard,None"));
     main.Checkscenario1Click();
+    // Taller, so that the panel has room for its rows beside the pages' least height.
+    main.resize(1100, 1040);
+    QApplication::processEvents();
+    main.resizeDocks({&main.checkPanel()}, {200}, Qt::Vertical);
     save(main, folder, QStringLiteral("main-check-findings"));
+    // The filter on: warnings and the off-map rule hidden, a finding with a quick fix selected.
+    vexa::CheckPanel& check = main.checkPanel();
+    check.findChild<QCheckBox*>(QStringLiteral("ShowWarnings"))->setChecked(false);
+    QMenu* rules = check.findChild<QPushButton*>(QStringLiteral("CheckRules"))->menu();
+    rules->findChild<QAction*>(QStringLiteral("off-map"))->setChecked(false);
+    check.findingsList()->setCurrentIndex(check.findingsList()->model()->index(0, 0));
+    save(main, folder, QStringLiteral("main-check-filtered"));
     for (QWidget* window : editor.windows()) {
         if (window != &main)
             save(*window, folder, window->objectName());

@@ -61,19 +61,26 @@ void PaneEditor::flush()
 {
     if (pending_.empty())
         return;
+    QTextCursor cursor(editor_->document());
+    appendLines(cursor, pending_);
+    editorLines_ += pending_.size();
+    pending_.clear();
+}
+
+void appendLines(QTextCursor& cursor, const std::vector<std::string>& lines)
+{
+    if (lines.empty())
+        return;
     std::string bytes;
     // Appending starts a new line unless the text already ends with a line break.
-    if (editor_->document()->lastBlock().length() > 1)
+    if (cursor.document()->lastBlock().length() > 1)
         bytes.push_back('\n');
-    for (const std::string& line : pending_) {
+    for (const std::string& line : lines) {
         bytes.append(line);
         bytes.push_back('\n');
     }
-    QTextCursor cursor(editor_->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(decodeText(bytes));
-    editorLines_ += pending_.size();
-    pending_.clear();
 }
 
 } // namespace vexa

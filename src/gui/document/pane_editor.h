@@ -6,6 +6,7 @@
 #include <vector>
 
 class QPlainTextEdit;
+class QTextCursor;
 
 namespace vexa {
 
@@ -36,5 +37,9 @@ private:
 
 // The lines of a text editor under the line rule.
 std::size_t editorLineCount(const QPlainTextEdit& editor);
+
+// Appends lines after the last line of the cursor's document, in one insertion: a text
+// that does not end with a line break gets one first, and each line ends with one.
+void appendLines(QTextCursor& cursor, const std::vector<std::string>& lines);
 
 } // namespace vexa

@@ -307,6 +307,7 @@ void ScenarioView::load(const Scenario& scenario)
         setFieldText(field.id, decodeText(scenario.field(field.id)));
     for (const FlagInfo& flag : kFlags)
         flagBox(flag.id)->setChecked(scenario.flag(flag.id));
+    Q_EMIT replaced();
 }
 
 void ScenarioView::clear()

@@ -59,6 +59,8 @@ public:
     QPlainTextEdit* paneEditor(PaneId pane) const { return panes_[index(pane)]; }
     QCheckBox* flagBox(FlagId flag) const { return flags_[index(flag)]; }
     QString fieldText(FieldId field) const;
+    // Where a field's text is typed: the text field, or the combo box's edit.
+    QLineEdit* fieldEdit(FieldId field) const { return lineEdits_[index(field)]; }
     void setFieldText(FieldId field, const QString& text);
     bool isPaneEditor(const QWidget* widget) const { return paneOf(widget).has_value(); }
     // The pane whose editor the widget is.
@@ -84,6 +86,11 @@ public:
     void showBasicPage();
     // Puts a bar (find, go to line) below the pages.
     void addBar(QWidget* bar);
+
+Q_SIGNALS:
+    // Everything shown was replaced at once: load() and clear() (Open, New, Revert). The
+    // panes and fields report their own changes as well, before this.
+    void replaced();
 
 private:
     QWidget* makePanePage(const TabInfo& tab);

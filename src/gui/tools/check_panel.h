@@ -1,41 +1,90 @@
 #pragma once
 
 #include "core/check/finding.h"
+#include "core/document/scenario.h"
 
 #include <QDockWidget>
 
+#include <chrono>
+#include <optional>
 #include <vector>
 
+class QAction;
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTimer;
+class QPushButton;
+class QTreeView;
 
 namespace vexa {
 
+class FindingsFilter;
+class FindingsModel;
 class ScenarioView;
 
 // The findings of the scenario check, below the tabs. A finding opens its line in its
-// pane, or its field on the Basic or Map page, on double-click or Enter. Checking only
-// reads the document.
+// pane, or its field on the Basic or Map page, on double-click or Enter. The columns sort
+// on a click; a filter chooses severities and rules. While shown, the panel follows the
+// document: it checks again after Open, New, Revert and each command that changes the
+// document, and after typing once the typing pauses. A finding may offer a quick fix,
+// which runs only when the user asks and is one undo step of each pane it changes.
 class CheckPanel final : public QDockWidget {
     Q_OBJECT
 public:
     explicit CheckPanel(ScenarioView& document, QWidget* parent = nullptr);
+    ~CheckPanel() override;
 
-    // Checks the document as it stands and shows the panel with what was found.
+    // Checks the document as it stands and shows the panel with what was found. Every
+    // check of the panel runs here.
     void runCheck();
-    // Lists findings, in the order given.
+    // Lists findings, in the order given, with no document behind them (no quick fixes).
     void showFindings(const std::vector<Finding>& findings);
+    // Applies the quick fix of the selected finding, worked out on the document as it
+    // stands, then checks again.
+    void fixSelected();
 
-    QTreeWidget* findingsList() const { return list_; }
+    // A check that takes longer than this makes typing only mark the findings as out of
+    // date, so that typing never waits for it.
+    void setTypingBudget(std::chrono::milliseconds budget) { typingBudget_ = budget; }
+    bool isOutOfDate() const { return outOfDate_; }
+
+    QTreeView* findingsList() const { return list_; }
     QLabel* summary() const { return summary_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    void goTo(QTreeWidgetItem* item);
+    QWidget* makeFilterBar();
+    QPushButton* makeRuleChooser();
+    void followDocument();
+    void documentChanged(const QWidget& where);
+    void markOutOfDate();
+    void filterChanged();
+    void setFindings(std::vector<Finding> findings, std::optional<Finding> keepSelected);
+    std::optional<Finding> selectedFinding() const;
+    void selectionChanged();
+    void goTo(const QModelIndex& index);
+    void showContextMenu(const QPoint& at);
+    void refuseFix(const QString& why);
+    void updateSummary();
 
     ScenarioView& document_;
+    FindingsModel* model_;
+    FindingsFilter* filter_;
     QLabel* summary_;
-    QTreeWidget* list_;
+    QTreeView* list_;
+    QAction* fixAction_;  // the quick fix of the selected finding: the Fix button and the context menu
+    QPushButton* ruleChooser_ = nullptr;
+    QTimer* checkTimer_;
+    // The document as last checked: the quick fix offered on the selected finding is
+    // worked out on it (and worked out again on the document when the user asks).
+    std::optional<Scenario> checked_;
+    QString uncheckable_;  // why the last check could not read the document
+    QString notice_;       // what the last command of the panel has to say, until the next check
+    std::chrono::milliseconds typingBudget_{250};
+    bool slow_ = false;       // the last check took longer than the typing budget
+    bool outOfDate_ = true;   // the document changed since the last check, or was never checked
 };
 
 } // namespace vexa
