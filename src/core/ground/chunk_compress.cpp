@@ -61,7 +61,8 @@ public:
         Matches best;
         if (input_.size() - at < kMinCopyCount)
             return best;
-        // The bytes just before repeat a run or a run of pairs, whatever chain they are on.
+        // The bytes just before may repeat themselves (a run, a run of pairs), whatever
+        // chain they are on.
         for (std::size_t distance = 1; distance <= 2 && distance <= at; ++distance) {
             if (consider(at - distance, at, best))
                 return best;
@@ -89,35 +90,22 @@ private:
 
     static std::uint32_t hashOf(std::uint32_t key) { return (key * 2654435761U) >> (32 - kHashBits); }
 
-    // The chain of each position. Inside a run (vvv...) or a run of pairs (abab...) every
-    // position would share one chain and crowd out the rest, so there the chain goes by
-    // the pattern and how far it lasts: only a candidate where the pattern lasts exactly
-    // as far can match beyond it. (Runs of kGoodCount and more are not searched.)
+    // The chain of each position. Inside a run (vvv...) every position would share one
+    // chain and crowd out the rest, so there the chain goes by the value and how far the
+    // run lasts: only a candidate whose run lasts exactly as far can match beyond it.
+    // (Runs of kGoodCount and more are not searched.)
     static std::vector<std::uint32_t> chainKeys(std::span<const std::uint8_t> input,
                                                 const std::vector<std::size_t>& runs)
     {
-        const std::size_t size = input.size();
-        std::vector<std::uint32_t> keys(size, 0);
-        std::size_t pairRun = 0;  // bytes from `at` on that repeat the pair at `at`
-        for (std::size_t at = size; at-- > 0;) {
-            pairRun = at + 2 < size && input[at + 2] == input[at] ? pairRun + 1 : std::min<std::size_t>(2, size - at);
-            if (size - at < kMinCopyCount)
-                continue;
+        std::vector<std::uint32_t> keys(input.size(), 0);
+        for (std::size_t at = 0; at + kMinCopyCount <= input.size(); ++at) {
             const std::uint32_t firstThree = static_cast<std::uint32_t>(input[at]) << 16 |
                                              static_cast<std::uint32_t>(input[at + 1]) << 8 | input[at + 2];
-            std::uint32_t key = firstThree;
-            if (runs[at] >= kMinCopyCount)
-                key = 1U << 24 | lastingUpTo(runs[at]) << 8 | input[at];
-            else if (pairRun > kMinCopyCount)
-                key = 2U << 24 | lastingUpTo(pairRun) << 16 | firstThree >> 8;
-            keys[at] = hashOf(key);
+            const auto runCount = static_cast<std::uint32_t>(std::min(runs[at], kGoodCount));
+            const std::uint32_t inRun = 1U << 24 | runCount << 8 | input[at];
+            keys[at] = hashOf(runs[at] >= kMinCopyCount ? inRun : firstThree);
         }
         return keys;
-    }
-
-    static std::uint32_t lastingUpTo(std::size_t count)
-    {
-        return static_cast<std::uint32_t>(std::min(count, kGoodCount - 1));
     }
 
     // Takes what the bytes from `from` match of those at `at` into the best matches; true

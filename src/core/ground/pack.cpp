@@ -112,12 +112,12 @@ private:
                          [](const PackEntry& a, const PackEntry& b) { return a.number < b.number; });
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const std::size_t expected = i + 1;
-            if (entries_[i].number == expected)
-                continue;
-            if (i > 0 && entries_[i].number == entries_[i - 1].number)
+            if (entries_[i].number > expected)
+                return errorOn(entries_[i], "key " + std::to_string(expected) + " is missing");
+            // In key order only a repeat falls behind; the first key is at least 1.
+            if (entries_[i].number < expected)
                 return errorOn(entries_[i], "the key is used twice (also on line " +
                                                 std::to_string(entries_[i - 1].paneLine) + ")");
-            return errorOn(entries_[i], "key " + std::to_string(expected) + " is missing");
         }
         return std::nullopt;
     }
@@ -183,7 +183,6 @@ std::vector<std::string> packLines(std::span<const std::uint8_t> bytes)
 {
     const std::string text = encodeBase64(compressChunks(bytes));
     std::vector<std::string> lines;
-    lines.reserve(text.size() / kValueWidth + 1);
     for (std::size_t at = 0; at < text.size(); at += kValueWidth)
         lines.push_back(std::to_string(lines.size() + 1) + '=' + text.substr(at, kValueWidth));
     return lines;

@@ -1,10 +1,13 @@
 #include "core/ground/chunk_codec.h"
 
+#include "core/ground/pack.h"
+
 #include "pack_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 namespace vexa {
 namespace {
@@ -29,6 +32,45 @@ Bytes randomBytes(std::size_t size, unsigned seed, int distinct = 256)
     for (auto& byte : bytes)
         byte = static_cast<std::uint8_t>(value(engine));
     return bytes;
+}
+
+// One command of compressed data, as far as the tests look at it.
+struct Command {
+    enum Kind { Literal, ShortCopy, MediumCopy, LongCopy, Fill } kind;
+    std::size_t count;
+    std::size_t source;  // a short copy's distance back, the other copies' offset
+    bool operator==(const Command&) const = default;
+};
+
+// The commands of compressed data, chunk after chunk; trusts the data it is given.
+std::vector<Command> commandsOf(const Bytes& data)
+{
+    std::vector<Command> commands;
+    const auto word = [&](std::size_t at) { return std::size_t{data[at]} | std::size_t{data[at + 1]} << 8; };
+    for (std::size_t at = 0; at < data.size();) {
+        const std::size_t end = at + 4 + (data[at] | data[at + 1] << 8 | data[at + 2] << 16);
+        for (at += 4; data[at] != 0x80; ) {
+            const std::uint8_t c = data[at];
+            if (c < 0x80) {
+                commands.push_back({Command::ShortCopy, (c >> 4) + 3u, (c & 0xFu) << 8 | data[at + 1]});
+                at += 2;
+            } else if (c < 0xC0) {
+                commands.push_back({Command::Literal, c & 0x3Fu, 0});
+                at += 1 + (c & 0x3F);
+            } else if (c == 0xFE) {
+                commands.push_back({Command::Fill, word(at + 1), data[at + 3]});
+                at += 4;
+            } else if (c == 0xFF) {
+                commands.push_back({Command::LongCopy, word(at + 1), word(at + 3)});
+                at += 5;
+            } else {
+                commands.push_back({Command::MediumCopy, (c & 0x3Fu) + 3, word(at + 1)});
+                at += 3;
+            }
+        }
+        at = end;
+    }
+    return commands;
 }
 
 Bytes roundTrip(const Bytes& bytes)
@@ -118,6 +160,38 @@ TEST(CompressChunks, RunsAndRepeatsShrink)
     // Random bytes grow only by their literal headers.
     const Bytes noise = randomBytes(kChunkOutputLimit, 5);
     EXPECT_LE(compressChunks(noise).size(), 4 + kChunkOutputLimit + kChunkOutputLimit / 63 + 2);
+}
+
+TEST(CompressChunks, UsesEveryCommandOnARealGrid)
+{
+    const Bytes grid = unpackPack(PackId::Map, test::realPacks().pane(PaneId::MapPack)).bytes;
+    ASSERT_EQ(grid.size(), kMapPackSize);
+    std::set<Command::Kind> kinds;
+    for (const Command& command : commandsOf(compressChunks(grid)))
+        kinds.insert(command.kind);
+    EXPECT_EQ(kinds.size(), 5U);
+}
+
+TEST(CompressChunks, CommandsReachTheirLimits)
+{
+    const auto repeating = [](std::size_t distance, std::size_t count) {
+        Bytes bytes = randomBytes(distance, 21);
+        bytes.insert(bytes.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(count));
+        return commandsOf(compressChunks(bytes));
+    };
+    EXPECT_EQ(repeating(4095, 10).back(), (Command{Command::ShortCopy, 10, 4095}));
+    EXPECT_EQ(repeating(4096, 10).back(), (Command{Command::MediumCopy, 10, 0}));
+    EXPECT_EQ(repeating(100, 64).back(), (Command{Command::MediumCopy, 64, 0}));
+    EXPECT_EQ(repeating(200, 100).back(), (Command{Command::LongCopy, 100, 0}));
+
+    EXPECT_EQ(commandsOf(compressChunks(Bytes(kChunkOutputLimit, 7))),
+              (std::vector<Command>{{Command::Fill, kChunkOutputLimit, 7}}));
+    std::size_t longestLiteral = 0;
+    for (const Command& command : commandsOf(compressChunks(randomBytes(kChunkOutputLimit, 22)))) {
+        if (command.kind == Command::Literal)
+            longestLiteral = std::max(longestLiteral, command.count);
+    }
+    EXPECT_EQ(longestLiteral, 63U);
 }
 
 TEST(CompressChunks, ChunksOfTheLimitWithTheKnownFlag)

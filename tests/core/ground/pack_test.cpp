@@ -98,14 +98,38 @@ TEST_F(RealPacks, UnpackToTheirDigestsAndCells)
     EXPECT_EQ(std::count(overlay.begin(), overlay.end(), 5), 57);
 }
 
-TEST_F(RealPacks, PackBackWithinAFifthMoreText)
+TEST_F(RealPacks, PackBackNoLonger)
 {
     for (const auto& [pack, pane] : {std::pair{PackId::Map, &mapPane}, std::pair{PackId::Overlay, &overlayPane}}) {
         const Bytes bytes = unpacked(pack, *pane);
         const MemoryPane packed = paneOf(packLines(bytes));
         EXPECT_EQ(unpacked(pack, packed), bytes);
-        EXPECT_LE(valueLength(packed), valueLength(*pane) * 6 / 5) << packHeader(pack);
+        // 1.2 times the length of the packs the sample was saved with would do; the
+        // compressor's match finder does better, and this keeps it so.
+        EXPECT_LE(valueLength(packed), valueLength(*pane) * 95 / 100) << packHeader(pack);
     }
+}
+
+// A pane that fails the test when asked for a line it does not have.
+class StrictPane final : public Pane {
+public:
+    explicit StrictPane(const MemoryPane& lines) : lines_(lines) {}
+    std::size_t lineCount() const override { return lines_.lineCount(); }
+    std::string line(std::size_t index) const override
+    {
+        EXPECT_LT(index, lines_.lineCount());
+        return lines_.line(index);
+    }
+    void append(std::string_view) override { ADD_FAILURE() << "unpacking writes to its pane"; }
+    void replace(std::size_t, std::string_view) override { ADD_FAILURE() << "unpacking writes to its pane"; }
+
+private:
+    const MemoryPane& lines_;
+};
+
+TEST_F(RealPacks, UnpackingReadsOnlyThePanesLines)
+{
+    EXPECT_EQ(unpackPack(PackId::Map, StrictPane(mapPane)), unpackPack(PackId::Map, mapPane));
 }
 
 TEST_F(RealPacks, LinesInAnyOrderJoinByKey)
@@ -159,6 +183,7 @@ TEST(UnpackPackKeys, AGapIsAnError)
     const MemoryPane pane = paneOf({"1=AAAA", "3=AAAA"});
     EXPECT_EQ(errorOf(PackId::Map, pane), (PackError{PackId::Map, 1, "3", "key 2 is missing"}));
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"2=AAAA"})), (PackError{PackId::Map, 0, "2", "key 1 is missing"}));
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAAA", "999999999=AAAA"})).reason, "key 2 is missing");
 }
 
 TEST(UnpackPackKeys, ARepeatIsAnError)
@@ -190,6 +215,10 @@ TEST(UnpackPackBase64, ABadCharacterIsAnErrorOnItsLine)
     // Blanks are spaces only: a tab is part of the value.
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAAA\t"})).reason, "the byte 0x09 is not a Base64 character");
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AA AA"})).reason, "the byte 0x20 is not a Base64 character");
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AA!A"})).reason, "'!' is not a Base64 character");
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AA~A"})).reason, "'~' is not a Base64 character");
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AA\x7f" "A"})).reason, "the byte 0x7F is not a Base64 character");
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AA\xe9" "A"})).reason, "the byte 0xE9 is not a Base64 character");
 }
 
 TEST(UnpackPackBase64, MisplacedPaddingIsAnError)
@@ -200,6 +229,23 @@ TEST(UnpackPackBase64, MisplacedPaddingIsAnError)
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAAA="})).reason, "'=' stands where a Base64 character is needed");
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAA=="})).reason, "the '=' padding does not end a group of four characters");
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAAAA"})).reason, "the last group of Base64 characters has only one character");
+    // The fault is the last '=' or the lone character, on the line that holds it.
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAA==", "2="})),
+              (PackError{PackId::Map, 0, "1", "the '=' padding does not end a group of four characters"}));
+    EXPECT_EQ(errorOf(PackId::Map, paneOf({"1=AAAAA", "2="})),
+              (PackError{PackId::Map, 0, "1", "the last group of Base64 characters has only one character"}));
+}
+
+TEST(Base64, EncodesWithPadding)
+{
+    const std::string text = "foobar";
+    const Bytes bytes(text.begin(), text.end());
+    const std::vector<std::string> encoded = {"", "Zg==", "Zm8=", "Zm9v", "Zm9vYg==", "Zm9vYmE=", "Zm9vYmFy"};
+    for (std::size_t size = 0; size <= bytes.size(); ++size)
+        EXPECT_EQ(encodeBase64(std::span(bytes).first(size)), encoded[size]);
+    const Bytes ones = {0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(encodeBase64(std::span(ones).first(1)), "/w==");
+    EXPECT_EQ(encodeBase64(std::span(ones).first(2)), "//8=");
 }
 
 TEST(UnpackPackChunks, AnUnknownFlagIsAnError)
@@ -215,6 +261,9 @@ TEST(UnpackPackChunks, AChunkLongerThanTheDataIsAnError)
     EXPECT_EQ(chunkError(data).reason, "a chunk of 5 bytes of data, where only 4 follow");
     EXPECT_EQ(chunkError(joined({chunk({0xFE, 0x00, 0x20, 0xFF, 0x80}), {0x05, 0x00}})).reason,
               "the data ends inside a chunk header");
+    // A whole header with nothing behind it is a chunk without data.
+    EXPECT_EQ(chunkError(joined({chunk({0xFE, 0x00, 0x20, 0xFF, 0x80}), chunk({})})).reason,
+              "the chunk's data ends before its end command");
 }
 
 TEST(UnpackPackChunks, ACommandThatReadsPastItsChunkIsAnError)
