@@ -22,6 +22,8 @@ struct Choice {
     std::uint16_t source = 0;
 };
 
+// What the match finder found at a position: the longest match that a short copy can
+// reach (counted up to what one can copy) and the longest of all.
 struct Matches {
     std::size_t shortCount = 0;  // at most kShortCopyMaxCount, within kShortCopyMaxDistance
     std::size_t shortDistance = 0;

@@ -179,6 +179,7 @@ TEST(CompressChunks, CommandsReachTheirLimits)
         bytes.insert(bytes.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(count));
         return commandsOf(compressChunks(bytes));
     };
+    EXPECT_EQ(repeating(100, 3).back(), (Command{Command::ShortCopy, 3, 100}));
     EXPECT_EQ(repeating(4095, 10).back(), (Command{Command::ShortCopy, 10, 4095}));
     EXPECT_EQ(repeating(4096, 10).back(), (Command{Command::MediumCopy, 10, 0}));
     EXPECT_EQ(repeating(100, 64).back(), (Command{Command::MediumCopy, 64, 0}));
