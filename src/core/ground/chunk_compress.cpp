@@ -1,0 +1,304 @@
+#include "core/ground/chunk_codec.h"
+
+#include "core/ground/chunk_format.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace vexa {
+
+namespace {
+
+using namespace chunk_format;
+
+enum class Step : std::uint8_t { Literal, ShortCopy, MediumCopy, LongCopy, Fill };
+
+// How the bytes up to a position are best written: the last command and what it needs
+// (the distance back of a short copy, the offset of the others).
+struct Choice {
+    Step step = Step::Literal;
+    std::uint16_t count = 0;
+    std::uint16_t source = 0;
+};
+
+// What the match finder found at a position: the longest match that a short copy can
+// reach (counted up to what one can copy) and the longest of all.
+struct Matches {
+    std::size_t shortCount = 0;  // at most kShortCopyMaxCount, within kShortCopyMaxDistance
+    std::size_t shortDistance = 0;
+    std::size_t longestCount = 0;
+    std::size_t longestFrom = 0;
+};
+
+// How many bytes from each position on repeat its value.
+std::vector<std::size_t> runLengths(std::span<const std::uint8_t> input)
+{
+    std::vector<std::size_t> runs(input.size(), 1);
+    for (std::size_t at = input.size(); at-- > 1;) {
+        if (input[at - 1] == input[at])
+            runs[at - 1] = runs[at] + 1;
+    }
+    return runs;
+}
+
+// Finds earlier occurrences of the bytes at a position, nearest first, through chains of
+// positions that share a key: mostly their first three bytes (see chainKeys).
+class MatchFinder {
+public:
+    // Enough to find the matches that count without searching a whole chunk per byte.
+    static constexpr std::size_t kChainDepth = 64;
+    // A match this long is taken without looking for a longer one.
+    static constexpr std::size_t kGoodCount = 256;
+
+    MatchFinder(std::span<const std::uint8_t> input, const std::vector<std::size_t>& runs)
+        : input_(input), keys_(chainKeys(input, runs)), previous_(input.size(), kNone)
+    {
+        heads_.fill(kNone);
+    }
+
+    // Positions come in order, each found (or skipped) before it is remembered.
+    Matches find(std::size_t at) const
+    {
+        Matches best;
+        if (input_.size() - at < kMinCopyCount)
+            return best;
+        // The bytes just before may repeat themselves (a run, a run of pairs), whatever
+        // chain they are on.
+        for (std::size_t distance = 1; distance <= 2 && distance <= at; ++distance) {
+            if (consider(at - distance, at, best))
+                return best;
+        }
+        std::size_t depth = 0;
+        for (std::int32_t candidate = heads_[keys_[at]]; candidate != kNone && depth < kChainDepth;
+             candidate = previous_[static_cast<std::size_t>(candidate)], ++depth) {
+            if (consider(static_cast<std::size_t>(candidate), at, best))
+                break;
+        }
+        return best;
+    }
+
+    void remember(std::size_t at)
+    {
+        if (input_.size() - at < kMinCopyCount)
+            return;
+        previous_[at] = heads_[keys_[at]];
+        heads_[keys_[at]] = static_cast<std::int32_t>(at);
+    }
+
+private:
+    static constexpr std::int32_t kNone = -1;
+    static constexpr int kHashBits = 13;
+
+    static std::uint32_t hashOf(std::uint32_t key) { return (key * 2654435761U) >> (32 - kHashBits); }
+
+    // The chain of each position. Inside a run (vvv...) every position would share one
+    // chain and crowd out the rest, so there the chain goes by the value and how far the
+    // run lasts: only a candidate whose run lasts exactly as far can match beyond it.
+    // (Runs of kGoodCount and more are not searched.)
+    static std::vector<std::uint32_t> chainKeys(std::span<const std::uint8_t> input,
+                                                const std::vector<std::size_t>& runs)
+    {
+        std::vector<std::uint32_t> keys(input.size(), 0);
+        for (std::size_t at = 0; at + kMinCopyCount <= input.size(); ++at) {
+            const std::uint32_t firstThree = static_cast<std::uint32_t>(input[at]) << 16 |
+                                             static_cast<std::uint32_t>(input[at + 1]) << 8 | input[at + 2];
+            const auto runCount = static_cast<std::uint32_t>(std::min(runs[at], kGoodCount));
+            const std::uint32_t inRun = 1U << 24 | runCount << 8 | input[at];
+            keys[at] = hashOf(runs[at] >= kMinCopyCount ? inRun : firstThree);
+        }
+        return keys;
+    }
+
+    // Takes what the bytes from `from` match of those at `at` into the best matches; true
+    // when that match is long enough to stop looking.
+    bool consider(std::size_t from, std::size_t at, Matches& best) const
+    {
+        const bool mayBeShort = at - from <= kShortCopyMaxDistance && best.shortCount < kShortCopyMaxCount;
+        const bool longer = mayBeLonger(from, at, best.longestCount);
+        if (!mayBeShort && !longer)
+            return false;
+        const std::size_t limit = std::min(input_.size() - at, longer ? kWordMax : kShortCopyMaxCount);
+        const std::size_t count = matchCount(from, at, limit);
+        if (count < kMinCopyCount)
+            return false;
+        if (mayBeShort && count > best.shortCount) {
+            best.shortCount = std::min(count, kShortCopyMaxCount);
+            best.shortDistance = at - from;
+        }
+        if (count <= best.longestCount)
+            return false;
+        best.longestCount = count;
+        best.longestFrom = from;
+        return count >= kGoodCount || at + count == input_.size();
+    }
+
+    // A candidate can only beat a match of `count` bytes if it agrees on the byte after them.
+    bool mayBeLonger(std::size_t from, std::size_t at, std::size_t count) const
+    {
+        return at + count < input_.size() && input_[from + count] == input_[at + count];
+    }
+
+    std::size_t matchCount(std::size_t from, std::size_t at, std::size_t limit) const
+    {
+        std::size_t count = 0;
+        while (count < limit && input_[from + count] == input_[at + count])
+            ++count;
+        return count;
+    }
+
+    std::span<const std::uint8_t> input_;
+    std::vector<std::uint32_t> keys_;
+    std::array<std::int32_t, std::size_t{1} << kHashBits> heads_;
+    std::vector<std::int32_t> previous_;
+};
+
+// The cheapest series of commands for one chunk, found by the shortest path over its
+// positions: from each position every literal of up to 63 bytes, the copies that the
+// match finder offers, and a fill of the run that starts there.
+class ChunkParser {
+public:
+    explicit ChunkParser(std::span<const std::uint8_t> input)
+        : input_(input), costs_(input.size() + 1, kUnreached), choices_(input.size() + 1)
+    {
+        costs_[0] = 0;
+    }
+
+    std::vector<Choice> parse()
+    {
+        const std::vector<std::size_t> runs = runLengths(input_);
+        MatchFinder finder(input_, runs);
+        std::size_t searchFrom = 0;
+        for (std::size_t at = 0; at < input_.size(); ++at) {
+            offerLiterals(at);
+            // Inside a long copy or run, searching again costs time and saves next to nothing.
+            if (at >= searchFrom) {
+                const Matches matches = finder.find(at);
+                offerCopies(at, matches);
+                offerFill(at, runs[at]);
+                const std::size_t longest = std::max(matches.longestCount, runs[at]);
+                if (longest >= MatchFinder::kGoodCount)
+                    searchFrom = at + longest;
+            }
+            finder.remember(at);
+        }
+        return cheapestPath();
+    }
+
+private:
+    static constexpr std::size_t kUnreached = std::numeric_limits<std::size_t>::max();
+
+    void offerLiterals(std::size_t at)
+    {
+        const std::size_t most = std::min(kLiteralMaxCount, input_.size() - at);
+        for (std::size_t count = 1; count <= most; ++count)
+            offer(at, count, 1 + count, {Step::Literal, 0, 0});
+    }
+
+    void offerCopies(std::size_t at, const Matches& matches)
+    {
+        for (std::size_t count = kMinCopyCount; count <= matches.shortCount; ++count)
+            offer(at, count, 2, {Step::ShortCopy, 0, static_cast<std::uint16_t>(matches.shortDistance)});
+        const auto from = static_cast<std::uint16_t>(matches.longestFrom);
+        const std::size_t mediumMost = std::min(matches.longestCount, kMediumCopyMaxCount);
+        for (std::size_t count = kMinCopyCount; count <= mediumMost; ++count)
+            offer(at, count, 3, {Step::MediumCopy, 0, from});
+        if (matches.longestCount > kMediumCopyMaxCount)
+            offer(at, matches.longestCount, 5, {Step::LongCopy, 0, from});
+    }
+
+    void offerFill(std::size_t at, std::size_t run)
+    {
+        if (run > kMinCopyCount)
+            offer(at, run, 4, {Step::Fill, 0, 0});
+    }
+
+    void offer(std::size_t at, std::size_t count, std::size_t cost, Choice choice)
+    {
+        const std::size_t total = costs_[at] + cost;
+        if (total < costs_[at + count]) {
+            costs_[at + count] = total;
+            choice.count = static_cast<std::uint16_t>(count);
+            choices_[at + count] = choice;
+        }
+    }
+
+    std::vector<Choice> cheapestPath() const
+    {
+        std::vector<Choice> path;
+        for (std::size_t end = input_.size(); end > 0; end -= choices_[end].count)
+            path.push_back(choices_[end]);
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+
+    std::span<const std::uint8_t> input_;
+    std::vector<std::size_t> costs_;  // the fewest bytes that write the input up to each position
+    std::vector<Choice> choices_;     // the last command of that cheapest way
+};
+
+void putWord(std::vector<std::uint8_t>& data, std::size_t value)
+{
+    data.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    data.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+// Appends the command of one choice that writes the input from `at` on.
+void putCommand(std::vector<std::uint8_t>& data, const Choice& choice, std::span<const std::uint8_t> input,
+                std::size_t at)
+{
+    const std::size_t count = choice.count;
+    switch (choice.step) {
+    case Step::Literal:
+        data.push_back(static_cast<std::uint8_t>(0x80 | count));
+        data.insert(data.end(), input.begin() + static_cast<std::ptrdiff_t>(at),
+                    input.begin() + static_cast<std::ptrdiff_t>(at + count));
+        break;
+    case Step::ShortCopy:
+        data.push_back(static_cast<std::uint8_t>((count - kMinCopyCount) << 4 | choice.source >> 8));
+        data.push_back(static_cast<std::uint8_t>(choice.source & 0xFF));
+        break;
+    case Step::MediumCopy:
+        data.push_back(static_cast<std::uint8_t>(0xC0 | (count - kMinCopyCount)));
+        putWord(data, choice.source);
+        break;
+    case Step::LongCopy:
+        data.push_back(kLongCopyCommand);
+        putWord(data, count);
+        putWord(data, choice.source);
+        break;
+    case Step::Fill:
+        data.push_back(kFillCommand);
+        putWord(data, count);
+        data.push_back(input[at]);
+        break;
+    }
+}
+
+void putChunk(std::vector<std::uint8_t>& data, std::span<const std::uint8_t> input)
+{
+    const std::size_t headerAt = data.size();
+    data.resize(headerAt + kHeaderSize);
+    std::size_t at = 0;
+    for (const Choice& choice : ChunkParser(input).parse()) {
+        putCommand(data, choice, input, at);
+        at += choice.count;
+    }
+    data.push_back(kEndCommand);
+    const std::size_t length = data.size() - headerAt - kHeaderSize;
+    const std::uint32_t header = static_cast<std::uint32_t>(length) | std::uint32_t{kChunkFlag} << 24;
+    for (std::size_t i = 0; i < kHeaderSize; ++i)
+        data[headerAt + i] = static_cast<std::uint8_t>(header >> (8 * i));
+}
+
+} // namespace
+
+std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes)
+{
+    std::vector<std::uint8_t> data;
+    for (std::size_t at = 0; at < bytes.size(); at += kChunkOutputLimit)
+        putChunk(data, bytes.subspan(at, std::min(kChunkOutputLimit, bytes.size() - at)));
+    return data;
+}
+
+} // namespace vexa

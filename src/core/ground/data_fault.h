@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vexa {
+
+// What is wrong with packed data, and where: the offset of the byte or character at fault
+// in the data being read.
+struct DataFault {
+    std::size_t offset = 0;
+    std::string reason;
+
+    bool operator==(const DataFault&) const = default;
+};
+
+} // namespace vexa

@@ -1,0 +1,63 @@
+#include "core/ground/terrain_templates.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vexa {
+
+namespace {
+
+// terrain_templates.inc is written at build time from data/terrain-templates.tsv.
+constexpr TerrainTemplate kTemplates[] = {
+#include "terrain_templates.inc"
+};
+
+constexpr std::array<std::string_view, kGroundKindCount> kKindNames = {
+    "clear", "water", "road", "rock", "river", "rough", "wall", "beach", "unknown",
+};
+
+GroundKind kindOfLetter(char letter)
+{
+    switch (letter) {
+    case 'L': return GroundKind::Clear;
+    case 'W': return GroundKind::Water;
+    case 'D': return GroundKind::Road;
+    case 'K': return GroundKind::Rock;
+    case 'V': return GroundKind::River;
+    case 'G': return GroundKind::Rough;
+    case 'X': return GroundKind::Wall;
+    case 'B': return GroundKind::Beach;
+    default: return GroundKind::Unknown;  // the build admits no other letter
+    }
+}
+
+} // namespace
+
+std::string_view groundKindName(GroundKind kind)
+{
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::span<const TerrainTemplate> terrainTemplates()
+{
+    return kTemplates;
+}
+
+const TerrainTemplate* findTerrainTemplate(std::uint16_t number)
+{
+    const auto found = std::lower_bound(std::begin(kTemplates), std::end(kTemplates), number,
+                                        [](const TerrainTemplate& entry, std::uint16_t wanted) { return entry.number < wanted; });
+    return found != std::end(kTemplates) && found->number == number ? found : nullptr;
+}
+
+GroundKind groundKindOf(std::uint16_t templateNumber, std::uint8_t tile)
+{
+    if (templateNumber == kClearTemplate || tile == kClearTile)
+        return GroundKind::Clear;
+    const TerrainTemplate* found = findTerrainTemplate(templateNumber);
+    if (!found)
+        return GroundKind::Unknown;
+    return tile < found->tiles.size() ? kindOfLetter(found->tiles[tile]) : GroundKind::Clear;
+}
+
+} // namespace vexa

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace vexa {
+
+// The kind of ground of one map cell.
+enum class GroundKind : std::uint8_t { Clear, Water, Road, Rock, River, Rough, Wall, Beach, Unknown };
+inline constexpr std::size_t kGroundKindCount = 9;
+
+std::string_view groundKindName(GroundKind kind);  // "clear", "water", ...
+
+// The template of a cell with no terrain template, whatever its tile.
+inline constexpr std::uint16_t kClearTemplate = 65535;
+// The tile of a cell with no tile of its template.
+inline constexpr std::uint8_t kClearTile = 255;
+
+// One terrain template: its size in cells and a letter per tile giving its ground
+// (L clear, W water, D road, K rock, V river, G rough, X wall, B beach), indexed by the
+// tile byte of the map pack. Built from data/terrain-templates.tsv.
+struct TerrainTemplate {
+    std::uint16_t number = 0;
+    std::uint8_t width = 0;
+    std::uint8_t height = 0;
+    std::string_view tiles;
+};
+
+// Every template, in number order. The numbers mean the same in every theater.
+std::span<const TerrainTemplate> terrainTemplates();
+const TerrainTemplate* findTerrainTemplate(std::uint16_t number);
+
+// The ground of a tile of a template: kClearTemplate and kClearTile are clear ground, a
+// tile past the end of its template's letters too; a template not in the table is unknown.
+GroundKind groundKindOf(std::uint16_t templateNumber, std::uint8_t tile);
+
+} // namespace vexa
