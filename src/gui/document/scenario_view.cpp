@@ -267,7 +267,7 @@ void ScenarioView::showPageOf(const QWidget& widget)
         setCurrentIndex(pages_->indexOf(page));
 }
 
-bool ScenarioView::showPaneLine(PaneId pane, std::size_t line, std::optional<LinePart> part, PaneFocus focus)
+bool ScenarioView::showPaneLine(PaneId pane, std::size_t line, std::optional<LineSelection> part, PaneFocus focus)
 {
     QPlainTextEdit* editor = paneEditor(pane);
     if (line >= editorLineCount(*editor))

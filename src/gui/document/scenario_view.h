@@ -29,8 +29,8 @@ struct UnsavableText {
 // A pane's text, every line break a '\n'.
 QString paneText(const QPlainTextEdit& editor);
 
-// A part of a pane line: the first character (from 0) and how many follow.
-struct LinePart {
+// The part of a pane line to select: the first character (from 0) and how many follow.
+struct LineSelection {
     int column = 0;
     int length = 0;
 };
@@ -71,7 +71,7 @@ public:
     // the pane the keyboard focus with its window in front. A line the pane does not hold
     // under the line rule (the pane changed since the line was found) moves nothing and
     // gives false.
-    bool showPaneLine(PaneId pane, std::size_t line, std::optional<LinePart> part = std::nullopt,
+    bool showPaneLine(PaneId pane, std::size_t line, std::optional<LineSelection> part = std::nullopt,
                       PaneFocus focus = PaneFocus::Take);
     // Shows a field of the Basic or Map page: selects its page and gives it the keyboard focus.
     void showField(FieldId field);

@@ -188,7 +188,7 @@ void FindBar::select(const QPlainTextEdit& pane, int position, PaneFocus focus)
     const QTextBlock block = pane.document()->findBlock(position);
     if (id && block.isValid()) {
         document_.showPaneLine(*id, static_cast<std::size_t>(block.blockNumber()),
-                               LinePart{position - block.position(), needleLength()}, focus);
+                               LineSelection{position - block.position(), needleLength()}, focus);
     }
 }
 
