@@ -2,6 +2,7 @@
 // by side in one run, on the offscreen platform.
 #include "bench_support.h"
 
+#include "core/document/text_search.h"
 #include "gui/app/edit_commands.h"
 #include "gui/app/main_window.h"
 #include "gui/desktop/scripted_desktop.h"
@@ -25,8 +26,10 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -334,10 +337,65 @@ void benchCheckPanel(const QTemporaryDir& folder)
     bench::printRatio("a keystroke in 100,000 lines, panel shown vs not", typed.work, typed.reference, "about 1x");
 }
 
+// A keystroke of find-as-you-type in a pane of 100,000 lines whose next hit lies 999 lines
+// below the cursor, through the find bar's own field, against one scan of the whole pane
+// for every hit (what each keystroke cost before the search started from the cursor).
+// The repaint that follows a keystroke is the pane's, and costs what moving the cursor to
+// that line costs without any search: it is compared with that.
+void benchFindKeystroke()
+{
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+    window.document().setCurrentWidget(structures.parentWidget());
+    QString text;
+    for (int i = 0; i < 100000; ++i)
+        text += QStringLiteral("%1=Greece,%2,256,%1,0,None,1,0\n").arg(i).arg(i % 1000 == 0 ? "GUN" : "POWR");
+    structures.setPlainText(text);
+    QApplication::processEvents();
+
+    FindBar& bar = window.editCommands().findBar();
+    bar.openFind(&structures);
+    auto* field = bar.findChild<QLineEdit*>(QStringLiteral("FindEdit"));
+    const QTextBlock start = structures.document()->findBlockByNumber(50001);
+    const QTextBlock hit = structures.document()->findBlockByNumber(51000);
+    const auto placeCursor = [&] {
+        field->setText(QStringLiteral("gu"));
+        structures.setTextCursor(QTextCursor(start));
+    };
+    const auto keystroke = [&] {
+        placeCursor();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, QStringLiteral("n"));
+        QApplication::sendEvent(field, &press);
+    };
+    const auto scan = [&] {
+        const auto hits = findMatches(encodeTextReplacing(paneText(structures), '\n'), "gun", MatchCase::Ignore);
+        if (hits.size() != 100)
+            std::fprintf(stderr, "the scan found %zu hits, not 100\n", hits.size());
+    };
+    const bench::SideBySide typed = bench::bestSideBySide(keystroke, scan, 0.5);
+    bench::printRatio("find keystroke, hit 999 lines on, of 100,000", typed.work, typed.reference, "at most 0.1x");
+    if (structures.textCursor().block() != hit || structures.textCursor().selectedText() != "GUN")
+        std::fprintf(stderr, "the keystroke did not select the hit on line 51,000\n");
+
+    const auto repainted = [](const std::function<void()>& work) {
+        return [work] {
+            work();
+            QApplication::processEvents();
+        };
+    };
+    const bench::SideBySide shown = bench::bestSideBySide(repainted(keystroke), repainted([&] {
+        placeCursor();
+        structures.setTextCursor(QTextCursor(hit));
+    }), 0.5);
+    bench::printRatio("  repainted, vs the cursor moved there", shown.work, shown.reference, "within 1.5x");
+}
+
 } // namespace
 
-// Runs every benchmark, or with names as arguments ("open create terrain map infantry")
-// only those.
+// Runs every benchmark, or with names as arguments ("open create terrain map infantry
+// find keystroke") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -355,5 +413,6 @@ int main(int argc, char** argv)
     run("infantry", benchCreateInfantry);
     run("find", benchFindAndReplace);
     run("check", [&] { benchCheckPanel(folder); });
+    run("keystroke", benchFindKeystroke);
     return 0;
 }

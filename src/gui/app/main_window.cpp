@@ -3,6 +3,7 @@
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
+#include "gui/desktop/busy_work.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/edit_commands.h"
 #include "gui/document/scenario_view.h"
@@ -54,6 +55,14 @@ constexpr std::array<CreateEntryInfo, 12> kCreateEntries = {{
 std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// The lines of a file, as the reader takes them apart.
+qint64 fileLineCount(std::string_view bytes)
+{
+    qint64 count = 0;
+    forEachFileLine(bytes, [&count](std::string_view) { ++count; });
+    return count;
 }
 
 } // namespace
@@ -248,7 +257,7 @@ void TForm1::Load1Click()
 void TForm1::Reverttosaved1Click()
 {
     if (!currentFileName_.isEmpty())
-        readIntoDocument(currentFileName_);
+        readIntoDocument(currentFileName_, QStringLiteral("Reverted to %1 saved lines"));
 }
 
 void TForm1::openFromCommandLine(const QString& path)
@@ -260,16 +269,25 @@ void TForm1::openFromCommandLine(const QString& path)
         document_->clear();
 }
 
-// The document changes only once the whole file has been read.
-bool TForm1::readIntoDocument(const QString& path)
+// The document changes only once the whole file has been read. The busy cursor is gone
+// before an error box shows.
+bool TForm1::readIntoDocument(const QString& path, const QString& doneText)
 {
-    auto bytes = readWholeFile(localPath(path));
-    if (const auto* error = std::get_if<FileError>(&bytes)) {
-        showError(QString::fromStdString(error->text()));
-        return false;
+    std::optional<FileError> failure;
+    {
+        BusyWork work(*this);
+        const auto bytes = readWholeFile(localPath(path));
+        if (const auto* error = std::get_if<FileError>(&bytes)) {
+            failure = *error;
+        } else {
+            const std::string& text = std::get<std::string>(bytes);
+            document_->load(readScenario(text));
+            work.finish(doneText.arg(countText(fileLineCount(text))));
+        }
     }
-    document_->load(readScenario(std::get<std::string>(bytes)));
-    return true;
+    if (failure)
+        showError(QString::fromStdString(failure->text()));
+    return !failure;
 }
 
 void TForm1::Save1Click()
@@ -301,13 +319,22 @@ void TForm1::Saveas1Click()
 void TForm1::writeDocument()
 {
     openDialogFileName_ = currentFileName_;
-    auto snapshot = document_->snapshot();
-    if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
-        showError(QStringLiteral("Nothing was saved. ") + unsavable->message);
-        return;
+    QString failure;
+    {
+        BusyWork work(*this);
+        const auto snapshot = document_->snapshot();
+        if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
+            failure = QStringLiteral("Nothing was saved. ") + unsavable->message;
+        } else {
+            const std::string bytes = writeScenario(std::get<Scenario>(snapshot));
+            if (const auto error = replaceFile(localPath(currentFileName_), bytes))
+                failure = QString::fromStdString(error->text());
+            else
+                work.finish(QStringLiteral("Saved %1 lines").arg(countText(fileLineCount(bytes))));
+        }
     }
-    if (const auto error = replaceFile(localPath(currentFileName_), writeScenario(std::get<Scenario>(snapshot)))) {
-        showError(QString::fromStdString(error->text()));
+    if (!failure.isEmpty()) {
+        showError(failure);
         return;
     }
     showFileCaption(currentFileName_);

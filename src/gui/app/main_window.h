@@ -90,7 +90,8 @@ private:
     QAction* addEntry(QMenu* menu, const QString& caption, const char* name, QKeySequence shortcut = {});
     void addSeparator(QMenu* menu, const char* name);
 
-    bool readIntoDocument(const QString& path);
+    // Reads a file into the document; doneText ("Opened %1 lines") says so in the status bar.
+    bool readIntoDocument(const QString& path, const QString& doneText = QStringLiteral("Opened %1 lines"));
     void writeDocument();
     void showFileCaption(const QString& path);
     void showError(const QString& text);

@@ -1,18 +1,22 @@
 #include "gui/tools/find_bar.h"
 
+#include "gui/desktop/busy_work.h"
+#include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/form_widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,9 +24,6 @@
 namespace vexa {
 
 namespace {
-
-constexpr int kPaneRole = Qt::UserRole;
-constexpr int kOffsetRole = Qt::UserRole + 1;
 
 QHBoxLayout* row(QVBoxLayout* bar)
 {
@@ -32,7 +33,97 @@ QHBoxLayout* row(QVBoxLayout* bar)
     return layout;
 }
 
+QString captionOf(PaneId pane)
+{
+    const std::string_view caption = tabOf(pane).caption;
+    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+QString hitCountText(std::size_t count)
+{
+    return count == 1 ? QStringLiteral("1 hit") : QStringLiteral("%1 hits").arg(countText(static_cast<qint64>(count)));
+}
+
+// Text as the search reads it. A character no file can hold becomes a line break, which
+// no needle holds, so it never matches; every character keeps its place.
+std::string searchedBytes(const QString& text)
+{
+    return encodeTextReplacing(text, '\n');
+}
+
+// The panes a step walks through, read a line at a time from their blocks.
+class PaneLines final : public SearchedLines {
+public:
+    PaneLines(const ScenarioView& document, const std::vector<PaneId>& panes)
+    {
+        for (PaneId pane : panes) {
+            editors_.push_back(document.paneEditor(pane));
+            lineCounts_.push_back(editorLineCount(*editors_.back()));
+        }
+    }
+
+    std::size_t textCount() const override { return editors_.size(); }
+    std::size_t lineCount(std::size_t text) const override { return lineCounts_[text]; }
+    std::string line(std::size_t text, std::size_t line) const override
+    {
+        return searchedBytes(block(text, line).text());
+    }
+
+private:
+    // A step reads neighbouring lines: the block beside the last one read needs no look-up.
+    QTextBlock block(std::size_t text, std::size_t line) const
+    {
+        const bool beside = text == lastText_ && lastBlock_.isValid() && (line == lastLine_ + 1 || line + 1 == lastLine_);
+        if (!beside)
+            lastBlock_ = editors_[text]->document()->findBlockByNumber(static_cast<int>(line));
+        else
+            lastBlock_ = line > lastLine_ ? lastBlock_.next() : lastBlock_.previous();
+        lastText_ = text;
+        lastLine_ = line;
+        return lastBlock_;
+    }
+
+    std::vector<const QPlainTextEdit*> editors_;
+    std::vector<std::size_t> lineCounts_;
+    mutable QTextBlock lastBlock_;
+    mutable std::size_t lastText_ = 0;
+    mutable std::size_t lastLine_ = 0;
+};
+
 } // namespace
+
+FindHits::FindHits(const ScenarioView& document, QObject* parent)
+    : QAbstractListModel(parent)
+    , document_(document)
+{
+}
+
+void FindHits::setHits(std::vector<FindHit> hits)
+{
+    beginResetModel();
+    hits_ = std::move(hits);
+    endResetModel();
+}
+
+int FindHits::rowOf(const FindHit& hit) const
+{
+    const auto found = std::find(hits_.begin(), hits_.end(), hit);
+    return found == hits_.end() ? -1 : static_cast<int>(found - hits_.begin());
+}
+
+int FindHits::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(hits_.size());
+}
+
+QVariant FindHits::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return {};
+    const FindHit& hit = hits_[static_cast<std::size_t>(index.row())];
+    const QTextBlock block = document_.paneEditor(hit.pane)->document()->findBlockByNumber(hit.line);
+    return QStringLiteral("%1  %2: %3").arg(captionOf(hit.pane)).arg(hit.line).arg(block.text());
+}
 
 FindBar::FindBar(ScenarioView& document, QWidget* parent)
     : QWidget(parent)
@@ -43,13 +134,21 @@ FindBar::FindBar(ScenarioView& document, QWidget* parent)
     , allPanes_(makeCheckBox("AllPanesBox", QStringLiteral("In &all panes"), this))
     , message_(new QLabel(this))
     , replaceRow_(new QWidget(this))
-    , hits_(new QListWidget(this))
+    , hitList_(new FindHits(document, this))
+    , hits_(new QListView(this))
+    , refreshTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("FindBar"));
     message_->setObjectName(QStringLiteral("FindMessage"));
+    // A long message is cut short rather than widen the window.
+    message_->setMinimumWidth(message_->fontMetrics().horizontalAdvance(QStringLiteral("Hit 99 of 99")));
     hits_->setObjectName(QStringLiteral("FindHits"));
+    hits_->setModel(hitList_);
     hits_->setUniformItemSizes(true);
+    hits_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hits_->hide();
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(kRefreshDelayMs);
 
     auto* bar = new QVBoxLayout(this);
     bar->setContentsMargins(4, 2, 4, 2);
@@ -74,22 +173,44 @@ FindBar::FindBar(ScenarioView& document, QWidget* parent)
     bar->addWidget(hits_);
 
     connect(needle_, &QLineEdit::textEdited, this, &FindBar::searchAsTyped);
-    connect(needle_, &QLineEdit::returnPressed, this, [this] { allPanes_->isChecked() ? listAllHits() : findNext(); });
+    connect(needle_, &QLineEdit::returnPressed, this, &FindBar::findNext);
     connect(matchCase_, &QCheckBox::toggled, this, &FindBar::searchAsTyped);
     connect(allPanes_, &QCheckBox::toggled, this, [this](bool all) {
         hits_->setVisible(all);
-        hits_->clear();
-        searchAsTyped();
+        refreshHits();
+        sayHitCount();
     });
     connect(previous, &QPushButton::clicked, this, &FindBar::findPrevious);
     connect(next, &QPushButton::clicked, this, &FindBar::findNext);
     connect(close, &QPushButton::clicked, this, &FindBar::closeBar);
     connect(replace, &QPushButton::clicked, this, &FindBar::replaceOne);
     connect(replaceAllButton, &QPushButton::clicked, this, &FindBar::replaceAll);
-    connect(hits_, &QListWidget::itemClicked, this, &FindBar::goToHit);
-    connect(hits_, &QListWidget::itemActivated, this, &FindBar::goToHit);
+    connect(hits_, &QListView::clicked, this, &FindBar::goToHit);
+    connect(hits_, &QListView::activated, this, &FindBar::goToHit);
+    connect(refreshTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible()) {
+            refreshHits();
+            sayHitCount();
+        }
+    });
+    for (const TabInfo& tab : kTabs) {
+        if (tab.content != TabContent::Pane)
+            continue;
+        connect(document_.paneEditor(tab.pane)->document(), &QTextDocument::contentsChanged, this,
+                [this, pane = tab.pane] {
+                    if (isSearched(pane))
+                        markHitsOutdated();
+                });
+    }
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &FindBar::closeBar);
+}
+
+// The tab pages' own minimum already fills a window at its smallest: a bar that added its
+// height to that would grow the window, which never shrinks back.
+QSize FindBar::minimumSizeHint() const
+{
+    return {QWidget::minimumSizeHint().width(), 0};
 }
 
 void FindBar::openFind(QPlainTextEdit* pane)
@@ -104,13 +225,18 @@ void FindBar::openReplace(QPlainTextEdit* pane)
 
 void FindBar::open(QPlainTextEdit* pane, bool withReplace)
 {
-    pane_ = pane;
+    setPane(pane);
     const QString selected = pane ? pane->textCursor().selectedText() : QString();
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && encodeText(selected))
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && encodeText(selected) &&
+        selected != needle_->text()) {
         needle_->setText(selected);
+        markHitsOutdated();
+    }
     replaceRow_->setVisible(withReplace);
     message_->clear();
     show();
+    if (!hitsUpToDate_)
+        refreshTimer_->start();
     needle_->setFocus();
     needle_->selectAll();
 }
@@ -122,17 +248,59 @@ void FindBar::closeBar()
         pane_->setFocus();
 }
 
+void FindBar::setPane(QPlainTextEdit* pane)
+{
+    if (pane == pane_)
+        return;
+    pane_ = pane;
+    if (!allPanes_->isChecked())
+        markHitsOutdated();
+}
+
+std::string FindBar::needle() const
+{
+    return fieldBytes(needle_->text());
+}
+
+MatchCase FindBar::matchCase() const
+{
+    return matchCase_->isChecked() ? MatchCase::Exact : MatchCase::Ignore;
+}
+
 int FindBar::needleLength() const
 {
     return static_cast<int>(needle_->text().size());
 }
 
-// A character no file can hold becomes a line break, which no needle holds, so it never
-// matches; every character keeps its place.
-std::vector<TextMatch> FindBar::matchesIn(const QPlainTextEdit& pane) const
+std::vector<PaneId> FindBar::searchedPanes() const
 {
-    const std::string text = encodeTextReplacing(paneText(pane), '\n');
-    return findMatches(text, fieldBytes(needle_->text()), matchCase_->isChecked() ? MatchCase::Exact : MatchCase::Ignore);
+    std::vector<PaneId> panes;
+    const auto barPane = document_.paneOf(pane_);
+    for (const TabInfo& tab : kTabs) {
+        if (tab.content == TabContent::Pane && (allPanes_->isChecked() || tab.pane == barPane))
+            panes.push_back(tab.pane);
+    }
+    return panes;
+}
+
+bool FindBar::isSearched(PaneId pane) const
+{
+    return allPanes_->isChecked() || document_.paneOf(pane_) == pane;
+}
+
+// Where the bar's pane stands among the searched panes; without a pane, at the start.
+SearchPlace FindBar::cursorPlace(SelectionEnd end) const
+{
+    const std::vector<PaneId> panes = searchedPanes();
+    const auto barPane = document_.paneOf(pane_);
+    const auto rank = std::find(panes.begin(), panes.end(), barPane);
+    if (!barPane || rank == panes.end())
+        return {};
+    const QTextCursor cursor = pane_->textCursor();
+    const int position = end == SelectionEnd::Start ? cursor.selectionStart() : cursor.selectionEnd();
+    const QTextBlock block = pane_->document()->findBlock(position);
+    return {static_cast<std::size_t>(rank - panes.begin()), static_cast<std::size_t>(block.blockNumber()),
+            static_cast<std::size_t>(position - block.position())};
 }
 
 void FindBar::showMessage(const QString& text)
@@ -140,77 +308,108 @@ void FindBar::showMessage(const QString& text)
     message_->setText(text);
 }
 
+// A keystroke looks from the cursor for the nearest hit only; the count and the list
+// follow when the typing pauses.
 void FindBar::searchAsTyped()
 {
-    if (allPanes_->isChecked())
-        listAllHits();
-    else if (pane_)
-        searchFrom(pane_->textCursor().selectionStart(), Direction::Forward);
+    markHitsOutdated();
+    if (needle_->text().isEmpty()) {
+        showMessage({});
+        return;
+    }
+    stepFrom(cursorPlace(SelectionEnd::Start), SearchDirection::Forward);
 }
 
 void FindBar::findNext()
 {
-    if (pane_)
-        searchFrom(pane_->textCursor().selectionEnd(), Direction::Forward);
+    step(SearchDirection::Forward);
 }
 
 void FindBar::findPrevious()
 {
-    if (pane_)
-        searchFrom(pane_->textCursor().selectionStart(), Direction::Backward);
+    step(SearchDirection::Backward);
 }
 
-// Forward finds the first hit at or after the position, backward the last one before
-// it; both go round the end of the pane.
-void FindBar::searchFrom(int position, Direction direction)
+// A step the user asks for brings the list up to date first, so the bar can say which hit
+// it went to.
+void FindBar::step(SearchDirection direction)
 {
-    const std::vector<TextMatch> matches = matchesIn(*pane_);
-    if (matches.empty()) {
+    if (searchedPanes().empty())
+        return;
+    if (!hitsUpToDate_)
+        refreshHits();
+    stepFrom(cursorPlace(direction == SearchDirection::Forward ? SelectionEnd::End : SelectionEnd::Start), direction);
+}
+
+void FindBar::stepFrom(SearchPlace from, SearchDirection direction)
+{
+    const std::vector<PaneId> panes = searchedPanes();
+    if (panes.empty())
+        return;
+    const auto found = findNearestMatch(PaneLines(document_, panes), needle(), matchCase(), from, direction);
+    if (!found) {
         showMessage(needle_->text().isEmpty() ? QString() : QStringLiteral("Not found"));
         return;
     }
-    const auto at = static_cast<std::size_t>(position);
-    auto byOffset = [](const TextMatch& match, std::size_t offset) { return match.offset < offset; };
-    auto found = std::lower_bound(matches.begin(), matches.end(), at, byOffset);
-    if (direction == Direction::Forward) {
-        if (found == matches.end())
-            found = matches.begin();
-    } else {
-        found = found == matches.begin() ? matches.end() - 1 : found - 1;
-    }
-    select(*pane_, static_cast<int>(found->offset), PaneFocus::Leave);
-    showMessage(QStringLiteral("Hit %1 of %2").arg(found - matches.begin() + 1).arg(matches.size()));
+    // Typing in the bar keeps the keyboard; a step from a pane takes the pane it goes to.
+    const bool fromTheBar = isAncestorOf(QApplication::focusWidget());
+    goTo({panes[found->text], static_cast<int>(found->line), static_cast<int>(found->column)},
+         fromTheBar ? PaneFocus::Leave : PaneFocus::Take);
 }
 
-void FindBar::select(const QPlainTextEdit& pane, int position, PaneFocus focus)
+void FindBar::goTo(const FindHit& hit, PaneFocus focus)
 {
-    const auto id = document_.paneOf(&pane);
-    const QTextBlock block = pane.document()->findBlock(position);
-    if (id && block.isValid()) {
-        document_.showPaneLine(*id, static_cast<std::size_t>(block.blockNumber()),
-                               LineSelection{position - block.position(), needleLength()}, focus);
-    }
+    setPane(document_.paneEditor(hit.pane));
+    document_.showPaneLine(hit.pane, static_cast<std::size_t>(hit.line), LineSelection{hit.column, needleLength()}, focus);
+    sayWhere(hit);
 }
 
-bool FindBar::selectionIsAMatch() const
+// A hit listed before the pane changed is taken only where the needle still stands.
+void FindBar::goToHit(const QModelIndex& index)
 {
-    const QTextCursor cursor = pane_->textCursor();
-    if (!cursor.hasSelection())
+    if (!index.isValid())
+        return;
+    const FindHit hit = hitList_->hits()[static_cast<std::size_t>(index.row())];
+    if (!isStillThere(hit)) {
+        refreshHits();
+        showMessage(QStringLiteral("That hit has changed; the list is up to date again"));
+        return;
+    }
+    goTo(hit, PaneFocus::Take);
+}
+
+bool FindBar::isStillThere(const FindHit& hit) const
+{
+    const QPlainTextEdit& editor = *document_.paneEditor(hit.pane);
+    if (static_cast<std::size_t>(hit.line) >= editorLineCount(editor))
         return false;
-    const std::vector<TextMatch> matches = matchesIn(*pane_);
-    return std::any_of(matches.begin(), matches.end(), [&](const TextMatch& match) {
-        return static_cast<int>(match.offset) == cursor.selectionStart() &&
-               cursor.selectionEnd() - cursor.selectionStart() == needleLength();
-    });
+    const QString text = editor.document()->findBlockByNumber(hit.line).text().mid(hit.column, needleLength());
+    return isNeedle(searchedBytes(text), needle(), matchCase());
+}
+
+// The selection of the bar's pane as a hit, when it is as long as the needle.
+std::optional<FindHit> FindBar::selectedHit() const
+{
+    const auto pane = document_.paneOf(pane_);
+    if (!pane)
+        return std::nullopt;
+    const QTextCursor cursor = pane_->textCursor();
+    if (cursor.selectionEnd() - cursor.selectionStart() != needleLength())
+        return std::nullopt;
+    const QTextBlock block = pane_->document()->findBlock(cursor.selectionStart());
+    return FindHit{*pane, block.blockNumber(), cursor.selectionStart() - block.position()};
 }
 
 void FindBar::replaceOne()
 {
     if (!pane_)
         return;
-    if (selectionIsAMatch())
-        pane_->textCursor().insertText(replacement_->text());
-    findNext();
+    QTextCursor cursor = pane_->textCursor();
+    if (isNeedle(searchedBytes(cursor.selectedText()), needle(), matchCase())) {
+        cursor.insertText(replacement_->text());
+        pane_->setTextCursor(cursor);
+    }
+    stepFrom(cursorPlace(SelectionEnd::End), SearchDirection::Forward);
 }
 
 // Replaced from the last hit to the first, so every earlier offset stays where it was;
@@ -219,7 +418,8 @@ void FindBar::replaceAll()
 {
     if (!pane_)
         return;
-    const std::vector<TextMatch> matches = matchesIn(*pane_);
+    BusyWork work(*this);
+    const std::vector<TextMatch> matches = findMatches(searchedBytes(paneText(*pane_)), needle(), matchCase());
     QTextCursor cursor(pane_->document());
     cursor.beginEditBlock();
     for (auto match = matches.rbegin(); match != matches.rend(); ++match) {
@@ -228,36 +428,67 @@ void FindBar::replaceAll()
         cursor.insertText(replacement_->text());
     }
     cursor.endEditBlock();
-    showMessage(matches.empty() ? QStringLiteral("Not found") : QStringLiteral("Replaced %1").arg(matches.size()));
+    const QString replaced = QStringLiteral("Replaced %1").arg(countText(static_cast<qint64>(matches.size())));
+    showMessage(matches.empty() ? QStringLiteral("Not found") : replaced);
+    work.finish(replaced);
 }
 
-void FindBar::listAllHits()
+void FindBar::markHitsOutdated()
 {
-    hits_->clear();
-    int total = 0;
-    for (const TabInfo& tab : kTabs) {
-        if (tab.content != TabContent::Pane)
-            continue;
-        const QPlainTextEdit& pane = *document_.paneEditor(tab.pane);
-        const QString caption = QString::fromLatin1(tab.caption.data(), static_cast<qsizetype>(tab.caption.size()));
-        for (const TextMatch& match : matchesIn(pane)) {
-            const QTextBlock block = pane.document()->findBlock(static_cast<int>(match.offset));
-            auto* item = new QListWidgetItem(QStringLiteral("%1  %2: %3").arg(caption).arg(block.blockNumber()).arg(block.text()));
-            item->setData(kPaneRole, static_cast<int>(index(tab.pane)));
-            item->setData(kOffsetRole, static_cast<int>(match.offset));
-            hits_->addItem(item);
-            ++total;
-        }
+    hitsUpToDate_ = false;
+    if (isVisible())
+        refreshTimer_->start();
+}
+
+void FindBar::refreshHits()
+{
+    refreshTimer_->stop();
+    hitsUpToDate_ = true;
+    if (!allPanes_->isChecked() || needle_->text().isEmpty()) {
+        hitList_->setHits(hitsIn(searchedPanes()));
+        return;
     }
-    showMessage(total == 0 ? (needle_->text().isEmpty() ? QString() : QStringLiteral("Not found"))
-                           : QStringLiteral("%1 hits").arg(total));
+    BusyWork work(*this);
+    hitList_->setHits(hitsIn(searchedPanes()));
+    work.finish(QStringLiteral("Found %1 in all panes").arg(hitCountText(hitList_->hits().size())));
 }
 
-void FindBar::goToHit(QListWidgetItem* item)
+std::vector<FindHit> FindBar::hitsIn(const std::vector<PaneId>& panes) const
 {
-    QPlainTextEdit* pane = document_.paneEditor(static_cast<PaneId>(item->data(kPaneRole).toInt()));
-    pane_ = pane;
-    select(*pane, item->data(kOffsetRole).toInt(), PaneFocus::Take);
+    std::vector<FindHit> hits;
+    const std::string searched = needle();
+    for (PaneId pane : panes) {
+        const std::string text = searchedBytes(paneText(*document_.paneEditor(pane)));
+        for (const TextMatch& match : findMatches(text, searched, matchCase()))
+            hits.push_back({pane, static_cast<int>(match.line), static_cast<int>(match.column)});
+    }
+    return hits;
+}
+
+// "Hit 3 of 12" once the list is up to date, "Found" before; with all panes, and where.
+void FindBar::sayWhere(const FindHit& hit)
+{
+    const QString where = allPanes_->isChecked() ? QStringLiteral(" in ") + captionOf(hit.pane) : QString();
+    const int row = hitsUpToDate_ ? hitList_->rowOf(hit) : -1;
+    if (row < 0) {
+        showMessage(QStringLiteral("Found") + where);
+        return;
+    }
+    hits_->setCurrentIndex(hitList_->index(row));
+    showMessage(QStringLiteral("Hit %1 of %2").arg(countText(row + 1), countText(hitList_->rowCount())) + where);
+}
+
+// What a fresh list tells: which hit is selected, or how many there are.
+void FindBar::sayHitCount()
+{
+    const std::size_t count = hitList_->hits().size();
+    const auto selected = selectedHit();
+    if (needle_->text().isEmpty())
+        showMessage({});
+    else if (selected && hitList_->rowOf(*selected) >= 0)
+        sayWhere(*selected);
+    else
+        showMessage(count == 0 ? QStringLiteral("Not found") : hitCountText(count));
 }
 
 } // namespace vexa

@@ -21,6 +21,8 @@ GoToLineBar::GoToLineBar(ScenarioView& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("GoToLineBar"));
     message_->setObjectName(QStringLiteral("GoToLineMessage"));
+    // A long message is cut short rather than widen the window.
+    message_->setMinimumWidth(message_->fontMetrics().horizontalAdvance(QStringLiteral("There is no line 99")));
     auto* go = makeButton("GoToLineButton", QStringLiteral("&Go"), this);
     auto* close = makeButton("GoToLineCloseButton", QStringLiteral("Close"), this);
     auto* layout = new QHBoxLayout(this);
@@ -35,6 +37,12 @@ GoToLineBar::GoToLineBar(ScenarioView& document, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &GoToLineBar::closeBar);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &GoToLineBar::closeBar);
+}
+
+// As for the find bar: a window at its smallest would otherwise grow by the bar's height.
+QSize GoToLineBar::minimumSizeHint() const
+{
+    return {QWidget::minimumSizeHint().width(), 0};
 }
 
 void GoToLineBar::openFor(QPlainTextEdit* pane)

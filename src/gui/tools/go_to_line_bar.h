@@ -28,6 +28,9 @@ public:
     void closeBar();
     void goToLine();
 
+    // The bar's height comes out of the panes above it, never out of the window's.
+    QSize minimumSizeHint() const override;
+
 private:
     ScenarioView& document_;
     QPointer<QPlainTextEdit> pane_;

@@ -4,8 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStatusBar>
 
 using namespace vexa;
 using vexa::test::EditorFixture;
@@ -48,6 +51,36 @@ TEST_F(FileCommands, OpenFillsTheDocumentAndSetsTheCaption)
     EXPECT_EQ(desktop_.openRequests[0].filter,
               "Velkar file (*.mpr *.ini);;Multiplayer scenario (*.mpr);;Singleplayer scenario (*.ini);;All files (*)");
     EXPECT_TRUE(desktop_.openRequests[0].title.isEmpty());
+}
+
+// Open, Save and Revert take seconds on a large file: each says in the status bar what it
+// did and how long it took, and leaves no busy cursor behind.
+TEST_F(FileCommands, OpenSaveAndRevertSayInTheStatusBarWhatTheyDid)
+{
+    QByteArray units = "[UNITS]\r\n";
+    for (int i = 0; i < 1200; ++i)
+        units += QByteArray::number(i) + "=Greece,1TNK,256,1000,0,Guard,None\r\n";
+    writeFile("big.mpr", kScenario + units);
+    const auto said = [&](const QString& what) {
+        const QString message = main().statusBar()->currentMessage();
+        EXPECT_TRUE(message.contains(QRegularExpression("^" + QRegularExpression::escape(what) + " in \\d+\\.\\d s$")))
+            << message.toStdString();
+    };
+    open("big.mpr");
+    said("Opened 1,210 lines");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    choose("Save1");
+    const auto written = readFile("big.mpr").count("\r\n");
+    ASSERT_GT(written, 1200);
+    said(QStringLiteral("Saved %1 lines").arg(QLocale(QLocale::English).toString(written)));
+    choose("Reverttosaved1");
+    said(QStringLiteral("Reverted to %1 saved lines").arg(QLocale(QLocale::English).toString(written)));
+
+    open("vanished.mpr");
+    EXPECT_EQ(desktop_.errors, QStringList{"Filen saknas."});
+    said(QStringLiteral("Reverted to %1 saved lines").arg(QLocale(QLocale::English).toString(written)));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FileCommands, CancelledDialogsChangeNothing)

@@ -12,10 +12,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
@@ -69,6 +71,22 @@ protected:
     GoToLineBar& goToLineBar() const { return main().editCommands().goToLineBar(); }
     QLineEdit* findField() const { return child<QLineEdit>(findBar(), "FindEdit"); }
     QString findMessage() const { return child<QLabel>(findBar(), "FindMessage")->text(); }
+    QListView* hitList() const { return child<QListView>(findBar(), "FindHits"); }
+    QStringList hitRows() const
+    {
+        QStringList rows;
+        for (int row = 0; row < hitList()->model()->rowCount(); ++row)
+            rows << hitList()->model()->index(row, 0).data().toString();
+        return rows;
+    }
+    void clickHit(int row) const
+    {
+        QListView* list = hitList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    }
+    // Lets the pause pass after which the hits are counted and listed again.
+    static void pause() { QTest::qWait(FindBar::kRefreshDelayMs + 100); }
+    QString statusMessage() const { return main().statusBar()->currentMessage(); }
     QString selected(PaneId id) const { return pane(id).textCursor().selectedText(); }
     int selectionStart(PaneId id) const { return pane(id).textCursor().selectionStart(); }
     // The number the gutter shows beside each visible line, with the line's text.
@@ -124,19 +142,23 @@ TEST_F(PaneTools, FindBarSearchesAsTypedStepsRoundAndListsHitsOfAllPanes)
     EXPECT_EQ(QApplication::focusWidget(), findField()) << "the hit is shown, the typing goes on";
     QTest::keyClicks(findField(), "n");
     EXPECT_EQ(selected(PaneId::Units), "GUN") << "typing on keeps the same hit";
+    EXPECT_EQ(findMessage(), "Found") << "counted once the typing pauses";
+    pause();
     EXPECT_EQ(findMessage(), "Hit 1 of 3");
     QTest::keyClick(findField(), Qt::Key_Return);
     EXPECT_EQ(selected(PaneId::Units), "gun");
+    EXPECT_EQ(findMessage(), "Hit 2 of 3");
     choose("Findnext1");
     EXPECT_EQ(selected(PaneId::Units), "Gun");
     choose("Findnext1");
     EXPECT_EQ(selected(PaneId::Units), "GUN") << "round the end";
     click(child<QPushButton>(findBar(), "FindPreviousButton"));
     EXPECT_EQ(selected(PaneId::Units), "Gun") << "round the start";
+    EXPECT_EQ(findMessage(), "Hit 3 of 3");
 
     child<QCheckBox>(findBar(), "MatchCaseBox")->click();
     QTest::keyClick(findField(), Qt::Key_Return);
-    EXPECT_EQ(findMessage(), "Hit 1 of 1");
+    EXPECT_EQ(findMessage(), "Hit 1 of 1") << "Enter counts the hits before it steps";
     QTest::keyClicks(findField(), "x");
     typeCharacter(findField(), QChar(0x3a9));
     EXPECT_EQ(findField()->text(), "gunx") << "a character no file can hold is refused";
@@ -144,18 +166,112 @@ TEST_F(PaneTools, FindBarSearchesAsTypedStepsRoundAndListsHitsOfAllPanes)
 
     setPane(PaneId::Trigs, "t1=GUNx,1\nt2=gunx,2");
     child<QCheckBox>(findBar(), "AllPanesBox")->click();
-    auto* hits = child<QListWidget>(findBar(), "FindHits");
-    ASSERT_EQ(hits->count(), 1);
-    EXPECT_EQ(hits->item(0)->text(), "[Trigs]  1: t2=gunx,2");
-    QTest::mouseClick(hits->viewport(), Qt::LeftButton, {}, hits->visualItemRect(hits->item(0)).center());
+    EXPECT_EQ(hitRows(), QStringList{"[Trigs]  1: t2=gunx,2"}) << "listed at once";
+    EXPECT_EQ(findMessage(), "1 hit");
+    EXPECT_TRUE(statusMessage().contains(QRegularExpression("^Found 1 hit in all panes in \\d+\\.\\d s$")))
+        << statusMessage().toStdString();
+    clickHit(0);
     EXPECT_EQ(document().currentWidget(), pane(PaneId::Trigs).parentWidget());
     EXPECT_EQ(QApplication::focusWidget(), &pane(PaneId::Trigs));
     EXPECT_EQ(selected(PaneId::Trigs), "gunx");
+    EXPECT_EQ(findMessage(), "Hit 1 of 1 in [Trigs]");
 
     findField()->setFocus();
     QTest::keyClick(findField(), Qt::Key_Escape);
     EXPECT_FALSE(findBar().isVisible());
     EXPECT_EQ(QApplication::focusWidget(), &pane(PaneId::Trigs));
+}
+
+TEST_F(PaneTools, FindNextInAllPanesWalksTheHitsInTabOrderAndGoesRound)
+{
+    setPane(PaneId::Structures, "0=Greece,GUN");
+    setPane(PaneId::Units, "0=Greece,POWR\n1=Spain,gun\n2=USSR,Gun");
+    setPane(PaneId::Trigs, "t=gun,1");
+    focusPane(PaneId::Country, "[Spain]\nCredits=10");
+    choose("Find1");
+    QTest::keyClicks(findField(), "gun");
+    EXPECT_EQ(findMessage(), "Not found") << "not in this pane";
+    child<QCheckBox>(findBar(), "AllPanesBox")->click();
+    ASSERT_EQ(hitRows().size(), 4);
+    EXPECT_EQ(findMessage(), "4 hits");
+
+    pane(PaneId::Country).setFocus();
+    const auto findNext = [&](PaneId expectedPane, const char* expectedText, const char* expectedMessage) {
+        choose("Findnext1");
+        EXPECT_EQ(document().currentWidget(), pane(expectedPane).parentWidget()) << expectedMessage;
+        EXPECT_EQ(QApplication::focusWidget(), &pane(expectedPane)) << "F3 goes on from there";
+        EXPECT_EQ(selected(expectedPane), expectedText) << expectedMessage;
+        EXPECT_EQ(findMessage(), expectedMessage);
+    };
+    findNext(PaneId::Structures, "GUN", "Hit 1 of 4 in [STRUCTURES]");
+    findNext(PaneId::Units, "gun", "Hit 2 of 4 in [UNITS]");
+    findNext(PaneId::Units, "Gun", "Hit 3 of 4 in [UNITS]");
+    EXPECT_EQ(hitList()->currentIndex().row(), 2) << "the list follows";
+    findNext(PaneId::Trigs, "gun", "Hit 4 of 4 in [Trigs]");
+    findNext(PaneId::Structures, "GUN", "Hit 1 of 4 in [STRUCTURES]");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(selected(PaneId::Trigs), "gun") << "back round the start";
+    EXPECT_EQ(findMessage(), "Hit 4 of 4 in [Trigs]");
+}
+
+// The list is made again once the panes it lists stop changing for a moment; until then a
+// hit it still shows is taken only where the needle still stands.
+TEST_F(PaneTools, AfterReplaceAllTheHitListIsMadeAgainOnceAndAnOutdatedHitSelectsNothing)
+{
+    setPane(PaneId::Trigs, "t=gun,1");
+    focusPane(PaneId::Units, "0=Greece,GUN\n1=Spain,gun,N");
+    choose("Replace1");
+    QTest::keyClicks(findField(), "gun");
+    QTest::keyClicks(child<QLineEdit>(findBar(), "ReplaceEdit"), "A");
+    child<QCheckBox>(findBar(), "AllPanesBox")->click();
+    ASSERT_EQ(hitRows(), (QStringList{"[UNITS]  0: 0=Greece,GUN", "[UNITS]  1: 1=Spain,gun,N", "[Trigs]  0: t=gun,1"}));
+
+    QSignalSpy listings(hitList()->model(), &QAbstractItemModel::modelReset);
+    pane(PaneId::Units).moveCursor(QTextCursor::Start);
+    click(child<QPushButton>(findBar(), "ReplaceAllButton"));
+    EXPECT_EQ(paneText(pane(PaneId::Units)), "0=Greece,A\n1=Spain,A,N");
+    EXPECT_TRUE(statusMessage().contains(QRegularExpression("^Replaced 2 in \\d+\\.\\d s$")))
+        << statusMessage().toStdString();
+    EXPECT_EQ(listings.count(), 0) << "not yet";
+
+    clickHit(1);
+    EXPECT_EQ(selected(PaneId::Units), "") << "never \"A,N\", which stands there now";
+    EXPECT_EQ(findMessage(), "That hit has changed; the list is up to date again");
+    EXPECT_EQ(hitRows(), QStringList{"[Trigs]  0: t=gun,1"});
+    EXPECT_EQ(listings.count(), 1);
+
+    QTest::keyClicks(&pane(PaneId::Trigs), "gun ");
+    QTest::qWait(FindBar::kRefreshDelayMs / 2);
+    EXPECT_EQ(listings.count(), 1) << "not at every keystroke";
+    pause();
+    EXPECT_EQ(listings.count(), 2) << "once after the last";
+    EXPECT_EQ(hitRows(), (QStringList{"[Trigs]  0: gun t=gun,1", "[Trigs]  0: gun t=gun,1"}));
+    pause();
+    EXPECT_EQ(listings.count(), 2) << "and no more without a change";
+}
+
+TEST_F(PaneTools, TheBarsTakeTheirRoomInsideTheWindow)
+{
+    // Layouts ask for more room in turns, each in an event of its own.
+    const auto settle = [] { QTest::qWait(20); };
+    focusPane(PaneId::Infantry, "0=Greece,E1\n");
+    settle();
+    const QSize before = main().size();
+    choose("Replace1");
+    QTest::keyClicks(findField(), "e1");
+    child<QCheckBox>(findBar(), "AllPanesBox")->click();
+    choose("Findnext1");
+    EXPECT_EQ(findMessage(), "Hit 1 of 1 in [INFANTRY]");
+    settle();
+    EXPECT_EQ(main().size(), before);
+    EXPECT_GE(findBar().height(), findBar().sizeHint().height()) << "and have the room they ask for";
+
+    choose("Gotoline1");
+    child<QLineEdit>(goToLineBar(), "GoToLineEdit")->setText(QString(200, QLatin1Char('9')));
+    goToLineBar().goToLine();
+    settle();
+    EXPECT_EQ(main().size(), before);
 }
 
 TEST_F(PaneTools, ReplaceOneAndReplaceAllWhichIsOneUndoStep)
