@@ -2,6 +2,7 @@
 
 #include "core/check/quick_fixes.h"
 #include "core/check/scenario_check.h"
+#include "gui/desktop/busy_work.h"
 #include "gui/document/pane_changes.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
@@ -226,7 +227,7 @@ void CheckPanel::showEvent(QShowEvent* event)
 
 void CheckPanel::runCheck()
 {
-    // The busy cursor and the status bar's message for long commands go around this body.
+    BusyWork work(*this);
     checkTimer_->stop();
     const auto started = std::chrono::steady_clock::now();
     const std::optional<Finding> selected = selectedFinding();
@@ -238,7 +239,14 @@ void CheckPanel::runCheck()
     } else {
         checked_ = std::move(std::get<Scenario>(snapshot));
         uncheckable_.clear();
-        setFindings(checkScenario(*checked_), selected);
+        std::vector<Finding> findings = checkScenario(*checked_);
+        qint64 lines = 0;
+        for (const MemoryPane& pane : checked_->panes)
+            lines += static_cast<qint64>(pane.lineCount());
+        const auto found = static_cast<qint64>(findings.size());
+        setFindings(std::move(findings), selected);
+        work.finish(QStringLiteral("Checked %1 lines: %2 %3")
+                        .arg(countText(lines), countText(found), found == 1 ? QStringLiteral("finding") : QStringLiteral("findings")));
     }
     slow_ = std::chrono::steady_clock::now() - started > typingBudget_;
     outOfDate_ = false;

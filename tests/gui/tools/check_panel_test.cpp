@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -158,6 +159,8 @@ TEST_F(CheckScenario, F7ListsTheFindingsAndEnterGoesToTheLine)
     EXPECT_EQ(cell(0, MessageColumn), "The trigger 'flood' is neither None nor a trigger of [Trigs].");
     EXPECT_EQ(cell(0, RuleColumn), "unknown-trigger");
     EXPECT_EQ(summary(), "1 error, 0 warnings. Double-click a finding to go to its line.");
+    EXPECT_TRUE(main().statusBar()->currentMessage().startsWith("Checked 4 lines: 1 finding in "))
+        << main().statusBar()->currentMessage().toStdString();
     EXPECT_EQ(std::get<Scenario>(document().snapshot()), before) << "the check changed the document";
 
     document().showBasicPage();
