@@ -32,6 +32,7 @@
 #include <QTextBlock>
 
 #include <functional>
+#include <memory>
 
 using namespace vexa;
 
@@ -222,6 +223,68 @@ void benchMapDrawing()
     compare("the same, the waypoints side by side in a block");
 }
 
+// A scenario of a real map's size: the packs of a real map (tests/data/packed-map.ini) or
+// none, and about 1,400 placed things in a playable area of 64 x 64 cells.
+QByteArray realSizeScenario(bool withPacks)
+{
+    QByteArray bytes = "[Basic]\r\nName=Bench\r\n[Map]\r\nX=32\r\nY=32\r\nWidth=64\r\nHeight=64\r\n";
+    const auto cellOf = [](int i) { return QByteArray::number((32 + i * 7 % 64) + 128 * (32 + i * 13 % 64)); };
+    bytes += "[STRUCTURES]\r\n";
+    for (int i = 0; i < 200; ++i) {
+        const char* owner = i % 2 ? "=Greece,POWR,256," : "=USSR,TSLA,256,";
+        bytes += QByteArray::number(i) + owner + cellOf(i) + ",0,None,1,0\r\n";
+    }
+    bytes += "[UNITS]\r\n";
+    for (int i = 0; i < 300; ++i)
+        bytes += QByteArray::number(i) + "=Greece,1TNK,256," + cellOf(i + 200) + ",0,Guard,None\r\n";
+    bytes += "[INFANTRY]\r\n";
+    for (int i = 0; i < 300; ++i)
+        bytes += QByteArray::number(i) + "=USSR,E1,256," + cellOf(i + 500) + ",0,Guard,0,None\r\n";
+    bytes += "[TERRAIN]\r\n";
+    for (int i = 0; i < 500; ++i)
+        bytes += cellOf(i + 800) + "=T01,None\r\n";
+    bytes += "[Waypoints]\r\n";
+    for (int i = 0; i < 100; ++i)
+        bytes += QByteArray::number(i) + "=" + cellOf(i + 1300) + "\r\n";
+    if (withPacks) {
+        QFile packs(QStringLiteral(VEXA_SOURCE_DIR "/tests/data/packed-map.ini"));
+        packs.open(QIODevice::ReadOnly);
+        bytes += packs.readAll();
+    }
+    return bytes;
+}
+
+// Opening the Map window on a scenario with its ground (the packs unpacked, the ground
+// painted under everything) against the same scenario without packs, each into a new
+// window as a first opening is.
+void benchMapGround(const QTemporaryDir& folder)
+{
+    ScriptedDesktop desktop;
+    const auto windowOn = [&](bool withPacks) {
+        const QString path = folder.filePath(withPacks ? "ground.mpr" : "plain.mpr");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(realSizeScenario(withPacks));
+        file.close();
+        auto window = std::make_unique<TForm1>(desktop);
+        window->show();
+        window->openFromCommandLine(path);
+        QApplication::processEvents();
+        return window;
+    };
+    const auto withGround = windowOn(true);
+    const auto withoutGround = windowOn(false);
+    const auto openMapOn = [](TForm1& window) {
+        return [&window] {
+            MapWindow map(window.document());
+            map.open();
+            QApplication::processEvents();
+        };
+    };
+    const bench::SideBySide best = bench::bestSideBySide(openMapOn(*withGround), openMapOn(*withoutGround), 0.5);
+    bench::printRatio("map with ground vs without (open, real map)", best.work, best.reference, "within 1.3x");
+}
+
 // One Create of 128 full map rows through the infantry dialog's own widgets, with the
 // sub-position boxes as the opening leaves them: all five ticked, 81,920 lines.
 void benchCreateInfantry()
@@ -394,8 +457,8 @@ void benchFindKeystroke()
 
 } // namespace
 
-// Runs every benchmark, or with names as arguments ("open create terrain map infantry
-// find keystroke") only those.
+// Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
+// find check keystroke") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -410,6 +473,7 @@ int main(int argc, char** argv)
     run("create", benchCreate);
     run("terrain", benchCreateTerrain);
     run("map", benchMapDrawing);
+    run("ground", [&] { benchMapGround(folder); });
     run("infantry", benchCreateInfantry);
     run("find", benchFindAndReplace);
     run("check", [&] { benchCheckPanel(folder); });

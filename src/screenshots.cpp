@@ -14,6 +14,7 @@
 
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
+#include "core/ground/ground.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,7 +72,10 @@ void saveRenderedPicture(const QString& file, const QDir& folder)
         return;
     const vexa::Scenario scenario = vexa::readScenario(std::get<std::string>(bytes));
     const QString path = folder.filePath(QStringLiteral("render.png"));
-    vexa::mapPicture(vexa::readMapContents(scenario), vexa::mapPictureTitle(scenario, file.toStdString()), 1024).save(path);
+    const vexa::GroundPicture ground = vexa::groundPicture(
+        vexa::readGround(scenario.pane(vexa::PaneId::MapPack), scenario.pane(vexa::PaneId::OverlayPack)), {});
+    vexa::mapPicture(vexa::readMapContents(scenario), vexa::mapPictureTitle(scenario, file.toStdString()), 1024, ground)
+        .save(path);
     QTextStream(stdout) << path << '\n';
 }
 

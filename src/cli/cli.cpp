@@ -47,7 +47,7 @@ constexpr std::array kCommands{
     Command{"check", "FILE... [--format text|json]", "find the mistakes the game silently punishes",
             printCheckHelp, runCheck, 2},
 #ifdef VEXA_CLI_RENDER
-    Command{"render", "FILE -o MAP.png [--size N]", "draw the map with its title and legend, as a picture",
+    Command{"render", "FILE -o MAP.png [--size N] [--no-ground]", "draw the map on its ground, as a picture",
             printRenderHelp, runRender, 1},
 #endif
 };

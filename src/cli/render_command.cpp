@@ -1,6 +1,8 @@
 #include "render_command.h"
 
 #include "core/document/reader.h"
+#include "core/document/windows1252.h"
+#include "core/ground/ground.h"
 #include "core/map/placed_things.h"
 #include "gui/tools/map_picture.h"
 
@@ -25,6 +27,7 @@ struct RenderRequest {
     std::string input;
     std::string output;
     int width = kDefaultWidth;
+    bool ground = true;
 };
 
 std::optional<int> parseWidth(const std::string& text)
@@ -63,6 +66,8 @@ std::variant<RenderRequest, int> parseRender(const std::vector<std::string>& arg
                                            std::to_string(kSmallestMapPictureWidth) + " to " + std::to_string(kLargestWidth),
                                   "render");
             }
+        } else if (arg == "--no-ground") {
+            request.ground = false;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError(err, "unknown option '" + arg + "'", "render");
         } else if (haveInput) {
@@ -107,6 +112,17 @@ int reportFileError(const FileError& error, const std::string& file, std::ostrea
     return kExitFileError;
 }
 
+// The ground of the packs; a pack that cannot be read is left out, with a warning that
+// says why.
+GroundPicture groundOf(const Scenario& scenario, const std::string& file, std::ostream& err)
+{
+    const GroundReading reading = readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    for (const PackError& error : reading.errors)
+        err << displayName(file) << ": warning: " << utf8FromWindows1252(describe(error))
+            << "; the picture is drawn without this pack\n";
+    return groundPicture(reading, GroundLayers());
+}
+
 int render(const RenderRequest& request, Streams streams)
 {
     auto bytes = readInput(request.input, streams.in);
@@ -117,7 +133,8 @@ int render(const RenderRequest& request, Streams streams)
     {
         const auto application = ensureApplication();
         const QString title = mapPictureTitle(scenario, isStandardStream(request.input) ? "" : request.input);
-        png = pngBytes(mapPicture(readMapContents(scenario), title, request.width));
+        const GroundPicture ground = request.ground ? groundOf(scenario, request.input, streams.err) : GroundPicture();
+        png = pngBytes(mapPicture(readMapContents(scenario), title, request.width, ground));
     }
     if (isStandardStream(request.output)) {
         streams.out.write(png.data(), static_cast<std::streamsize>(png.size()));
@@ -132,13 +149,15 @@ int render(const RenderRequest& request, Streams streams)
 
 void printRenderHelp(std::ostream& out)
 {
-    out << "Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n"
+    out << "Usage: vexabuild-cli render FILE -o MAP.png [--size N] [--no-ground]\n"
            "\n"
            "Draws the map of the scenario FILE as the Map window shows it, for a\n"
-           "document: the playable area with its border and every placed thing, also\n"
-           "those beyond the border, with a margin of two cells; the scenario's name\n"
-           "and the file's name above the map; below it the kinds and countries it\n"
-           "shows. Writes the picture to MAP.png as PNG (replacing the file safely).\n"
+           "document: the ground of [MapPack] with the ore, gems and walls of\n"
+           "[OverlayPack], the playable area with its border and every placed thing,\n"
+           "also those beyond the border, with a margin of two cells; the scenario's\n"
+           "name and the file's name above the map; below it the kinds and countries\n"
+           "it shows. Writes the picture to MAP.png as PNG (replacing the file safely).\n"
+           "A pack that cannot be unpacked is left out with a warning that says why.\n"
            "FILE '-' is standard input, MAP.png '-' standard output. Needs no display.\n"
            "\n"
            "Options:\n"
@@ -147,6 +166,8 @@ void printRenderHelp(std::ostream& out)
         << kSmallestMapPictureWidth << " to " << kLargestWidth << " (" << kDefaultWidth
         << " when not given);\n"
            "              its height follows from the map's shape and the legend\n"
+           "  --no-ground  leave out the ground and the overlay of the packs: the\n"
+           "              things on the plain grid\n"
            "  --help      show this help\n"
            "\n"
            "Exit status: 0 done, 1 a file error, 2 a usage error.\n";

@@ -6,8 +6,8 @@
 
 namespace vexa::cli {
 
-// `render FILE -o MAP.png [--size N]`: a picture of the scenario's map, with its title
-// and legend, as a PNG file. Exit 0 done, 1 a file error, 2 a usage error.
+// `render FILE -o MAP.png [--size N] [--no-ground]`: a picture of the scenario's map, on
+// its ground, with its title and legend, as a PNG file. Exit 0 done, 1 a file error, 2 a usage error.
 void printRenderHelp(std::ostream& out);
 int runRender(const std::vector<std::string>& args, Streams streams);
 

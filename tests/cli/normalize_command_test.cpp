@@ -98,8 +98,8 @@ TEST(Cli, HelpListsTheCommandsAndEachCommandHasItsOwn)
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     // One column of summaries, three blanks after the longest call.
-    EXPECT_NE(help.out.find("\n  normalize FILE [-o OUT]              write FILE as the editor saves it\n"), std::string::npos);
-    EXPECT_NE(help.out.find("\n  check FILE... [--format text|json]   find the mistakes"), std::string::npos);
+    EXPECT_NE(help.out.find("\n  normalize FILE [-o OUT]                           write FILE as the editor saves it\n"), std::string::npos);
+    EXPECT_NE(help.out.find("\n  check FILE... [--format text|json]                find the mistakes"), std::string::npos);
     EXPECT_NE(run({"normalize", "--help"}).out.find("Usage: vexabuild-cli normalize"), std::string::npos);
     const CliRun checkHelp = run({"check", "--help"});
     EXPECT_EQ(checkHelp.exitCode, 0);

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "core/document/reader.h"
+#include "core/ground/ground_look.h"
 #include "gui/tools/map_picture.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kSample = VEXA_SOURCE_DIR "/data/sample.mpr";
+// A real map's packs: water at cell 7700 (column 20, row 60), clear land at 8242.
+const std::string kPackedMap = VEXA_SOURCE_DIR "/tests/data/packed-map.ini";
 
 std::string contents(const fs::path& path)
 {
@@ -86,11 +89,42 @@ TEST(Render, DrawsTheSampleMapIntoAFileOrToStandardOutput)
     EXPECT_FALSE(fs::exists("-"));
 }
 
+TEST(Render, DrawsTheGroundOfThePacksUnlessToldNotTo)
+{
+    const OffscreenApplication fonts;
+    const std::string scenarioText = contents(kPackedMap);
+    const CliRun withGround = run({"render", "-", "-o", "-", "--size", "512"}, scenarioText);
+    const CliRun withoutGround = run({"render", "-", "--no-ground", "-o", "-", "--size", "512"}, scenarioText);
+    ASSERT_EQ(withGround.exitCode, 0) << withGround.err;
+    ASSERT_EQ(withoutGround.exitCode, 0) << withoutGround.err;
+    EXPECT_EQ(withGround.err, "");
+    const QImage ground = pictureOf(withGround.out);
+    const QImage plain = pictureOf(withoutGround.out);
+    ASSERT_EQ(ground.size(), plain.size());
+
+    const MapPictureLayout layout = layOutMapPicture(readMapContents(readScenario(scenarioText)), "", 512);
+    const QPoint water = layout.frame.cellRect({20, 60}).center();
+    const QPoint land = layout.frame.cellRect({50, 64}).center();
+    EXPECT_EQ(ground.pixelColor(water), QColor::fromRgb(groundColour(GroundKind::Water)));
+    EXPECT_EQ(ground.pixelColor(land), QColor::fromRgb(groundColour(GroundKind::Clear)));
+    EXPECT_NE(plain.pixelColor(water), ground.pixelColor(water));
+    EXPECT_EQ(plain.pixelColor(water), plain.pixelColor(land)) << "the plain grid without the ground";
+
+    // A pack that cannot be unpacked is left out, with a warning that says why.
+    std::string broken = scenarioText;
+    broken.replace(broken.find("\n1=") + 1, 2, "1=!!!!");
+    const CliRun warned = run({"render", "-", "-o", "-", "--size", "512"}, broken);
+    EXPECT_EQ(warned.exitCode, 0);
+    EXPECT_TRUE(warned.err.starts_with("<stdin>: warning: [MapPack] line 0 (key 1): ")) << warned.err;
+    EXPECT_TRUE(warned.err.ends_with("; the picture is drawn without this pack\n")) << warned.err;
+    EXPECT_EQ(pictureOf(warned.out).pixelColor(water), plain.pixelColor(water));
+}
+
 TEST(Render, HelpUsageAndFileErrors)
 {
     const CliRun help = run({"render", "--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.starts_with("Usage: vexabuild-cli render FILE -o MAP.png [--size N]\n")) << help.out;
+    EXPECT_TRUE(help.out.starts_with("Usage: vexabuild-cli render FILE -o MAP.png [--size N] [--no-ground]\n")) << help.out;
     EXPECT_NE(help.out.find("256 to 8192 (1024 when not given)"), std::string::npos);
 
     const auto usage = [](std::vector<std::string> args) {

@@ -2,6 +2,7 @@
 
 #include "core/map/extent.h"
 #include "core/map/placed_things.h"
+#include "gui/tools/ground_picture.h"
 
 #include <QColor>
 #include <QImage>
@@ -42,13 +43,15 @@ MapFrame frameShowing(const CellBox& cells, const QRect& picture);
 // in a picture of the given size, centred.
 MapFrame fittingFrame(const MapContents& contents, QSize picture);
 
-// Paints the map into the painter's device: the grid, the area outside the playable
-// rectangle shaded, every shown thing in its cell with its kind's shape, waypoints with
-// their number where the cells are large enough to read it. Only what lies within
-// visible is painted. The numbers of the revealed cell show even where they found no
-// room (the map window reveals the cell under the mouse).
+// Paints the map into the painter's device, layer by layer: the ground (the plain map
+// without a picture of it) with the grid, every shown thing in its cell with its kind's
+// shape, the area outside the playable rectangle shaded, waypoints with their number
+// where the cells are large enough to read it. Only what lies within visible is painted.
+// The numbers of the revealed cell show even where they found no room (the map window
+// reveals the cell under the mouse).
 void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& frame, const QRect& visible,
-              const ShownKinds& shown = kAllKinds, std::optional<std::int32_t> revealed = std::nullopt);
+              const ShownKinds& shown = kAllKinds, std::optional<std::int32_t> revealed = std::nullopt,
+              const GroundPicture& ground = GroundPicture());
 
 // A waypoint's number on its tag beside the waypoint's cell.
 struct WaypointTag {

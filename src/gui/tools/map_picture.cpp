@@ -98,9 +98,10 @@ void paintTitle(QPainter& painter, const MapPictureLayout& layout)
     painter.drawText(layout.titleBox, Qt::AlignLeft | Qt::AlignVCenter, layout.title);
 }
 
-void paintFramedMap(QPainter& painter, const MapContents& contents, const MapPictureLayout& layout)
+void paintFramedMap(QPainter& painter, const MapContents& contents, const MapPictureLayout& layout,
+                    const GroundPicture& ground)
 {
-    paintMap(painter, contents, layout.frame, layout.mapBox);
+    paintMap(painter, contents, layout.frame, layout.mapBox, kAllKinds, std::nullopt, ground);
     painter.setPen(kMapBorder);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.mapBox.adjusted(-1, -1, 0, 0));
@@ -146,7 +147,7 @@ MapPictureLayout layOutMapPicture(const MapContents& contents, const QString& ti
     return layout;
 }
 
-QImage mapPicture(const MapContents& contents, const QString& title, int width)
+QImage mapPicture(const MapContents& contents, const QString& title, int width, const GroundPicture& ground)
 {
     const MapPictureLayout layout = layOutMapPicture(contents, title, width);
     QImage picture(layout.size, QImage::Format_ARGB32_Premultiplied);
@@ -154,7 +155,7 @@ QImage mapPicture(const MapContents& contents, const QString& title, int width)
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     paintTitle(painter, layout);
-    paintFramedMap(painter, contents, layout);
+    paintFramedMap(painter, contents, layout, ground);
     paintLegend(painter, layout);
     return picture;
 }

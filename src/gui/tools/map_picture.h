@@ -53,8 +53,10 @@ struct MapPictureLayout {
 // map's shape and the legend.
 MapPictureLayout layOutMapPicture(const MapContents& contents, const QString& title, int width);
 
-// The picture of a scenario's map that stands on its own in a document.
-QImage mapPicture(const MapContents& contents, const QString& title, int width);
+// The picture of a scenario's map that stands on its own in a document, on its ground
+// when one is given.
+QImage mapPicture(const MapContents& contents, const QString& title, int width,
+                  const GroundPicture& ground = GroundPicture());
 
 // "Twin Rivers — river.mpr": the scenario's Name and the name of its file without the
 // folder, or the one of them there is.

@@ -1,6 +1,7 @@
 #include "gui/tools/map_view.h"
 
 #include "core/document/scenario.h"
+#include "core/ground/ground_look.h"
 #include "core/map/extent.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
@@ -40,15 +41,21 @@ QString qstr(std::string_view text)
     return decodeText(text);
 }
 
+// The panes whose lines the map reads besides those of the placed things.
+constexpr std::array<PaneId, 2> kPackPanes = {PaneId::MapPack, PaneId::OverlayPack};
+
 // The panes and fields the map reads, as bytes. A character no file can hold only blocks
 // saving; for the map it stands as a '?'.
 Scenario mapSnapshot(const ScenarioView& document)
 {
     Scenario scenario;
-    for (std::size_t kind = 0; kind < kThingKindCount; ++kind) {
-        const PaneId pane = paneOfKind(static_cast<ThingKind>(kind));
+    const auto copyPane = [&](PaneId pane) {
         scenario.pane(pane) = MemoryPane(encodeTextReplacing(paneText(*document.paneEditor(pane)), kReplacementByte));
-    }
+    };
+    for (std::size_t kind = 0; kind < kThingKindCount; ++kind)
+        copyPane(paneOfKind(static_cast<ThingKind>(kind)));
+    for (const PaneId pane : kPackPanes)
+        copyPane(pane);
     for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
         scenario.field(field) = encodeTextReplacing(document.fieldText(field), kReplacementByte);
     return scenario;
@@ -60,6 +67,27 @@ QString describe(const PlacedThing& thing)
     if (!thing.country.empty())
         text += QStringLiteral(" (%1)").arg(qstr(thing.country));
     return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line);
+}
+
+// The legend's sample of the ground: water beside land, and of the overlay pack: ore
+// beside gems.
+QIcon twoColourIcon(std::uint32_t left, std::uint32_t right)
+{
+    QImage sample(16, 16, QImage::Format_RGB32);
+    sample.fill(QColor::fromRgb(left));
+    QPainter painter(&sample);
+    painter.fillRect(8, 0, 8, 16, QColor::fromRgb(right));
+    return QIcon(QPixmap::fromImage(sample));
+}
+
+// "[MapPack] line 3 (key 4): ... — the map shows no ground from this pack"
+QString packErrorsText(const std::vector<PackError>& errors)
+{
+    QStringList texts;
+    for (const PackError& error : errors)
+        texts << qstr(describe(error));
+    return texts.join(QStringLiteral("; ")) + QStringLiteral(" \u2014 the map shows no ground from ") +
+           (errors.size() == 1 ? QStringLiteral("this pack") : QStringLiteral("these packs"));
 }
 
 } // namespace
@@ -113,6 +141,28 @@ void MapCanvas::setShownKinds(const ShownKinds& shown)
     update();
 }
 
+void MapCanvas::setGround(GroundReading reading)
+{
+    ground_ = std::move(reading);
+    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
+    update();
+}
+
+void MapCanvas::setShownGround(GroundLayers shown)
+{
+    shownGround_ = shown;
+    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
+    update();
+}
+
+QString MapCanvas::groundAt(std::int32_t cell) const
+{
+    if (!isMapCell(cell))
+        return {};
+    const GroundLayers drawn = drawnLayers(ground_, shownGround_);
+    return qstr(describeGround(ground_.ground.cell(static_cast<std::size_t>(cell)), drawn.ground, drawn.overlayPack));
+}
+
 void MapCanvas::fitPlayableArea()
 {
     frame_ = fittingFrame(contents_, size());
@@ -144,7 +194,7 @@ void MapCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    paintMap(painter, contents_, frame_, event->rect(), shown_, hovered_);
+    paintMap(painter, contents_, frame_, event->rect(), shown_, hovered_, groundPicture_);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event)
@@ -285,12 +335,36 @@ QWidget* MapWindow::makeLegend()
         kindBoxes_[i] = box;
         column->addWidget(box);
     }
+    addGroundBoxes(legend, column);
     column->addSpacing(12);
     auto* countries = new QLabel(legend);
     countries->setObjectName(QStringLiteral("MapCountries"));
     column->addWidget(countries);
     column->addStretch(1);
     return legend;
+}
+
+// The ground and the overlay pack each have a box too, below the kinds.
+void MapWindow::addGroundBoxes(QWidget* legend, QLayout* column)
+{
+    const auto addBox = [&](const QString& text, const QString& name, const QIcon& icon, bool GroundLayers::*layer) {
+        auto* box = new QCheckBox(text, legend);
+        box->setObjectName(name);
+        box->setIcon(icon);
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this, layer](bool checked) {
+            GroundLayers shown = canvas_->shownGround();
+            shown.*layer = checked;
+            canvas_->setShownGround(shown);
+        });
+        column->addWidget(box);
+    };
+    addBox(QStringLiteral("Ground"), QStringLiteral("ShowGround"),
+           twoColourIcon(groundColour(GroundKind::Water), groundColour(GroundKind::Clear)), &GroundLayers::ground);
+    constexpr std::uint8_t kGold02 = 6;
+    constexpr std::uint8_t kGem02 = 10;
+    addBox(QStringLiteral("Overlay pack"), QStringLiteral("ShowOverlayPack"),
+           twoColourIcon(overlayLook(kGold02).colour, overlayLook(kGem02).colour), &GroundLayers::overlayPack);
 }
 
 // Every change of a pane or of the Map page's position fields restarts the pause timer.
@@ -300,6 +374,8 @@ void MapWindow::followDocument()
         QPlainTextEdit* editor = document_.paneEditor(paneOfKind(static_cast<ThingKind>(kind)));
         connect(editor, &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
     }
+    for (const PaneId pane : kPackPanes)
+        connect(document_.paneEditor(pane), &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
     for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height}) {
         auto* edit = document_.findChild<QLineEdit*>(qstr(infoOf(field).component));
         if (edit)
@@ -318,7 +394,9 @@ void MapWindow::refresh()
 {
     refreshTimer_->stop();
     stale_ = false;
-    canvas_->setContents(readMapContents(mapSnapshot(document_)));
+    const Scenario snapshot = mapSnapshot(document_);
+    canvas_->setContents(readMapContents(snapshot));
+    readGroundOnChange(snapshot);
 
     QString html;
     for (const std::string_view country : countriesIn(canvas_->contents())) {
@@ -326,6 +404,22 @@ void MapWindow::refresh()
                     .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
     }
     findChild<QLabel*>(QStringLiteral("MapCountries"))->setText(html);
+}
+
+// Unpacking is the costly part of the ground: it runs only when the text of a pack's pane
+// has changed since the last reading. A pack that cannot be read says why, once.
+void MapWindow::readGroundOnChange(const Scenario& snapshot)
+{
+    const MemoryPane& mapPack = snapshot.pane(PaneId::MapPack);
+    const MemoryPane& overlayPack = snapshot.pane(PaneId::OverlayPack);
+    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text())
+        return;
+    packsRead_ = std::pair{mapPack.text(), overlayPack.text()};
+    GroundReading reading = readGround(mapPack, overlayPack);
+    const QString errors = reading.errors.empty() ? QString() : packErrorsText(reading.errors);
+    canvas_->setGround(std::move(reading));
+    if (!errors.isEmpty())
+        showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + errors : errors);
 }
 
 void MapWindow::open()
@@ -402,6 +496,8 @@ QString MapWindow::cellText(std::int32_t cell) const
         standing << describe(*thing);
     if (!standing.isEmpty())
         text += QStringLiteral(": ") + standing.join(QStringLiteral("; "));
+    if (const QString ground = canvas_->groundAt(cell); !ground.isEmpty())
+        text += QStringLiteral(" \u2014 ") + ground;
     return text;
 }
 

@@ -1,23 +1,29 @@
 #pragma once
 
+#include "core/ground/ground.h"
 #include "core/map/placed_things.h"
 #include "gui/tools/map_painter.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <utility>
 
 class QCheckBox;
+class QLayout;
 class QTimer;
 
 namespace vexa {
 
 class ElidedLabel;
 class ScenarioView;
+struct Scenario;
 
-// The map itself: paints the contents, zooms with the wheel, pans by dragging, reports
-// the cell under the mouse (and shows the waypoint numbers there that found no room),
-// and tells a click on a cell from a drag.
+// The map itself: paints the ground and the contents, zooms with the wheel, pans by
+// dragging, reports the cell under the mouse (and shows the waypoint numbers there that
+// found no room), and tells a click on a cell from a drag.
 class MapCanvas final : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +33,15 @@ public:
     const MapContents& contents() const { return contents_; }
     void setShownKinds(const ShownKinds& shown);
     const ShownKinds& shownKinds() const { return shown_; }
+
+    // The ground read from the packs, and which of its layers show. Either remakes the
+    // picture of the ground that every paint draws.
+    void setGround(GroundReading reading);
+    void setShownGround(GroundLayers shown);
+    GroundLayers shownGround() const { return shownGround_; }
+    const GroundPicture& groundPicture() const { return groundPicture_; }
+    // What the map shows of a cell's ground: "water; GOLD02"; empty where it shows none.
+    QString groundAt(std::int32_t cell) const;
 
     const MapFrame& frame() const { return frame_; }
     void fitPlayableArea();
@@ -63,6 +78,9 @@ private:
     // without going through the list.
     std::vector<std::uint32_t> byCell_;
     ShownKinds shown_ = kAllKinds;
+    GroundReading ground_;
+    GroundLayers shownGround_;
+    GroundPicture groundPicture_;
     MapFrame frame_;
     std::optional<std::int32_t> hovered_;
     QPoint pressedAt_;
@@ -72,10 +90,11 @@ private:
 };
 
 // The "Map" window of the Tools menu: the map with a legend whose boxes show or hide
-// each kind, and a status line that tells what stands in the cell under the mouse (while
-// a pick waits, after its instruction). It
-// follows the document, redrawing shortly after each change; a double click jumps to a
-// thing's line, and it can hand a clicked cell to whoever asked for one.
+// each kind, the ground and the overlay pack, and a status line that tells what stands
+// in the cell under the mouse and what ground lies there (while a pick waits, after its
+// instruction). It follows the document, redrawing shortly after each change; the packs
+// are unpacked again only when their text has changed. A double click jumps to a thing's
+// line, and it can hand a clicked cell to whoever asked for one.
 class MapWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -99,6 +118,8 @@ protected:
 
 private:
     QWidget* makeLegend();
+    void addGroundBoxes(QWidget* legend, QLayout* column);
+    void readGroundOnChange(const Scenario& snapshot);
     void followDocument();
     void documentChanged();
     void showCell(std::int32_t cell);
@@ -114,6 +135,8 @@ private:
     ElidedLabel* status_;
     QTimer* refreshTimer_;
     std::array<QCheckBox*, kThingKindCount> kindBoxes_{};
+    // The text of the [MapPack] and [OverlayPack] panes the ground was last read from.
+    std::optional<std::pair<std::string, std::string>> packsRead_;
     std::function<void(std::int32_t)> deliverPick_;
     bool stale_ = true;
 };

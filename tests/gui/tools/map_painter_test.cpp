@@ -1,5 +1,7 @@
 #include "gui/tools/map_painter.h"
 
+#include "core/ground/ground_look.h"
+
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -107,4 +109,95 @@ TEST(MapPainter, TheGridLinesRunAlongEveryCellsTopAndLeftAndCloseTheMap)
 
     QImage whole = picture(MapContents{});
     EXPECT_EQ(whole.pixelColor(kMapSide * kCell - 1, 5), whole.pixelColor(kCell * 4 + 3, kCell * 6 + 3));
+}
+
+namespace {
+
+// A ground of template 3 (tile 9 water, tile 3 rock) with a wall, a crate and ore, as if
+// read from both packs.
+GroundReading groundWithOverlays()
+{
+    GroundReading reading;
+    reading.mapPack = UnpackedPack::Status::Unpacked;
+    reading.overlayPack = UnpackedPack::Status::Unpacked;
+    reading.ground.setTerrain(130, 3, 9);   // water
+    reading.ground.setTerrain(132, 3, 9);
+    reading.ground.setTerrain(133, 3, 3);   // rock
+    reading.ground.setOverlay(131, 0);      // SBAG on clear land
+    reading.ground.setOverlay(132, 21);     // WCRATE on water
+    reading.ground.setOverlay(133, 8);      // GOLD04 on rock
+    return reading;
+}
+
+QImage pictureOnGround(const GroundPicture& ground)
+{
+    QImage image(kMapSide * kCell + 1, kMapSide * kCell + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintMap(painter, MapContents{}, MapFrame{QPoint(0, 0), kCell}, image.rect(), kAllKinds, std::nullopt, ground);
+    return image;
+}
+
+QColor look(std::uint32_t colour)
+{
+    return QColor::fromRgb(colour);
+}
+
+// The grid line of a cell of the ground: its colour with each channel 7/8 as bright.
+QColor gridOn(const QColor& colour)
+{
+    return QColor(colour.red() - colour.red() / 8, colour.green() - colour.green() / 8, colour.blue() - colour.blue() / 8);
+}
+
+} // namespace
+
+TEST(MapPainter, TheGroundFillsEachCellWithItsGridAShadeDarkerAndMarksTheSmallThings)
+{
+    const GroundReading reading = groundWithOverlays();
+    const QImage image = pictureOnGround(groundPicture(reading, GroundLayers()));
+    const QColor water = look(groundColour(GroundKind::Water));
+    EXPECT_EQ(centreOf(image, {2, 1}), water);
+    const QColor grid = gridOn(water);
+    EXPECT_EQ(image.pixelColor(2 * kCell + 4, kCell), grid) << "the cell's top line";
+    EXPECT_EQ(image.pixelColor(2 * kCell, kCell + 4), grid) << "the cell's left line";
+    EXPECT_EQ(image.pixelColor(3 * kCell - 1, 2 * kCell - 1), water) << "no line at the bottom right";
+
+    const QColor wall = look(overlayLook(0).colour);
+    EXPECT_EQ(centreOf(image, {3, 1}), wall);
+    EXPECT_EQ(image.pixelColor(4 * kCell - 1, 2 * kCell - 1), wall) << "a wall fills its cell";
+    EXPECT_EQ(centreOf(image, {4, 1}), look(overlayLook(21).colour));
+    EXPECT_EQ(image.pixelColor(4 * kCell + 2, kCell + 2), water) << "a crate is a small mark on its ground";
+    EXPECT_EQ(centreOf(image, {5, 1}), look(overlayLook(8).colour)) << "ore covers the rock";
+    EXPECT_EQ(centreOf(image, {6, 1}), look(groundColour(GroundKind::Clear)));
+
+    // The grid closes the map at its right edge and below its last row.
+    const QColor clearGrid = gridOn(look(groundColour(GroundKind::Clear)));
+    EXPECT_EQ(image.pixelColor(kMapSide * kCell, 5 * kCell + 4), clearGrid);
+    EXPECT_EQ(image.pixelColor(5 * kCell + 4, kMapSide * kCell), clearGrid);
+}
+
+TEST(MapPainter, EachLayerOfTheGroundShowsOnItsOwnAndAPackNotReadAddsNothing)
+{
+    GroundReading reading = groundWithOverlays();
+    const QImage plain = picture(MapContents{});
+    const QColor plainCell = centreOf(plain, {2, 1});
+
+    const QImage overlayOnly = pictureOnGround(groundPicture(reading, GroundLayers{false, true}));
+    EXPECT_EQ(centreOf(overlayOnly, {2, 1}), plainCell);
+    EXPECT_EQ(overlayOnly.pixelColor(2 * kCell + 4, kCell), plain.pixelColor(2 * kCell + 4, kCell)) << "the plain grid";
+    EXPECT_EQ(centreOf(overlayOnly, {3, 1}), look(overlayLook(0).colour));
+    EXPECT_EQ(centreOf(overlayOnly, {4, 1}), look(overlayLook(21).colour));
+
+    const QImage groundOnly = pictureOnGround(groundPicture(reading, GroundLayers{true, false}));
+    EXPECT_EQ(centreOf(groundOnly, {3, 1}), look(groundColour(GroundKind::Clear)));
+    EXPECT_EQ(centreOf(groundOnly, {4, 1}), look(groundColour(GroundKind::Water)));
+    EXPECT_EQ(centreOf(groundOnly, {5, 1}), look(groundColour(GroundKind::Rock)));
+
+    reading.mapPack = UnpackedPack::Status::Failed;
+    EXPECT_EQ(centreOf(pictureOnGround(groundPicture(reading, GroundLayers())), {2, 1}), plainCell);
+    reading.overlayPack = UnpackedPack::Status::NoPack;
+    const GroundPicture nothing = groundPicture(reading, GroundLayers());
+    EXPECT_TRUE(nothing.cells.isNull());
+    EXPECT_TRUE(nothing.marks.empty());
+    EXPECT_TRUE(groundPicture(groundWithOverlays(), GroundLayers{false, false}).cells.isNull());
 }

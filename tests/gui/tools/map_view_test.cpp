@@ -1,5 +1,8 @@
 #include "placement/placement_fixture.h"
 
+#include "core/document/reader.h"
+#include "core/ground/ground_look.h"
+#include "gui/document/text_codec.h"
 #include "gui/tools/map_view.h"
 
 #include <QApplication>
@@ -9,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <fstream>
+#include <iterator>
 
 using namespace vexa;
 using vexa::test::PlacementFixture;
@@ -39,7 +45,26 @@ protected:
     }
 
     QColor colourAt(std::int32_t cell) const { return canvas().grab().toImage().pixelColor(centreOf(cell)); }
+
+    // Fills the pack panes with the packs of a real map, tests/data/packed-map.ini.
+    void setRealPacks()
+    {
+        std::ifstream file(VEXA_TEST_DATA "/packed-map.ini", std::ios::binary);
+        const Scenario packs = readScenario(std::string(std::istreambuf_iterator<char>(file), {}));
+        for (const PaneId pack : {PaneId::MapPack, PaneId::OverlayPack})
+            setPane(pack, decodeText(packs.pane(pack).text()));
+    }
 };
+
+QColor groundColourOf(GroundKind kind)
+{
+    return QColor::fromRgb(groundColour(kind));
+}
+
+QColor overlayColourOf(std::uint8_t overlay)
+{
+    return QColor::fromRgb(overlayLook(overlay).colour);
+}
 
 } // namespace
 
@@ -64,6 +89,73 @@ TEST_F(MapView, ACreateOfBuildingsShowsUpAndHoveringTellsWhatStandsThere)
     EXPECT_EQ(colourAt(5677), ground);
     hover(5679);
     EXPECT_EQ(map().statusText().toStdString(), "Cell 5679 (column 47, row 44)");
+}
+
+// The real map's packs: water at cell 7700 (column 20, row 60), clear land at 8242, GOLD03
+// at 8240 and GOLD02 at 8241, where the [Overlay] section names GOLD01 too.
+TEST_F(MapView, TheGroundOfThePacksLiesUnderEverythingAndIsUnpackedOncePerChange)
+{
+    setPane(PaneId::Overlay, "8241=GOLD01\n");
+    setPane(PaneId::Units, "0=Greece,JEEP,256,300,0,Guard,None\n");
+    choose("Map1");
+    ASSERT_TRUE(waitForThings(2));
+    const QImage withoutPacks = canvas().grab().toImage();
+    EXPECT_TRUE(canvas().groundPicture().cells.isNull());
+
+    setRealPacks();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !canvas().groundPicture().cells.isNull(); }));
+    EXPECT_EQ(colourAt(7700), groundColourOf(GroundKind::Water));
+    EXPECT_EQ(colourAt(8242), groundColourOf(GroundKind::Clear));
+    EXPECT_EQ(colourAt(8240), overlayColourOf(7));
+    EXPECT_EQ(colourAt(300), countryColour("Greece")) << "things stand on the ground";
+
+    hover(7700);
+    EXPECT_EQ(map().statusText(), "Cell 7700 (column 20, row 60) \u2014 water");
+    hover(8241);
+    EXPECT_EQ(map().statusText(),
+              "Cell 8241 (column 49, row 64): Overlay GOLD01, [Overlay] line 0 \u2014 clear; GOLD02");
+
+    // Hiding the ground and the pack's overlay leaves the plain grid, and the status line
+    // names no ground.
+    click(child<QCheckBox>(map(), "ShowGround"));
+    EXPECT_EQ(colourAt(8240), overlayColourOf(7)) << "the pack's overlay shows on its own";
+    hover(8240);
+    EXPECT_EQ(map().statusText(), "Cell 8240 (column 48, row 64) \u2014 GOLD03");
+    click(child<QCheckBox>(map(), "ShowOverlayPack"));
+    EXPECT_EQ(canvas().grab().toImage(), withoutPacks);
+    hover(7700);
+    EXPECT_EQ(map().statusText(), "Cell 7700 (column 20, row 60)");
+    click(child<QCheckBox>(map(), "ShowGround"));
+    click(child<QCheckBox>(map(), "ShowOverlayPack"));
+
+    // Zoomed in, the [Overlay] section's square stands in the middle of the pack's ore.
+    while (canvas().frame().cellSize < 16)
+        canvas().zoom(1, centreOf(8241));
+    const QRect cell = canvas().frame().cellRect(*placeOfCell(8241));
+    const QImage zoomed = canvas().grab().toImage();
+    EXPECT_EQ(zoomed.pixelColor(cell.center()), kindColour(ThingKind::Overlay));
+    EXPECT_EQ(zoomed.pixelColor(cell.topLeft() + QPoint(2, 2)), overlayColourOf(6));
+    click(child<QCheckBox>(map(), "ShowGround"));
+    const QImage overlayOnly = canvas().grab().toImage();
+    click(child<QCheckBox>(map(), "ShowGround"));
+
+    // A repaint or a change of another pane draws the same picture of the ground, not a
+    // new one unpacked again.
+    const qint64 picture = canvas().groundPicture().cells.cacheKey();
+    canvas().repaint();
+    setPane(PaneId::Units, "0=Greece,JEEP,256,300,0,Guard,None\n1=Greece,JEEP,256,301,0,Guard,None\n");
+    ASSERT_TRUE(waitForThings(3));
+    EXPECT_EQ(canvas().groundPicture().cells.cacheKey(), picture);
+
+    // A map pack that cannot be unpacked: no ground from it, the ore still shows, and the
+    // status line says why.
+    setPane(PaneId::MapPack, "1=HQEAIIH//lkQ\n2=!!!!\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != picture; }));
+    EXPECT_TRUE(map().statusText().startsWith("[MapPack] line 1 (key 2): ")) << map().statusText().toStdString();
+    EXPECT_TRUE(map().statusText().endsWith("\u2014 the map shows no ground from this pack"));
+    EXPECT_EQ(canvas().grab().toImage(), overlayOnly) << "as with the ground hidden";
+    hover(8242);
+    EXPECT_EQ(map().statusText(), "Cell 8242 (column 50, row 64)");
 }
 
 TEST_F(MapView, APickFillsTheFirstAndLastPositionAndEscCancelsIt)

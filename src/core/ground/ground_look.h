@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/ground/ground.h"
+#include "core/ground/terrain_templates.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vexa {
+
+// How the map draws the ground. Colours are 0xRRGGBB.
+
+// A colour per kind of ground: water blue, rock dark, clear land a calm olive green,
+// unknown ground a neutral grey.
+std::uint32_t groundColour(GroundKind kind);
+
+// How an overlay of the overlay pack shows in its cell: ore and gems as fields that fill
+// the cell (denser numbers darker), walls and fences as walls that fill it too, crates
+// and the other small things as a mark in the middle of the cell.
+enum class OverlayShape { None, Field, Wall, Mark };
+
+struct OverlayLook {
+    OverlayShape shape = OverlayShape::None;
+    std::uint32_t colour = 0;
+
+    bool operator==(const OverlayLook&) const = default;
+};
+
+// None for kNoOverlay; a grey mark for a number that names no overlay.
+OverlayLook overlayLook(std::uint8_t overlay);
+
+// What the map tells of a cell's ground: "water; GOLD02", "clear", "overlay 77" for a
+// number that names no overlay. The terrain is told only when `terrain`, the overlay only
+// when `overlay` and the cell has one; empty when nothing is told.
+std::string describeGround(const GroundCell& cell, bool terrain, bool overlay);
+
+} // namespace vexa
