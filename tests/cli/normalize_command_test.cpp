@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -7,28 +7,12 @@
 #include <sstream>
 
 using namespace vexa;
+using vexa::test::contents;
+using vexa::test::CliRun;
+using vexa::test::run;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 const fs::path kData = VEXA_TEST_DATA;
 

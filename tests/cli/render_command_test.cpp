@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include "core/document/reader.h"
 #include "core/ground/ground_look.h"
@@ -14,6 +14,9 @@
 #include <sstream>
 
 using namespace vexa;
+using vexa::test::contents;
+using vexa::test::CliRun;
+using vexa::test::run;
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,26 +24,6 @@ namespace {
 const std::string kSample = VEXA_SOURCE_DIR "/data/sample.mpr";
 // A real map's packs: water at cell 7700 (column 20, row 60), clear land at 8242.
 const std::string kPackedMap = VEXA_SOURCE_DIR "/tests/data/packed-map.ini";
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args, const std::string& input = {})
-{
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = runCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
 
 QImage pictureOf(const std::string& png)
 {
