@@ -55,14 +55,20 @@ QByteArray scenarioOfLines(int lineCount)
     return bytes;
 }
 
-void benchOpen(const QTemporaryDir& folder)
+// The bytes written to a file of the folder; gives its path.
+QString writtenFile(const QTemporaryDir& folder, const char* name, const QByteArray& bytes)
 {
-    const QByteArray bytes = scenarioOfLines(100000);
-    const QString path = folder.filePath("big.mpr");
+    const QString path = folder.filePath(QString::fromLatin1(name));
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
-    file.close();
+    return path;
+}
+
+void benchOpen(const QTemporaryDir& folder)
+{
+    const QByteArray bytes = scenarioOfLines(100000);
+    const QString path = writtenFile(folder, "big.mpr", bytes);
     const QString text = decodeText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 
     ScriptedDesktop desktop;
@@ -261,11 +267,7 @@ void benchMapGround(const QTemporaryDir& folder)
 {
     ScriptedDesktop desktop;
     const auto windowOn = [&](bool withPacks) {
-        const QString path = folder.filePath(withPacks ? "ground.mpr" : "plain.mpr");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(realSizeScenario(withPacks));
-        file.close();
+        const QString path = writtenFile(folder, withPacks ? "ground.mpr" : "plain.mpr", realSizeScenario(withPacks));
         auto window = std::make_unique<TForm1>(desktop);
         window->show();
         window->openFromCommandLine(path);
@@ -365,12 +367,7 @@ void benchFindAndReplace()
 // for a check.
 void benchCheckPanel(const QTemporaryDir& folder)
 {
-    const QByteArray bytes = scenarioOfLines(100000);
-    const QString path = folder.filePath("checked.mpr");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    file.close();
+    const QString path = writtenFile(folder, "checked.mpr", scenarioOfLines(100000));
 
     ScriptedDesktop desktop;
     TForm1 window(desktop);
