@@ -6,6 +6,7 @@
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/document/writer.h"
+#include "core/ground/ground.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -57,11 +58,33 @@ void normalizeFile(const std::string& in, const std::string& out)
     writeOrDie(out, writeScenario(scenario));
 }
 
-// A scenario the check finds nothing in: every section the dialogs write, well formed.
+// The map's last row, which the well-formed scenario's ground makes water for its ships.
+constexpr int kWaterRow = 127 * 128;
+
+// [MapPack] and [OverlayPack] of clear ground with water on the last row and some ore.
+std::string groundSections()
+{
+    Ground ground;
+    for (int cell = kWaterRow; cell < 16384; ++cell)
+        ground.setTerrain(static_cast<std::size_t>(cell), 1, 0);
+    for (std::size_t cell = 0; cell < 500; ++cell)
+        ground.setOverlay(cell, 5);
+    std::string bytes = "[MapPack]\r\n";
+    for (const std::string& line : packLines(ground.mapPackBytes()))
+        bytes += line + "\r\n";
+    bytes += "[OverlayPack]\r\n";
+    for (const std::string& line : packLines(ground.overlayPackBytes()))
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// A scenario the check finds nothing in: every section the dialogs write, well formed,
+// and its ground, on which ships sail and the rest stand on land.
 std::string wellFormedScenario(std::size_t minimumBytes)
 {
     std::string bytes = "[Map]\r\nX=0\r\nY=0\r\nWidth=128\r\nHeight=128\r\n[Trigs]\r\n"
-                        "alarm=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1\r\n";
+                        "alarm=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1\r\n"
+        + groundSections();
     // Sections keyed by cell hold one line per cell at most, so they come once.
     for (int cell = 0; cell < 16384; cell += 4)
         bytes += "[TERRAIN]\r\n" + std::to_string(cell) + "=T01,None\r\n[CellTriggers]\r\n" + std::to_string(cell)
@@ -75,7 +98,9 @@ std::string wellFormedScenario(std::size_t minimumBytes)
         bytes += "\r\n";
         for (int i = 0; i < 1000; ++i, ++key) {
             char row[80];
-            std::snprintf(row, sizeof row, rows[section % 6], static_cast<int>(key % 16384));
+            const bool ship = section % 6 == 3;
+            const auto cell = static_cast<int>(ship ? kWaterRow + key % 128 : key % kWaterRow);
+            std::snprintf(row, sizeof row, rows[section % 6], cell);
             bytes += std::to_string(key) + row + "\r\n";
         }
     }

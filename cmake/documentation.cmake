@@ -22,7 +22,9 @@ function(vexa_add_manual_page page)
   if(ARG_SOURCE)
     configure_file(${ARG_SOURCE} ${plain} @ONLY)
   else()
-    add_custom_command(OUTPUT ${plain} COMMAND ${ARG_COMMAND} ${plain}
+    # The program as a dependency too, so that a changed help text writes the page again.
+    list(GET ARG_COMMAND 0 program)
+    add_custom_command(OUTPUT ${plain} COMMAND ${ARG_COMMAND} ${plain} DEPENDS ${program}
                        COMMENT "Writing the manual page ${page}" VERBATIM)
   endif()
   string(REGEX REPLACE ".*\\." "" section ${page})

@@ -5,7 +5,6 @@
 #include "core/document/windows1252.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ostream>
 
 namespace vexa::cli {
@@ -14,71 +13,6 @@ namespace {
 
 constexpr int kExitFindings = 1;
 constexpr int kExitFileError = 2;
-
-enum class Format { Text, Json };
-
-struct CheckRequest {
-    std::vector<std::string> files;
-    Format format = Format::Text;
-};
-
-std::optional<Format> formatNamed(std::string_view name)
-{
-    if (name == "text")
-        return Format::Text;
-    if (name == "json")
-        return Format::Json;
-    return std::nullopt;
-}
-
-// The request, or the exit code of a usage error already reported.
-std::variant<CheckRequest, int> parseCheck(const std::vector<std::string>& args, std::ostream& err)
-{
-    CheckRequest request;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            request.files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--format" || arg.starts_with("--format=")) {
-            if (arg == "--format" && i + 1 == args.size())
-                return usageError(err, "option '--format' needs 'text' or 'json'", "check");
-            const std::string name = arg == "--format" ? args[++i] : arg.substr(9);
-            const auto format = formatNamed(name);
-            if (!format)
-                return usageError(err, "unknown format '" + name + "' (use 'text' or 'json')", "check");
-            request.format = *format;
-        } else {
-            return usageError(err, "unknown option '" + arg + "'", "check");
-        }
-    }
-    if (request.files.empty())
-        return usageError(err, "missing FILE", "check");
-    if (std::count_if(request.files.begin(), request.files.end(), [](const std::string& f) { return isStandardStream(f); }) > 1)
-        return usageError(err, "standard input '-' can be read only once", "check");
-    return request;
-}
-
-// A JSON string of 8-bit text: bytes above 127 are taken as Latin-1 characters.
-void printJsonString(std::ostream& out, std::string_view text)
-{
-    out << '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out << '\\' << c;
-        } else if (byte < 0x20 || byte >= 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out << escaped;
-        } else {
-            out << c;
-        }
-    }
-    out << '"';
-}
 
 } // namespace
 
@@ -146,10 +80,10 @@ void printJsonObjects(std::ostream& out, const std::string& file, const std::vec
 
 int runCheck(const std::vector<std::string>& args, Streams streams)
 {
-    const auto parsed = parseCheck(args, streams.err);
+    const auto parsed = parseFilesRequest(args, streams.err, "check");
     if (const int* exitCode = std::get_if<int>(&parsed))
         return *exitCode;
-    const CheckRequest& request = std::get<CheckRequest>(parsed);
+    const FilesRequest& request = std::get<FilesRequest>(parsed);
     bool anyFinding = false;
     bool anyFileError = false;
     bool firstJson = true;

@@ -2,6 +2,7 @@
 
 #include "check_command.h"
 #include "commands.h"
+#include "info_command.h"
 #include "normalize_command.h"
 #ifdef VEXA_CLI_RENDER
 #include "render_command.h"
@@ -46,6 +47,8 @@ constexpr std::array kCommands{
             [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize, 1},
     Command{"check", "FILE... [--format text|json]", "find the mistakes the game silently punishes",
             printCheckHelp, runCheck, 2},
+    Command{"info", "FILE... [--format text|json]", "count what each scenario holds: things, ground, overlays",
+            [](std::ostream& out) { out << kInfoHelp; }, runInfo, 2},
 #ifdef VEXA_CLI_RENDER
     Command{"render", "FILE -o MAP.png [--size N] [--no-ground]", "draw the map on its ground, as a picture",
             printRenderHelp, runRender, 1},

@@ -1,6 +1,11 @@
 #include "cli_support.h"
 
+#include "core/document/windows1252.h"
+
+#include <algorithm>
+#include <cstdio>
 #include <istream>
+#include <optional>
 #include <iterator>
 #include <ostream>
 
@@ -38,6 +43,67 @@ void printFileError(std::ostream& err, const FileError& error, std::string_view 
     if (!file.empty())
         err << file << ": ";
     err << error.text() << ".\n";
+}
+
+namespace {
+
+std::optional<Format> formatNamed(std::string_view name)
+{
+    if (name == "text")
+        return Format::Text;
+    if (name == "json")
+        return Format::Json;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<FilesRequest, int> parseFilesRequest(const std::vector<std::string>& args, std::ostream& err,
+                                                  std::string_view command)
+{
+    FilesRequest request;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            request.files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--format" || arg.starts_with("--format=")) {
+            if (arg == "--format" && i + 1 == args.size())
+                return usageError(err, "option '--format' needs 'text' or 'json'", command);
+            const std::string name = arg == "--format" ? args[++i] : arg.substr(9);
+            const auto format = formatNamed(name);
+            if (!format)
+                return usageError(err, "unknown format '" + name + "' (use 'text' or 'json')", command);
+            request.format = *format;
+        } else {
+            return usageError(err, "unknown option '" + arg + "'", command);
+        }
+    }
+    if (request.files.empty())
+        return usageError(err, "missing FILE", command);
+    if (std::count_if(request.files.begin(), request.files.end(), [](const std::string& f) { return isStandardStream(f); }) > 1)
+        return usageError(err, "standard input '-' can be read only once", command);
+    return request;
+}
+
+void printJsonString(std::ostream& out, std::string_view text)
+{
+    out << '"';
+    for (const char c : text) {
+        const char16_t character = windows1252Character(static_cast<unsigned char>(c));
+        if (c == '"' || c == '\\') {
+            out << '\\' << c;
+        } else if (character < 0x20 || character >= 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(character));
+            out << escaped;
+        } else {
+            out << c;
+        }
+    }
+    out << '"';
 }
 
 } // namespace vexa::cli

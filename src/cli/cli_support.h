@@ -5,6 +5,8 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace vexa::cli {
 
@@ -29,5 +31,19 @@ std::string displayName(const std::string& name);
 
 // The editor's text of a file error, as its error box shows it.
 void printFileError(std::ostream& err, const FileError& error, std::string_view file = {});
+
+// What `COMMAND FILE... [--format text|json]` asks for.
+enum class Format { Text, Json };
+struct FilesRequest {
+    std::vector<std::string> files;
+    Format format = Format::Text;
+};
+// The request, or the exit code of a usage error already reported.
+std::variant<FilesRequest, int> parseFilesRequest(const std::vector<std::string>& args, std::ostream& err,
+                                                  std::string_view command);
+
+// Scenario text (Windows-1252) as a JSON string: quotes, backslashes and control
+// characters escaped, every character past ASCII written as \uXXXX.
+void printJsonString(std::ostream& out, std::string_view text);
 
 } // namespace vexa::cli

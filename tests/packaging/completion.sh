@@ -40,6 +40,7 @@ expect "--format " check --f
 expect "json text " check --format ""
 expect "json " check --format j
 expect "json " check --format=j
+expect "json text " info --format ""
 expect "--help -o " normalize river.mpr -
 expect "DESERT.MPR maps old.ini river.mpr " check river.mpr ""
 expect "DESERT.MPR maps old.ini river.mpr " normalize ""

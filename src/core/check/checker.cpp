@@ -1,6 +1,8 @@
 #include "core/check/checker.h"
 
+#include "core/check/rules.h"
 #include "core/check/scenario_check.h"
+#include "core/ground/ground.h"
 #include "core/placement/integers.h"
 
 #include <functional>
@@ -100,6 +102,19 @@ Checker::Checker(const Scenario& scenario, const SourceLines* sources)
 {
 }
 
+Checker::~Checker() = default;
+
+const GroundReading& Checker::ground()
+{
+    if (!ground_) {
+        ground_ = std::make_unique<GroundReading>(
+            readGround(scenario_.pane(PaneId::MapPack), scenario_.pane(PaneId::OverlayPack)));
+        if (ground_->mapPack == UnpackedPack::Status::Unpacked)
+            mapGround_ = &ground_->ground;
+    }
+    return *ground_;
+}
+
 bool Checker::isTriggerName(std::string_view name)
 {
     if (!triggerNames_) {
@@ -123,7 +138,9 @@ std::vector<Finding> Checker::run(std::span<const Rule> rules)
         for (std::size_t i = 0; i < lines.lineCount(); ++i) {
             const BodyLine body = readBodyLine(lines.lineView(i));
             const Fields fields(body);
-            const LineAt line{pane, i, body, fields, format};
+            LineAt line{pane, i, body, fields, format, std::nullopt};
+            if (format && hasField(line, format->cellField))
+                line.cell = parseInteger(fields[*format->cellField]);
             for (const Rule& rule : rules) {
                 if (rule.onLine)
                     rule.onLine(rule, *this, line);
@@ -153,6 +170,19 @@ void Checker::report(const Rule& rule, Severity severity, PaneId pane, std::size
     finding.paneLine = paneLine;
     if (sources_)
         finding.fileLine = sources_->fileLine(pane, paneLine);
+    finding.message = std::move(message);
+    findings_.push_back(std::move(finding));
+}
+
+void Checker::reportOnSection(const Rule& rule, PaneId pane, std::string message)
+{
+    Finding finding;
+    finding.rule = rule.id;
+    finding.severity = rule.severity;
+    finding.section = paneHeader(pane);
+    finding.pane = pane;
+    if (sources_)
+        finding.fileLine = sources_->headerLine(pane);
     finding.message = std::move(message);
     findings_.push_back(std::move(finding));
 }

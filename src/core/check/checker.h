@@ -8,6 +8,7 @@
 #include "core/map/cells.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,6 +17,8 @@
 
 namespace vexa {
 
+class Ground;
+struct GroundReading;
 struct Rule;
 
 // One line of a section pane as every line rule sees it.
@@ -25,6 +28,9 @@ struct LineAt {
     const BodyLine& body;
     const Fields& fields;        // of a key=value line's value; none otherwise
     const LineFormat* format;    // nothing for a pane without one ([Base], the packs)
+    // The number in the format's cell field, read once for the rules that look at it:
+    // nothing when the line has no such field (see hasField) or it holds no number.
+    std::optional<std::int32_t> cell;
 };
 
 // The first line of each key of one pane, kept compactly: a million keys are common in
@@ -53,10 +59,21 @@ private:
 class Checker {
 public:
     Checker(const Scenario& scenario, const SourceLines* sources);
+    ~Checker();
 
     const Scenario& scenario() const { return scenario_; }
     const MapBounds& mapBounds() const { return mapBounds_; }
     bool isTriggerName(std::string_view name);
+    // The ground of [MapPack] and [OverlayPack], unpacked when a rule first asks for it.
+    const GroundReading& ground();
+    // Its ground when [MapPack] unpacked; nothing when that pack is missing or cannot be
+    // read. Inline: a line rule asks this for every unit.
+    const Ground* mapGround()
+    {
+        if (!ground_)
+            ground();
+        return mapGround_;
+    }
     std::optional<std::size_t> firstUseOfKey(const LineAt& line)
     {
         return keys_.firstUse(scenario_.pane(line.pane), line.body.key.text, line.index);
@@ -69,6 +86,8 @@ public:
     void report(const Rule& rule, PaneId pane, std::size_t paneLine, std::string message);
     void report(const Rule& rule, Severity severity, PaneId pane, std::size_t paneLine, std::string message,
                 std::string_view section = {});
+    // A finding on a section pane proper as a whole: the file line is its header's.
+    void reportOnSection(const Rule& rule, PaneId pane, std::string message);
     // A finding on a field of [Basic] or [Map].
     void report(const Rule& rule, FieldId field, std::string message);
     void report(const Rule& rule, Severity severity, FieldId field, std::string message);
@@ -90,6 +109,8 @@ private:
     const SourceLines* sources_;
     MapBounds mapBounds_;
     std::optional<std::unordered_set<std::string_view>> triggerNames_;
+    std::unique_ptr<GroundReading> ground_;
+    const Ground* mapGround_ = nullptr;
     KeyIndex keys_;
     std::vector<Finding> findings_;
 };

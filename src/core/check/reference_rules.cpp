@@ -10,9 +10,9 @@ namespace {
 
 // An error for a cell off the 128 x 128 map; a warning for one off the playable area
 // where the line's objects must stand inside it.
-void checkCell(const Rule& rule, Checker& checker, const LineAt& line, std::string_view text, bool mustBePlayable)
+void checkCell(const Rule& rule, Checker& checker, const LineAt& line, std::string_view text,
+               std::optional<std::int32_t> cell, bool mustBePlayable)
 {
-    const std::optional<std::int32_t> cell = parseInteger(text);
     const std::optional<PlayableArea>& area = checker.mapBounds().area;
     if (!cell) {
         checker.report(rule, line.pane, line.index, "The cell " + quoted(text) + " is no cell number (0 to 16383).");
@@ -81,17 +81,17 @@ void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line)
         return;
     if (line.pane == PaneId::Base) {
         if (!isBaseHeaderKey(line.body.key.text) && line.fields.count() == kBaseEntryFieldCount)
-            checkCell(rule, checker, line, line.fields[kBaseCellField], false);
+            checkCell(rule, checker, line, line.fields[kBaseCellField], parseInteger(line.fields[kBaseCellField]), false);
         return;
     }
     if (!line.format)
         return;
     const LineFormat& format = *line.format;
     if (format.keyIsCell)
-        checkCell(rule, checker, line, line.body.key.text, format.insidePlayableArea);
+        checkCell(rule, checker, line, line.body.key.text, parseInteger(line.body.key.text), format.insidePlayableArea);
     // A smudge repeats its cell: only a second, different cell needs a word.
     if (hasField(line, format.cellField) && !(format.keyIsCell && line.fields[*format.cellField] == line.body.key.text))
-        checkCell(rule, checker, line, line.fields[*format.cellField], format.insidePlayableArea);
+        checkCell(rule, checker, line, line.fields[*format.cellField], line.cell, format.insidePlayableArea);
 }
 
 // A playable area off the map is no playable area: said once, on the field that takes it

@@ -17,6 +17,8 @@ void checkCountryBodyLines(const Rule& rule, Checker& checker);
 void checkMapBounds(const Rule& rule, Checker& checker);
 void checkTeamTypeSection(const Rule& rule, Checker& checker);
 void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void checkPacks(const Rule& rule, Checker& checker);
+void groundOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 
 // The team type header that the game does not read.
 inline constexpr std::string_view kOldTeamTypeHeader = "[TeamType]";

@@ -9,7 +9,7 @@ namespace vexa {
 
 namespace {
 
-const std::array<Rule, 8> kRules = {{
+const std::array<Rule, 10> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
      duplicateKeyOnLine},
@@ -40,6 +40,14 @@ const std::array<Rule, 8> kRules = {{
      "A building, unit, ship or soldier whose type code no Create dialog offers: most often a typo, and the "
      "game drops it without a word.",
      unknownTypeOnLine},
+    {"pack", Severity::Error,
+     "[MapPack] or [OverlayPack] cannot be unpacked: the map's ground, or its ore, walls and crates, cannot be "
+     "read from it. An empty or missing pack is fine.",
+     nullptr, checkPacks},
+    {"ground", Severity::Warning,
+     "A ship on a cell that is not water, or a unit or soldier on water or a river, as [MapPack] gives the "
+     "ground: it cannot move from there.",
+     groundOnLine},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.

@@ -89,6 +89,8 @@ void setKeyValue(Target& target, Section section, std::string_view line)
 
 void openSection(Target& target, const OpenSection& section, std::string_view header)
 {
+    if (section.kind == SectionKind::Pane && target.sources)
+        target.sources->headerFrom(section.pane, target.fileLine);
     if (section.kind != SectionKind::Country && section.kind != SectionKind::Unrecognised)
         return;
     MemoryPane& pane = target.scenario.pane(section.pane);

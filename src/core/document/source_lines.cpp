@@ -17,6 +17,13 @@ void SourceLines::paneLineFrom(PaneId pane, std::size_t paneLine, std::size_t fi
     runs.push_back({paneLine, fileLine, 1});
 }
 
+void SourceLines::headerFrom(PaneId pane, std::size_t fileLine)
+{
+    std::optional<std::size_t>& header = headers_[index(pane)];
+    if (!header)
+        header = fileLine;
+}
+
 std::optional<std::size_t> SourceLines::fileLine(PaneId pane, std::size_t paneLine) const
 {
     const std::vector<Run>& runs = runs_[index(pane)];

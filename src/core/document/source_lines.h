@@ -19,10 +19,14 @@ public:
     std::optional<std::size_t> fileLine(PaneId pane, std::size_t paneLine) const;
     // The file line that last set a field of [Basic] or [Map].
     std::optional<std::size_t> fileLine(FieldId field) const { return fields_[index(field)]; }
+    // The file line of the first header of a section pane proper ([STRUCTURES], [MapPack]
+    // ...), whose header is no line of its pane; nothing when the file has none.
+    std::optional<std::size_t> headerLine(PaneId pane) const { return headers_[index(pane)]; }
 
     // Recorded by the reader, in file order.
     void paneLineFrom(PaneId pane, std::size_t paneLine, std::size_t fileLine);
     void fieldFrom(FieldId field, std::size_t fileLine) { fields_[index(field)] = fileLine; }
+    void headerFrom(PaneId pane, std::size_t fileLine);
 
 private:
     // count pane lines from firstPaneLine on come from consecutive file lines.
@@ -33,6 +37,7 @@ private:
     };
     std::array<std::vector<Run>, kPaneCount> runs_;
     std::array<std::optional<std::size_t>, kFieldCount> fields_{};
+    std::array<std::optional<std::size_t>, kPaneCount> headers_{};
 };
 
 } // namespace vexa

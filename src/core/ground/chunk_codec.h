@@ -25,7 +25,7 @@ inline constexpr std::uint8_t kChunkFlag = 0x20;
 
 // Unpacks a series of chunks into `output` (which it clears), expecting exactly
 // `expectedSize` bytes in all. Nothing in the data is trusted: a fault names the offset of
-// the header or command at fault, or the end of the data when the total falls short.
+// the header or command at fault; a total that falls short is a fault of the whole data.
 std::optional<DataFault> expandChunks(std::span<const std::uint8_t> data, std::size_t expectedSize,
                                       std::vector<std::uint8_t>& output);
 

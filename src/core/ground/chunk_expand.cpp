@@ -192,8 +192,8 @@ std::optional<DataFault> expandChunks(std::span<const std::uint8_t> data, std::s
         at = begin + length;
     }
     if (output.size() != expectedSize)
-        return DataFault{data.size(), "the chunks unpack to " + number(output.size()) + " bytes, not " +
-                                          number(expectedSize)};
+        return DataFault{data.size(),
+                         "the chunks unpack to " + number(output.size()) + " bytes, not " + number(expectedSize), true};
     return std::nullopt;
 }
 

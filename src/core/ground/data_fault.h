@@ -10,6 +10,9 @@ namespace vexa {
 struct DataFault {
     std::size_t offset = 0;
     std::string reason;
+    // No one byte is at fault but the data as a whole (what it unpacks to falls short);
+    // the offset is then the end of the data.
+    bool wholeData = false;
 
     bool operator==(const DataFault&) const = default;
 };

@@ -43,6 +43,8 @@ public:
 
     // Cells from 0 to kMapCellCount - 1; any other throws std::out_of_range.
     GroundCell cell(std::size_t cell) const;
+    // The kind of ground alone; inline, as the check asks it for every unit.
+    GroundKind kind(std::size_t cell) const { return kinds_.at(cell); }
     void setTerrain(std::size_t cell, std::uint16_t templateNumber, std::uint8_t tile);
     void setOverlay(std::size_t cell, std::uint8_t overlay);
 

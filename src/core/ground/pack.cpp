@@ -1,6 +1,7 @@
 #include "core/ground/pack.h"
 
 #include "core/document/pane.h"
+#include "core/document/source_lines.h"
 #include "core/ground/base64.h"
 #include "core/ground/chunk_codec.h"
 
@@ -81,8 +82,11 @@ public:
         if (auto fault = decodeBase64(text, data))
             return failed(errorAtText(fault->offset, std::move(fault->reason)));
         UnpackedPack unpacked{UnpackedPack::Status::Unpacked, {}, {}};
-        if (auto fault = expandChunks(data, unpackedSize(pack_), unpacked.bytes))
-            return failed(errorAtText(base64OffsetOfByte(fault->offset), std::move(fault->reason)));
+        if (auto fault = expandChunks(data, unpackedSize(pack_), unpacked.bytes)) {
+            PackError error = errorAtText(base64OffsetOfByte(fault->offset), std::move(fault->reason));
+            error.wholePack = fault->wholeData;
+            return failed(std::move(error));
+        }
         return unpacked;
     }
 
@@ -115,9 +119,11 @@ private:
             if (entries_[i].number > expected)
                 return errorOn(entries_[i], "key " + std::to_string(expected) + " is missing");
             // In key order only a repeat falls behind; the first key is at least 1.
-            if (entries_[i].number < expected)
-                return errorOn(entries_[i], "the key is used twice (also on line " +
-                                                std::to_string(entries_[i - 1].paneLine) + ")");
+            if (entries_[i].number < expected) {
+                PackError error = errorOn(entries_[i], "the key is used twice");
+                error.firstUseLine = entries_[i - 1].paneLine;
+                return error;
+            }
         }
         return std::nullopt;
     }
@@ -154,6 +160,22 @@ private:
     std::vector<std::size_t> valueEnds_;  // where each entry's value ends in the joined text
 };
 
+// The error's text, with its lines named by lineName.
+template <typename LineName>
+std::string describeNaming(const PackError& error, LineName lineName)
+{
+    std::string text(packHeader(error.pack));
+    if (!error.wholePack) {
+        text += " " + lineName(error.paneLine);
+        if (!error.key.empty())
+            text += " (key " + error.key + ")";
+    }
+    text += ": " + error.reason;
+    if (error.firstUseLine)
+        text += " (also on " + lineName(*error.firstUseLine) + ")";
+    return text;
+}
+
 } // namespace
 
 std::string_view packHeader(PackId pack)
@@ -168,10 +190,16 @@ std::size_t unpackedSize(PackId pack)
 
 std::string describe(const PackError& error)
 {
-    std::string text = std::string(packHeader(error.pack)) + " line " + std::to_string(error.paneLine);
-    if (!error.key.empty())
-        text += " (key " + error.key + ")";
-    return text + ": " + error.reason;
+    return describeNaming(error, [](std::size_t paneLine) { return "line " + std::to_string(paneLine); });
+}
+
+std::string describe(const PackError& error, const SourceLines& sources)
+{
+    const PaneId pane = error.pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack;
+    return describeNaming(error, [&](std::size_t paneLine) {
+        const std::optional<std::size_t> fileLine = sources.fileLine(pane, paneLine);
+        return fileLine ? "line " + std::to_string(*fileLine + 1) : "a line the reader added";
+    });
 }
 
 UnpackedPack unpackPack(PackId pack, const Pane& pane)

@@ -6,11 +6,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vexa {
 
 class Pane;
+class SourceLines;
 
 // The two packed sections of a scenario. A pack is the values of its section's lines,
 // joined in the order of their keys (1, 2, 3 ... without gap or repeat), read as Base64;
@@ -27,16 +29,33 @@ std::size_t unpackedSize(PackId pack);      // kMapPackSize or kOverlayPackSize
 
 // Why a pack could not be read, and the line at fault.
 struct PackError {
+    PackError() = default;
+    PackError(PackId pack, std::size_t paneLine, std::string key, std::string reason,
+              std::optional<std::size_t> firstUseLine = {}, bool wholePack = false)
+        : pack(pack), paneLine(paneLine), key(std::move(key)), reason(std::move(reason)),
+          firstUseLine(firstUseLine), wholePack(wholePack)
+    {
+    }
+
     PackId pack = PackId::Map;
     std::size_t paneLine = 0;  // from 0, in the pack's pane
     std::string key;           // the key written on that line; empty for a line without one
     std::string reason;
+    // A key used twice: the line that used it first.
+    std::optional<std::size_t> firstUseLine;
+    // The fault is the pack's total size, which no one line holds; paneLine is then the
+    // last line, where the shortfall came to light.
+    bool wholePack = false;
 
     bool operator==(const PackError&) const = default;
 };
 
-// "[MapPack] line 3 (key 4): a chunk has the flag 0x21; only 0x20 is known"
+// "[MapPack] line 3 (key 4): a chunk has the flag 0x21; only 0x20 is known",
+// "[OverlayPack] line 5 (key 2): the key is used twice (also on line 1)",
+// "[MapPack]: the chunks unpack to 16384 bytes, not 49152". Lines are the pane's, from 0.
 std::string describe(const PackError& error);
+// The same naming the file's lines, counted from 1, where the reader recorded them.
+std::string describe(const PackError& error, const SourceLines& sources);
 
 struct UnpackedPack {
     enum class Status { NoPack, Unpacked, Failed };

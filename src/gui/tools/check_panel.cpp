@@ -321,8 +321,9 @@ void CheckPanel::goTo(const QModelIndex& index)
     if (!index.isValid())
         return;
     const Finding& finding = filter_->finding(index);
-    if (finding.pane && finding.paneLine)
-        document_.showPaneLine(*finding.pane, *finding.paneLine);
+    // A finding on a whole section (a pack of the wrong size) opens its tab at the top.
+    if (finding.pane)
+        document_.showPaneLine(*finding.pane, finding.paneLine.value_or(0));
     else if (finding.field)
         document_.showField(*finding.field);
 }
@@ -333,7 +334,7 @@ void CheckPanel::showContextMenu(const QPoint& at)
     if (!index.isValid())
         return;
     list_->setCurrentIndex(index);
-    const bool onField = !filter_->finding(index).paneLine;
+    const bool onField = !filter_->finding(index).pane;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("CheckFindingMenu"));
     connect(menu.addAction(onField ? QStringLiteral("Go to field") : QStringLiteral("Go to line")), &QAction::triggered,

@@ -239,7 +239,7 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
                         "[TERRAIN]", "north wood", "[Greece]", "Credits 100", "[MapPack]", "=AAAA"})),
               (Lines{"field-count@20", "field-count@2", "field-count@4", "field-count@6", "field-count@8",
                      "field-count@18", "field-count@10", "field-count@14", "field-count@16", "field-count@12",
-                     "field-count@22"}));  // in pane order
+                     "field-count@22", "pack@22"}));  // in pane order; the pack rule says what the line costs
     EXPECT_EQ(checkFile(lf({"[STRUCTURES]", "7=Greece,GUN,256,500,0,None,1"}))[0].message,
               "The line for key '7' has 7 fields where [STRUCTURES] needs 8.");
     // A comma inside a comment is no field; terrain, overlay and team types take any number.
@@ -251,7 +251,7 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
 TEST(ScenarioCheck, RulesTableIsComplete)
 {
     for (const char* id : {"duplicate-key", "unknown-trigger", "off-map", "base-count", "unknown-country", "field-count",
-                           "team-type-section", "unknown-type"}) {
+                           "team-type-section", "unknown-type", "pack", "ground"}) {
         const Rule* rule = findRule(id);
         ASSERT_NE(rule, nullptr) << id;
         EXPECT_FALSE(rule->explanation.empty());

@@ -24,3 +24,13 @@ TEST(SourceLines, PaneLinesAndFieldsKnowTheirFileLines)
     EXPECT_EQ(sources.fileLine(FieldId::Y), std::nullopt);
     EXPECT_EQ(sources.fileLine(PaneId::Units, 0), std::nullopt);
 }
+
+TEST(SourceLines, APaneProperKnowsItsFirstHeader)
+{
+    SourceLines sources;
+    readScenario("[Greece]\n[MapPack]\n1=A\n[UNITS]\n[MapPack]\n2=B\n", &sources);
+    EXPECT_EQ(sources.headerLine(PaneId::MapPack), 1u);
+    EXPECT_EQ(sources.headerLine(PaneId::Units), 3u);
+    EXPECT_EQ(sources.headerLine(PaneId::Country), std::nullopt) << "its header is a line of the pane";
+    EXPECT_EQ(sources.headerLine(PaneId::OverlayPack), std::nullopt);
+}

@@ -1,5 +1,7 @@
 #include "core/ground/pack.h"
 
+#include "core/document/source_lines.h"
+
 #include "pack_test_support.h"
 #include "sha256.h"
 
@@ -189,8 +191,7 @@ TEST(UnpackPackKeys, AGapIsAnError)
 TEST(UnpackPackKeys, ARepeatIsAnError)
 {
     const MemoryPane pane = paneOf({"1=AAAA", "2=AAAA", "", "2=AAAA", "3=AAAA"});
-    EXPECT_EQ(errorOf(PackId::Overlay, pane),
-              (PackError{PackId::Overlay, 3, "2", "the key is used twice (also on line 1)"}));
+    EXPECT_EQ(errorOf(PackId::Overlay, pane), (PackError{PackId::Overlay, 3, "2", "the key is used twice", 1}));
 }
 
 TEST(UnpackPackKeys, AKeyThatIsNoLineNumberIsAnError)
@@ -311,11 +312,16 @@ TEST(UnpackPackChunks, AChunkThatUnpacksPastItsLimitIsAnError)
 TEST(UnpackPackChunks, ATotalOfTheWrongSizeIsAnError)
 {
     const Bytes filled = chunk({0xFE, 0x00, 0x20, 0xFF, 0x80});
-    EXPECT_EQ(chunkError(filled).reason, "the chunks unpack to 8192 bytes, not 16384");
-    EXPECT_EQ(chunkError(joined({filled, filled, chunk({0x81, 0x00, 0x80})})).reason,
-              "the chunks unpack to more than 16384 bytes");
+    const PackError short8192 = chunkError(filled);
+    EXPECT_EQ(short8192.reason, "the chunks unpack to 8192 bytes, not 16384");
+    EXPECT_TRUE(short8192.wholePack) << "a shortfall is no one line's fault";
+    // Too much comes to light in the chunk that goes past the total: that line is at fault.
+    const PackError tooMuch = chunkError(joined({filled, filled, chunk({0x81, 0x00, 0x80})}));
+    EXPECT_EQ(tooMuch.reason, "the chunks unpack to more than 16384 bytes");
+    EXPECT_FALSE(tooMuch.wholePack);
     EXPECT_EQ(errorOf(PackId::Map, packPane(emptyOverlayData())).reason, "the chunks unpack to 16384 bytes, not 49152");
     EXPECT_EQ(errorOf(PackId::Map, paneOf({"1="})).reason, "the chunks unpack to 0 bytes, not 49152");
+    EXPECT_FALSE(chunkError(chunk({0x81, 0x00})).wholePack) << "a chunk cut short at the end of the data";
 }
 
 TEST(UnpackPackChunks, AFaultIsReportedOnTheLineThatHoldsIt)
@@ -335,6 +341,24 @@ TEST(DescribePackError, NamesPackLineKeyAndReason)
     EXPECT_EQ(describe({PackId::Map, 3, "4", "key 3 is missing"}), "[MapPack] line 3 (key 4): key 3 is missing");
     EXPECT_EQ(describe({PackId::Overlay, 0, "", "the line is not key=value"}),
               "[OverlayPack] line 0: the line is not key=value");
+    EXPECT_EQ(describe({PackId::Overlay, 5, "2", "the key is used twice", 1}),
+              "[OverlayPack] line 5 (key 2): the key is used twice (also on line 1)");
+    EXPECT_EQ(describe({PackId::Map, 9, "10", "the chunks unpack to 0 bytes, not 49152", {}, true}),
+              "[MapPack]: the chunks unpack to 0 bytes, not 49152");
+}
+
+TEST(DescribePackError, NamesTheFileLinesFromOne)
+{
+    // The pack's lines 0 and 1 stand on file lines 3 and 5 (counted from 0), the blank
+    // line between them dropped.
+    SourceLines sources;
+    const Scenario scenario = readScenario("[Basic]\n\n[OverlayPack]\n1=AAAA\n\n1=AAAA\n", &sources);
+    const UnpackedPack unpacked = unpackPack(PackId::Overlay, scenario.pane(PaneId::OverlayPack));
+    ASSERT_TRUE(unpacked.error);
+    EXPECT_EQ(describe(*unpacked.error, sources),
+              "[OverlayPack] line 6 (key 1): the key is used twice (also on line 4)");
+    EXPECT_EQ(describe({PackId::Overlay, 7, "", "the line is not key=value"}, sources),
+              "[OverlayPack] a line the reader added: the line is not key=value");
 }
 
 } // namespace

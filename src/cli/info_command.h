@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli_support.h"
+
+#include <vector>
+
+namespace vexa::cli {
+
+// `info FILE... [--format text|json]`: what each scenario holds, counted. Exit 0 when
+// every file was read, 2 for a usage or file error.
+extern const char* const kInfoHelp;
+int runInfo(const std::vector<std::string>& args, Streams streams);
+
+} // namespace vexa::cli

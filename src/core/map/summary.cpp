@@ -1,0 +1,67 @@
+#include "core/map/summary.h"
+
+#include "core/document/body_line.h"
+#include "core/document/scenario.h"
+
+namespace vexa {
+
+namespace {
+
+std::size_t keyValueLines(const MemoryPane& pane)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i)
+        count += readBodyLine(pane.lineView(i)).isKeyValue() ? 1 : 0;
+    return count;
+}
+
+std::array<std::size_t, kGroundKindCount> groundCellsIn(const Ground& ground, const std::optional<PlayableArea>& area)
+{
+    std::array<std::size_t, kGroundKindCount> cells{};
+    for (std::int32_t cell = 0; cell < kMapCellCount; ++cell) {
+        if (!area || area->holds(cell))
+            ++cells[static_cast<std::size_t>(ground.cell(static_cast<std::size_t>(cell)).kind)];
+    }
+    return cells;
+}
+
+std::vector<OverlayCount> overlaysOf(const Ground& ground)
+{
+    std::array<std::size_t, 256> cells{};
+    for (std::size_t cell = 0; cell < kMapCellCount; ++cell)
+        ++cells[ground.cell(cell).overlay];
+    std::vector<OverlayCount> overlays;
+    for (std::size_t overlay = 0; overlay < cells.size(); ++overlay) {
+        if (overlay != kNoOverlay && cells[overlay] > 0)
+            overlays.push_back({static_cast<std::uint8_t>(overlay), cells[overlay]});
+    }
+    return overlays;
+}
+
+} // namespace
+
+ScenarioSummary summarizeScenario(const Scenario& scenario)
+{
+    ScenarioSummary summary;
+    summary.theater = valueText(scenario.field(FieldId::Theater));
+    summary.playable = readMapBounds(scenario).area;
+    for (std::size_t i = 0; i < kSummarySections.size(); ++i)
+        summary.entries[i] = keyValueLines(scenario.pane(kSummarySections[i].pane));
+
+    const GroundReading reading = readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    for (const PackError& error : reading.errors)
+        (error.pack == PackId::Map ? summary.mapPackError : summary.overlayPackError) = error;
+    if (!summary.mapPackError)
+        summary.groundCells = groundCellsIn(reading.ground, summary.playable);
+    if (!summary.overlayPackError)
+        summary.overlays = overlaysOf(reading.ground);
+    return summary;
+}
+
+std::string overlayCode(std::uint8_t overlay)
+{
+    const std::string_view name = overlayName(overlay);
+    return name.empty() ? std::to_string(overlay) : std::string(name);
+}
+
+} // namespace vexa
