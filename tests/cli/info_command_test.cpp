@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 
 #include "core/ground/ground.h"
 
@@ -9,23 +9,11 @@
 #include <sstream>
 
 using namespace vexa;
+using vexa::test::CliRun;
+using vexa::test::run;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args, const std::string& input = {})
-{
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = runCli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string section(std::string_view header, const std::vector<std::string>& lines)
 {
