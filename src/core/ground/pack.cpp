@@ -1,5 +1,6 @@
 #include "core/ground/pack.h"
 
+#include "core/document/body_line.h"
 #include "core/document/pane.h"
 #include "core/document/source_lines.h"
 #include "core/ground/base64.h"
@@ -14,36 +15,6 @@ namespace {
 
 constexpr std::size_t kValueWidth = 70;
 constexpr std::size_t kMaxKeyDigits = 9;
-
-// A pack line taken apart. This is the one place that splits one, kept small so that the
-// document's shared body-line grammar can take its place: a ';' starts a comment, and
-// blanks around the key and the value do not count (a blank is a space; a tab is text).
-struct PackLineParts {
-    enum class Shape { Skipped, KeyValue, NoKeyValue };
-    Shape shape = Shape::Skipped;
-    std::string_view key;
-    std::string_view value;
-};
-
-std::string_view trimSpaces(std::string_view text)
-{
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
-
-PackLineParts splitPackLine(std::string_view line)
-{
-    const std::string_view content = trimSpaces(line.substr(0, line.find(';')));
-    if (content.empty())
-        return {};
-    const std::size_t equals = content.find('=');
-    const std::string_view key = trimSpaces(content.substr(0, equals));
-    if (equals == std::string_view::npos || key.empty())
-        return {PackLineParts::Shape::NoKeyValue, {}, {}};
-    return {PackLineParts::Shape::KeyValue, key, trimSpaces(content.substr(equals + 1))};
-}
 
 // A key as the number of its line in the pack: 1, 2, 3 ... without sign or leading zero.
 std::optional<std::size_t> lineNumberOf(std::string_view key)
@@ -96,15 +67,16 @@ private:
     {
         for (std::size_t index = 0; index < pane.lineCount(); ++index) {
             const std::string line = pane.line(index);
-            const PackLineParts parts = splitPackLine(line);
-            if (parts.shape == PackLineParts::Shape::NoKeyValue)
+            const BodyLine body = readBodyLine(line);
+            if (body.kind == BodyLine::Kind::Malformed)
                 return PackError{pack_, index, {}, "the line is not key=value"};
-            if (parts.shape == PackLineParts::Shape::Skipped)
+            if (!body.isKeyValue())
                 continue;
-            const std::optional<std::size_t> number = lineNumberOf(parts.key);
+            const std::string_view key = body.key.text;
+            const std::optional<std::size_t> number = lineNumberOf(key);
             if (!number)
-                return PackError{pack_, index, std::string(parts.key), "the key is not a line number (1, 2, 3 ...)"};
-            entries_.push_back({index, std::string(parts.key), std::string(parts.value), *number});
+                return PackError{pack_, index, std::string(key), "the key is not a line number (1, 2, 3 ...)"};
+            entries_.push_back({index, std::string(key), std::string(body.value.text), *number});
         }
         return std::nullopt;
     }
