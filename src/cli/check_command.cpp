@@ -85,27 +85,20 @@ int runCheck(const std::vector<std::string>& args, Streams streams)
         return *exitCode;
     const FilesRequest& request = std::get<FilesRequest>(parsed);
     bool anyFinding = false;
-    bool anyFileError = false;
     bool firstJson = true;
     if (request.format == Format::Json)
         streams.out << '[';
-    for (const std::string& file : request.files) {
-        auto bytes = readInput(file, streams.in);
-        if (const auto* error = std::get_if<FileError>(&bytes)) {
-            printFileError(streams.err, *error, displayName(file));
-            anyFileError = true;
-            continue;
-        }
-        const std::vector<Finding> findings = checkFileBytes(std::get<std::string>(bytes));
+    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+        const std::vector<Finding> findings = checkFileBytes(bytes);
         anyFinding = anyFinding || !findings.empty();
         if (request.format == Format::Json)
-            printJsonObjects(streams.out, displayName(file), findings, firstJson);
+            printJsonObjects(streams.out, name, findings, firstJson);
         else
-            printText(streams.out, displayName(file), findings);
-    }
+            printText(streams.out, name, findings);
+    });
     if (request.format == Format::Json)
         streams.out << (firstJson ? "]\n" : "\n]\n");
-    if (anyFileError)
+    if (!allRead)
         return kExitFileError;
     return anyFinding ? kExitFindings : kExitOk;
 }

@@ -88,6 +88,22 @@ std::variant<FilesRequest, int> parseFilesRequest(const std::vector<std::string>
     return request;
 }
 
+bool forEachInputFile(const FilesRequest& request, Streams streams,
+                      const std::function<void(const std::string& name, const std::string& bytes)>& take)
+{
+    bool allRead = true;
+    for (const std::string& file : request.files) {
+        auto bytes = readInput(file, streams.in);
+        if (const auto* error = std::get_if<FileError>(&bytes)) {
+            printFileError(streams.err, *error, displayName(file));
+            allRead = false;
+            continue;
+        }
+        take(displayName(file), std::get<std::string>(bytes));
+    }
+    return allRead;
+}
+
 void printJsonString(std::ostream& out, std::string_view text)
 {
     out << '"';

@@ -2,6 +2,7 @@
 
 #include "core/document/file_access.h"
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -41,6 +42,12 @@ struct FilesRequest {
 // The request, or the exit code of a usage error already reported.
 std::variant<FilesRequest, int> parseFilesRequest(const std::vector<std::string>& args, std::ostream& err,
                                                   std::string_view command);
+
+// Reads the request's files in turn and hands each one's name, as messages show it, and
+// bytes to `take`; a file that cannot be read is reported on standard error and skipped.
+// True when every file was read.
+bool forEachInputFile(const FilesRequest& request, Streams streams,
+                      const std::function<void(const std::string& name, const std::string& bytes)>& take);
 
 // Scenario text (Windows-1252) as a JSON string: quotes, backslashes and control
 // characters escaped, every character past ASCII written as \uXXXX.

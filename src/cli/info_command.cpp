@@ -204,28 +204,21 @@ int runInfo(const std::vector<std::string>& args, Streams streams)
         return *exitCode;
     const FilesRequest& request = std::get<FilesRequest>(parsed);
     const bool json = request.format == Format::Json;
-    bool anyFileError = false;
     bool first = true;
     if (json)
         streams.out << '[';
-    for (const std::string& file : request.files) {
-        auto bytes = readInput(file, streams.in);
-        if (const auto* error = std::get_if<FileError>(&bytes)) {
-            printFileError(streams.err, *error, displayName(file));
-            anyFileError = true;
-            continue;
-        }
-        const FileSummary summary = summarizeBytes(displayName(file), std::get<std::string>(bytes));
+    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+        const FileSummary summary = summarizeBytes(name, bytes);
         streams.out << (first ? (json ? "\n" : "") : (json ? ",\n" : "\n"));
         first = false;
         if (json)
             printJsonObject(streams.out, summary);
         else
             printTable(streams.out, summary);
-    }
+    });
     if (json)
         streams.out << (first ? "]\n" : "\n]\n");
-    return anyFileError ? kExitFileError : kExitOk;
+    return allRead ? kExitOk : kExitFileError;
 }
 
 } // namespace vexa::cli

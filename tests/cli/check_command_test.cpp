@@ -14,20 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CheckCommand : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string file(const std::string& name, const std::string& bytes) const
-    {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    const fs::path folder_ = fs::temp_directory_path() / ("vexa-check-" + std::to_string(::getpid()));
-};
+using CheckCommand = vexa::test::CliFolder;
 
 // Two findings whose rules run in the other order than their lines.
 const std::string kBroken = "[Trigs]\r\nt=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1\r\n[CellTriggers]\r\n"

@@ -4,6 +4,9 @@
 // outputs, and a file's bytes.
 #include "cli.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,5 +36,24 @@ inline std::string contents(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
+// A folder of its own for each test, for the files it hands the tool.
+class CliFolder : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::create_directories(folder_); }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    // Writes the bytes to a file of the folder and gives its path.
+    std::string file(const std::string& name, const std::string& bytes) const
+    {
+        const std::filesystem::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    const std::filesystem::path folder_ = std::filesystem::temp_directory_path()
+        / ("vexa-cli-" + std::to_string(::getpid()) + "-"
+           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
 
 } // namespace vexa::test

@@ -40,20 +40,7 @@ const std::string kNoThings =
     "\"things\": {\"structures\": 0, \"units\": 0, \"ships\": 0, \"infantry\": 0, \"terrain\": 0, \"smudge\": 0, "
     "\"overlay\": 0, \"waypoints\": 0, \"cell_triggers\": 0, \"triggers\": 0, \"team_types\": 0}";
 
-class InfoCommand : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string file(const std::string& name, const std::string& bytes) const
-    {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-
-    const fs::path folder_ = fs::temp_directory_path() / ("vexa-info-" + std::to_string(::getpid()));
-};
+using InfoCommand = vexa::test::CliFolder;
 
 } // namespace
 
