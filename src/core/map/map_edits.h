@@ -32,6 +32,8 @@ std::vector<LineEdit> cellEdits(ThingKind kind, std::size_t paneLine, std::strin
 // Moves every thing the same number of columns and rows. Refused when a thing would leave
 // the map, when a cell-keyed section (terrain, smudge, overlay, cell triggers) would hold
 // one key twice afterwards, or when a thing's line no longer places it where it stood.
+// A thing given twice moves once; the refusal names the first thing in pane and line
+// order. A move by no column and no row changes nothing.
 MapEdit movedThings(const Scenario& scenario, std::span<const PlacedThing> things, int columns, int rows);
 
 // Takes out the lines of the things. Sections keyed by line number are renumbered as the
