@@ -6,13 +6,6 @@
 
 namespace vexa {
 
-namespace {
-
-// A decoration dialog reads a spacing that is no number as a single step.
-constexpr std::int32_t kSpacingFallback = 1;
-
-} // namespace
-
 PaneId decorationPane(DecorationFormat format)
 {
     switch (format) {
@@ -42,7 +35,7 @@ Outcome createDecorations(DecorationFormat format, const DecorationInput& in, Pa
 {
     if (!allFilled({in.first, in.last, in.spacing, in.kind}))
         return Outcome::Refused;
-    const auto run = readPlacementRun(in.first, in.last, in.spacing, kSpacingFallback);
+    const auto run = readPlacementRun(in.first, in.last, in.spacing, kDecorationSpacingFallback);
     if (!run)
         return Outcome::Refused;
     return walkPlacementRun(*run, [&](std::int32_t cell) {

@@ -38,6 +38,9 @@ PaneId decorationPane(DecorationFormat format);
 std::string decorationLine(DecorationFormat format, std::int32_t cell, std::string_view kind,
                            std::string_view comment);
 
+// A decoration dialog reads a spacing that is no number as a single step.
+inline constexpr std::int32_t kDecorationSpacingFallback = 1;
+
 // Places one row: appends decorationLine() for every cell of the run (positions read with
 // fallback 0, the spacing with fallback 1) to the end of the pane. Refused, with nothing
 // done, when first, last, spacing or kind is empty or the spacing is zero or negative.

@@ -53,7 +53,7 @@ Outcome createBuildings(const BuildingsInput& in, Pane& structures, Pane& base)
 {
     if (!allFilled({in.country, in.typeCode, in.health, in.direction, in.first, in.last, in.spacing, in.trigger}))
         return Outcome::Refused;
-    const auto run = readPlacementRun(in.first, in.last, in.spacing, 0);
+    const auto run = readPlacementRun(in.first, in.last, in.spacing, kBuildingsSpacingFallback);
     if (!run)
         return Outcome::Refused;
 

@@ -26,6 +26,9 @@ struct BuildingsInput {
     bool addToBase = false;
 };
 
+// A spacing text that is no number is refused.
+inline constexpr std::int32_t kBuildingsSpacingFallback = 0;
+
 // Builds one row of buildings. Refused, with nothing done, when a required text (all but
 // the comment) is empty or the spacing is zero, negative or no number. Otherwise, for each
 // cell n of the run, appends to the structures pane

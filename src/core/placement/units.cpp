@@ -11,12 +11,6 @@ namespace vexa {
 
 namespace {
 
-// The spacing of a spacing text that is no number: the units dialog steps by 1, the
-// ships and infantry dialogs refuse it.
-constexpr std::int32_t kUnitsSpacingFallback = 1;
-constexpr std::int32_t kShipsSpacingFallback = 0;
-constexpr std::int32_t kInfantrySpacingFallback = 0;
-
 // A sub-position as it is written: one digit, 0 to 4.
 constexpr std::string_view kSubPositionDigits = "01234";
 static_assert(kSubPositionDigits.size() == kSubPositionCount);

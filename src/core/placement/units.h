@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vexa {
@@ -30,6 +31,12 @@ using ShipsInput = UnitsInput;
 // Up to five soldiers stand in one cell, each on its own sub-position: 0 centre
 // (CheckBox1), 1 upper left, 2 upper right, 3 lower left, 4 lower right (CheckBox5).
 inline constexpr std::size_t kSubPositionCount = 5;
+
+// The spacing of a spacing text that is no number: the units dialog steps by 1, the
+// ships and infantry dialogs refuse it.
+inline constexpr std::int32_t kUnitsSpacingFallback = 1;
+inline constexpr std::int32_t kShipsSpacingFallback = 0;
+inline constexpr std::int32_t kInfantrySpacingFallback = 0;
 
 struct InfantryInput : UnitsInput {
     // Indexed by sub-position; all ticked, as the dialog opens.

@@ -11,6 +11,7 @@
 #include "gui/decorations/waypoints_form.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/wrapping_tab_bar.h"
+#include "gui/forms/run_dialogs.h"
 #include "gui/help/help_viewer.h"
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
@@ -89,6 +90,15 @@ EditorApp::EditorApp(Desktop& desktop)
     mapEntry->setEnabled(true);
     QObject::connect(mapEntry, &QAction::triggered, map_, [this] { map_->open(); });
     calculator_->setMapPicker([this](std::function<void(std::int32_t)> deliver) { map_->pickCell(std::move(deliver)); });
+
+    // The dialogs whose first and last positions Ctrl+drag on the map fills.
+    auto* runDialogs = new RunDialogs(owner);
+    runDialogs->add(*buildings_, buildings_->runFields());
+    for (UnitPlacementForm* form : std::initializer_list<UnitPlacementForm*>{units_, ships_, infantry_})
+        runDialogs->add(*form, form->runFields());
+    for (DecorationForm* form : std::initializer_list<DecorationForm*>{terrain_, smudge_, overlay_, cellTriggers_})
+        runDialogs->add(*form, form->runFields());
+    map_->setRunDialogs(runDialogs);
 }
 
 EditorApp::~EditorApp() = default;

@@ -81,6 +81,11 @@ void DecorationForm::resetRow()
     resetKind();
 }
 
+RunFields DecorationForm::runFields() const
+{
+    return {positions_.first(), positions_.last(), spacing_, kDecorationSpacingFallback};
+}
+
 void DecorationForm::createRow()
 {
     const DecorationInput input{

@@ -5,6 +5,7 @@
 #include "gui/forms/create_runner.h"
 #include "gui/forms/form_window.h"
 #include "gui/forms/position_fields.h"
+#include "gui/forms/run_dialogs.h"
 #include "gui/forms/type_menu.h"
 
 class QLineEdit;
@@ -42,6 +43,8 @@ class DecorationForm : public FormWindow {
 public:
     // "&Create" ("&Done" hides the dialog).
     void createRow();
+
+    RunFields runFields() const;
 
 protected:
     // Where the kind stands in the tab order: after the spacing, or last of all, after the

@@ -132,4 +132,9 @@ void TForm2::Button2Click()
     hide();
 }
 
+RunFields TForm2::runFields() const
+{
+    return {positions_.first(), positions_.last(), Edit6, kBuildingsSpacingFallback};
+}
+
 } // namespace vexa

@@ -4,6 +4,7 @@
 #include "gui/forms/form_window.h"
 #include "gui/forms/health_field.h"
 #include "gui/forms/position_fields.h"
+#include "gui/forms/run_dialogs.h"
 #include "gui/forms/type_menu.h"
 
 class QCheckBox;
@@ -28,6 +29,8 @@ public:
     // "&Create" and "&Done".
     void Button3Click();
     void Button2Click();
+
+    RunFields runFields() const;
 
 protected:
     // Starts the fields afresh (the comment stays) and takes the trigger names from the

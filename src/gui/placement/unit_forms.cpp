@@ -33,6 +33,7 @@ const UnitFormTable kUnitsForm{
     .orders = kUnitOrderItems,
     .pane = PaneId::Units,
     .subPositions = false,
+    .spacingFallback = kUnitsSpacingFallback,
 };
 
 const UnitFormTable kShipsForm{
@@ -47,6 +48,7 @@ const UnitFormTable kShipsForm{
     .orders = kShipOrderItems,
     .pane = PaneId::Ships,
     .subPositions = false,
+    .spacingFallback = kShipsSpacingFallback,
 };
 
 const UnitFormTable kInfantryForm{
@@ -61,6 +63,7 @@ const UnitFormTable kInfantryForm{
     .orders = kInfantryOrderItems,
     .pane = PaneId::Infantry,
     .subPositions = true,
+    .spacingFallback = kInfantrySpacingFallback,
 };
 
 // The spacing a row starts with: one object per cell.
@@ -194,6 +197,11 @@ void UnitPlacementForm::Button3Click()
 void UnitPlacementForm::Button2Click()
 {
     hide();
+}
+
+RunFields UnitPlacementForm::runFields() const
+{
+    return {positions_.first(), positions_.last(), Edit6, table_.spacingFallback};
 }
 
 TForm4::TForm4(ScenarioView& document, Desktop& desktop, CellAsker& calculator, QWidget* parent)

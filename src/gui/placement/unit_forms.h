@@ -7,6 +7,7 @@
 #include "gui/forms/form_window.h"
 #include "gui/forms/health_field.h"
 #include "gui/forms/position_fields.h"
+#include "gui/forms/run_dialogs.h"
 #include "gui/forms/type_menu.h"
 
 #include <span>
@@ -39,6 +40,7 @@ struct UnitFormTable {
     std::span<const std::string_view> orders;
     PaneId pane;
     bool subPositions;            // the infantry form's "Position in square" boxes
+    std::int32_t spacingFallback; // the spacing of a spacing text that is no number
 };
 
 // The form the units, ships and infantry dialogs share: a row of identical units, ships or
@@ -52,6 +54,8 @@ public:
     // "&Create" and "&Done".
     void Button3Click();
     void Button2Click();
+
+    RunFields runFields() const;
 
 protected:
     UnitPlacementForm(const UnitFormTable& table, ScenarioView& document, Desktop& desktop, CellAsker& calculator,

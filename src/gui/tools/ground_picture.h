@@ -41,4 +41,8 @@ struct GroundPicture {
 
 GroundPicture groundPicture(const GroundReading& reading, GroundLayers shown);
 
+// Draws one cell of the picture again after its ground has changed (a brush stroke), as
+// groundPicture() would draw it.
+void redrawCell(GroundPicture& picture, const GroundReading& reading, GroundLayers shown, std::int32_t cell);
+
 } // namespace vexa

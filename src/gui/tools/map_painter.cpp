@@ -822,6 +822,11 @@ QColor kindColour(ThingKind kind)
     }
 }
 
+int paintOrder(ThingKind kind)
+{
+    return static_cast<int>(std::find(kLayers.begin(), kLayers.end(), kind) - kLayers.begin());
+}
+
 QColor thingColour(const PlacedThing& thing)
 {
     return colourOf(thing.kind, thing.country);

@@ -33,6 +33,10 @@ struct MapFrame {
     std::optional<CellPlace> placeAt(QPointF point) const;
 };
 
+// Where a kind is painted among the others: a kind of a greater number is painted over
+// those of a smaller one.
+int paintOrder(ThingKind kind);
+
 // The colour of a thing: its country's for those that have one, the kind's otherwise.
 QColor thingColour(const PlacedThing& thing);
 QColor kindColour(ThingKind kind);

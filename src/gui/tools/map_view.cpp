@@ -2,23 +2,27 @@
 
 #include "core/document/scenario.h"
 #include "core/ground/ground_look.h"
+#include "core/ground/overlay_brush.h"
 #include "core/map/extent.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
+#include "gui/forms/run_dialogs.h"
 #include "gui/tools/elided_label.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QLocale>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -26,10 +30,6 @@ namespace vexa {
 
 namespace {
 
-// Cell sides, in pixels, that the zoom steps through.
-constexpr std::array<int, 17> kZoomSteps = {1, 2, 3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 24, 32, 40, 48, 64};
-// A press that moves no farther than this is a click, not a drag.
-constexpr int kClickSlop = 4;
 // Typing in a pane redraws the map only once the typing pauses this long.
 constexpr int kRefreshDelayMs = 250;
 constexpr char kReplacementByte = '?';
@@ -92,189 +92,6 @@ QString packErrorsText(const std::vector<PackError>& errors)
 
 } // namespace
 
-// ---- MapCanvas
-
-MapCanvas::MapCanvas(QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName(QStringLiteral("MapCanvas"));
-    setMouseTracking(true);
-    setMinimumSize(320, 320);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(Qt::CrossCursor);
-}
-
-void MapCanvas::setContents(MapContents contents)
-{
-    contents_ = std::move(contents);
-    indexCells();
-    update();
-}
-
-void MapCanvas::indexCells()
-{
-    byCell_.resize(contents_.things.size());
-    for (std::uint32_t i = 0; i < byCell_.size(); ++i)
-        byCell_[i] = i;
-    std::stable_sort(byCell_.begin(), byCell_.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return contents_.things[a].cell < contents_.things[b].cell; });
-}
-
-std::vector<const PlacedThing*> MapCanvas::thingsAt(std::int32_t cell) const
-{
-    const auto cellOf = [this](std::uint32_t i) { return contents_.things[i].cell; };
-    const auto first =
-        std::partition_point(byCell_.begin(), byCell_.end(), [&](std::uint32_t i) { return cellOf(i) < cell; });
-    const auto last = std::partition_point(first, byCell_.end(), [&](std::uint32_t i) { return cellOf(i) == cell; });
-    std::vector<const PlacedThing*> things;
-    for (auto it = first; it != last; ++it) {
-        const PlacedThing& thing = contents_.things[*it];
-        if (shown_[index(thing.kind)])
-            things.push_back(&thing);
-    }
-    return things;
-}
-
-void MapCanvas::setShownKinds(const ShownKinds& shown)
-{
-    shown_ = shown;
-    update();
-}
-
-void MapCanvas::setGround(GroundReading reading)
-{
-    ground_ = std::move(reading);
-    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
-    update();
-}
-
-void MapCanvas::setShownGround(GroundLayers shown)
-{
-    shownGround_ = shown;
-    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
-    update();
-}
-
-QString MapCanvas::groundAt(std::int32_t cell) const
-{
-    if (!isMapCell(cell))
-        return {};
-    const GroundLayers drawn = drawnLayers(ground_, shownGround_);
-    return qstr(describeGround(ground_.ground.cell(static_cast<std::size_t>(cell)), drawn.ground, drawn.overlayPack));
-}
-
-void MapCanvas::fitPlayableArea()
-{
-    frame_ = fittingFrame(contents_, size());
-    update();
-}
-
-void MapCanvas::zoom(int steps, QPoint around)
-{
-    const auto current = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), frame_.cellSize);
-    const auto at = std::clamp<std::ptrdiff_t>(current - kZoomSteps.begin() + steps, 0, kZoomSteps.size() - 1);
-    const int cellSize = kZoomSteps[static_cast<std::size_t>(at)];
-    if (cellSize == frame_.cellSize)
-        return;
-    // The map point under `around` stays there.
-    const QPointF mapPoint = QPointF(around - frame_.origin) / frame_.cellSize;
-    frame_.origin = around - (mapPoint * cellSize).toPoint();
-    frame_.cellSize = cellSize;
-    update();
-}
-
-std::optional<std::int32_t> MapCanvas::cellAtPoint(QPointF point) const
-{
-    if (const auto place = frame_.placeAt(point))
-        return cellAt(*place);
-    return std::nullopt;
-}
-
-void MapCanvas::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
-    paintMap(painter, contents_, frame_, event->rect(), shown_, hovered_, groundPicture_);
-}
-
-void MapCanvas::wheelEvent(QWheelEvent* event)
-{
-    const int steps = event->angleDelta().y() / 120;
-    if (steps != 0)
-        zoom(steps, event->position().toPoint());
-    event->accept();
-}
-
-void MapCanvas::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    pressed_ = true;
-    dragging_ = false;
-    pressedAt_ = event->position().toPoint();
-    dragOrigin_ = frame_.origin;
-}
-
-void MapCanvas::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint point = event->position().toPoint();
-    if (pressed_ && (dragging_ || (point - pressedAt_).manhattanLength() > kClickSlop)) {
-        dragging_ = true;
-        frame_.origin = dragOrigin_ + (point - pressedAt_);
-        update();
-    }
-    const auto cell = cellAtPoint(point);
-    setHovered(cell);
-    if (cell)
-        Q_EMIT hovered(*cell);
-    else
-        Q_EMIT left();
-}
-
-// A waypoint's number that found no room shows while the mouse is over its cell.
-void MapCanvas::setHovered(std::optional<std::int32_t> cell)
-{
-    if (cell == hovered_)
-        return;
-    const bool redraw = holdsWaypoint(hovered_) || holdsWaypoint(cell);
-    hovered_ = cell;
-    if (redraw)
-        update();
-}
-
-bool MapCanvas::holdsWaypoint(std::optional<std::int32_t> cell) const
-{
-    if (!cell)
-        return false;
-    const auto things = thingsAt(*cell);
-    return std::any_of(things.begin(), things.end(), [](const PlacedThing* thing) { return thing->kind == ThingKind::Waypoint; });
-}
-
-void MapCanvas::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !pressed_)
-        return;
-    pressed_ = false;
-    if (dragging_)
-        return;
-    if (const auto cell = cellAtPoint(event->position()))
-        Q_EMIT cellClicked(*cell);
-}
-
-void MapCanvas::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (const auto cell = cellAtPoint(event->position()))
-        Q_EMIT cellDoubleClicked(*cell);
-}
-
-void MapCanvas::leaveEvent(QEvent*)
-{
-    setHovered(std::nullopt);
-    Q_EMIT left();
-}
-
 // ---- MapWindow
 
 MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
@@ -282,29 +99,28 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     , document_(document)
     , canvas_(new MapCanvas(this))
     , status_(new ElidedLabel(this))
+    , selection_(new QLabel(this))
     , refreshTimer_(new QTimer(this))
+    , history_(document)
 {
     setObjectName(QStringLiteral("MapWindow"));
     setWindowTitle(QStringLiteral("Map"));
     status_->setObjectName(QStringLiteral("MapStatus"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    selection_->setObjectName(QStringLiteral("MapSelection"));
 
     auto* body = new QHBoxLayout;
     body->addWidget(canvas_, 1);
     body->addWidget(makeLegend());
+    auto* statusLine = new QHBoxLayout;
+    statusLine->addWidget(status_, 1);
+    statusLine->addWidget(selection_);
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(makeToolBar());
     layout->addLayout(body, 1);
-    layout->addWidget(status_);
+    layout->addLayout(statusLine);
     resize(900, 720);
-
-    const std::pair<QKeySequence, int> zoomKeys[] = {
-        {QKeySequence::ZoomIn, 1}, {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1}, {QKeySequence::ZoomOut, -1}};
-    for (const auto& [keys, steps] : zoomKeys) {
-        auto* action = new QAction(this);
-        action->setShortcut(keys);
-        addAction(action);
-        connect(action, &QAction::triggered, canvas_, [this, steps = steps] { canvas_->zoom(steps); });
-    }
+    addShortcuts();
 
     refreshTimer_->setSingleShot(true);
     refreshTimer_->setInterval(kRefreshDelayMs);
@@ -313,7 +129,71 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     connect(canvas_, &MapCanvas::left, this, &MapWindow::showNoCell);
     connect(canvas_, &MapCanvas::cellClicked, this, &MapWindow::cellClicked);
     connect(canvas_, &MapCanvas::cellDoubleClicked, this, &MapWindow::jumpToLine);
+    connect(canvas_, &MapCanvas::pressing, this, &MapWindow::refreshIfStale);
+    connect(canvas_, &MapCanvas::selectionChanged, this, &MapWindow::selectionChanged);
+    connect(canvas_, &MapCanvas::moveRequested, this, &MapWindow::moveSelection);
+    connect(canvas_, &MapCanvas::deleteRequested, this, &MapWindow::deleteSelection);
+    connect(canvas_, &MapCanvas::runDragged, this, &MapWindow::fillRun);
+    connect(canvas_, &MapCanvas::strokeFinished, this, &MapWindow::finishStroke);
     followDocument();
+}
+
+// Select and Brush, the brush's overlay, and why the brush is off when it is.
+QToolBar* MapWindow::makeToolBar()
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("MapTools"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* tools = new QActionGroup(bar);
+    const auto addTool = [&](const QString& text, const QString& name, MapCanvas::Tool tool, const QString& tip) {
+        QAction* action = bar->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setToolTip(tip);
+        tools->addAction(action);
+        connect(action, &QAction::toggled, this, [this, tool](bool on) {
+            if (on)
+                canvas_->setTool(tool);
+        });
+        return action;
+    };
+    addTool(QStringLiteral("Select"), QStringLiteral("SelectTool"), MapCanvas::Tool::Select,
+            QStringLiteral("Select, move and delete things; Ctrl+drag fills a Create dialog's positions"))
+        ->setChecked(true);
+    brushTool_ = addTool(QStringLiteral("Brush"), QStringLiteral("BrushTool"), MapCanvas::Tool::Brush,
+                         QStringLiteral("Paint the overlay pack: the left button paints, the right one erases"));
+    brushOverlay_ = new QComboBox(bar);
+    brushOverlay_->setObjectName(QStringLiteral("BrushOverlay"));
+    for (const BrushOverlay& overlay : brushOverlays())
+        brushOverlay_->addItem(qstr(overlay.caption), overlay.number);
+    connect(brushOverlay_, &QComboBox::currentIndexChanged, this, [this] {
+        canvas_->setBrushOverlay(static_cast<std::uint8_t>(brushOverlay_->currentData().toInt()));
+        brushTool_->setChecked(brushTool_->isEnabled());
+    });
+    canvas_->setBrushOverlay(brushOverlays().front().number);
+    bar->addWidget(brushOverlay_);
+    brushState_ = new QLabel(bar);
+    brushState_->setObjectName(QStringLiteral("BrushState"));
+    bar->addWidget(brushState_);
+    return bar;
+}
+
+// Zoom, undo and redo; arrows, Delete and Esc are the canvas's and the window's keys.
+void MapWindow::addShortcuts()
+{
+    const auto addShortcut = [this](const QString& name, const QList<QKeySequence>& keys, auto slot) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    addShortcut(QStringLiteral("MapZoomIn"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                [this] { canvas_->zoom(1); });
+    addShortcut(QStringLiteral("MapZoomOut"), {QKeySequence::ZoomOut}, [this] { canvas_->zoom(-1); });
+    addShortcut(QStringLiteral("MapUndo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &MapWindow::undo);
+    addShortcut(QStringLiteral("MapRedo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                &MapWindow::redo);
 }
 
 QWidget* MapWindow::makeLegend()
@@ -383,6 +263,12 @@ void MapWindow::followDocument()
     }
 }
 
+void MapWindow::refreshIfStale()
+{
+    if (stale_)
+        refresh();
+}
+
 void MapWindow::documentChanged()
 {
     stale_ = true;
@@ -394,9 +280,9 @@ void MapWindow::refresh()
 {
     refreshTimer_->stop();
     stale_ = false;
-    const Scenario snapshot = mapSnapshot(document_);
-    canvas_->setContents(readMapContents(snapshot));
-    readGroundOnChange(snapshot);
+    snapshot_ = mapSnapshot(document_);
+    canvas_->setContents(readMapContents(snapshot_));
+    readGroundOnChange(snapshot_);
 
     QString html;
     for (const std::string_view country : countriesIn(canvas_->contents())) {
@@ -417,9 +303,24 @@ void MapWindow::readGroundOnChange(const Scenario& snapshot)
     packsRead_ = std::pair{mapPack.text(), overlayPack.text()};
     GroundReading reading = readGround(mapPack, overlayPack);
     const QString errors = reading.errors.empty() ? QString() : packErrorsText(reading.errors);
+    enableBrush(reading);
     canvas_->setGround(std::move(reading));
     if (!errors.isEmpty())
         showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + errors : errors);
+}
+
+// An overlay pack that cannot be unpacked is never painted over: the brush waits until it
+// reads again.
+void MapWindow::enableBrush(const GroundReading& reading)
+{
+    const auto failed = std::find_if(reading.errors.begin(), reading.errors.end(),
+                                     [](const PackError& error) { return error.pack == PackId::Overlay; });
+    const bool usable = failed == reading.errors.end();
+    brushTool_->setEnabled(usable);
+    brushOverlay_->setEnabled(usable);
+    brushState_->setText(usable ? QString() : QStringLiteral("The brush is off: ") + qstr(describe(*failed)));
+    if (!usable && canvas_->tool() == MapCanvas::Tool::Brush)
+        findChild<QAction*>(QStringLiteral("SelectTool"))->setChecked(true);
 }
 
 void MapWindow::open()
@@ -444,6 +345,7 @@ void MapWindow::pickCell(std::function<void(std::int32_t)> deliver)
         open();
     raise();
     activateWindow();
+    canvas_->setPicking(true);
     canvas_->setCursor(Qt::PointingHandCursor);
     showStatus(kPickInstruction);
 }
@@ -451,7 +353,8 @@ void MapWindow::pickCell(std::function<void(std::int32_t)> deliver)
 void MapWindow::cancelPick()
 {
     deliverPick_ = nullptr;
-    canvas_->setCursor(Qt::CrossCursor);
+    canvas_->setPicking(false);
+    canvas_->setTool(canvas_->tool());
     showStatus(QString());
 }
 
@@ -472,6 +375,8 @@ void MapWindow::keyPressEvent(QKeyEvent* event)
     }
     if (isPicking())
         cancelPick();
+    else if (!canvas_->selectedThings().empty())
+        canvas_->clearSelection();
     else
         hide();
 }
@@ -517,6 +422,100 @@ void MapWindow::jumpToLine(std::int32_t cell)
     const auto things = canvas_->thingsAt(cell);
     if (!things.empty())
         document_.showPaneLine(things.front()->pane, things.front()->line);
+}
+
+void MapWindow::setRunDialogs(RunDialogs* dialogs)
+{
+    runDialogs_ = dialogs;
+    canvas_->setRunPreview([this](std::int32_t first, std::int32_t last) {
+        return runDialogs_ ? runDialogs_->runCells(first, last) : std::nullopt;
+    });
+}
+
+QString MapWindow::selectionText() const
+{
+    return selection_->text();
+}
+
+void MapWindow::selectionChanged()
+{
+    const std::vector<PlacedThing> things = canvas_->selectedThings();
+    QString text;
+    if (things.size() == 1)
+        text = describe(things.front());
+    else if (!things.empty())
+        text = QStringLiteral("%1 things").arg(QLocale().toString(static_cast<qulonglong>(things.size())));
+    selection_->setText(text);
+    if (!text.isEmpty())
+        showStatus(QStringLiteral("Selected: ") + text);
+}
+
+// ---- The edits
+
+void MapWindow::moveSelection(int columns, int rows)
+{
+    refreshIfStale();
+    const std::vector<PlacedThing> things = canvas_->selectedThings();
+    if (things.empty())
+        return;
+    apply(movedThings(snapshot_, things, columns, rows),
+          QStringLiteral("Moved %1 by %2 columns and %3 rows").arg(selectionText()).arg(columns).arg(rows));
+}
+
+void MapWindow::deleteSelection()
+{
+    refreshIfStale();
+    const std::vector<PlacedThing> things = canvas_->selectedThings();
+    if (things.empty())
+        return;
+    const QString deleted = QStringLiteral("Deleted ") + selectionText();
+    canvas_->clearSelection();
+    apply(deletedThings(snapshot_, things), deleted);
+}
+
+void MapWindow::fillRun(std::int32_t first, std::int32_t last)
+{
+    if (!runDialogs_ || !runDialogs_->fill(first, last)) {
+        showStatus(QStringLiteral("Open a Create dialog (buildings, units, terrain ...) to fill its positions by dragging"));
+        return;
+    }
+    showStatus(QStringLiteral("First position %1, last position %2: press Create in %3")
+                   .arg(first)
+                   .arg(last)
+                   .arg(runDialogs_->current()->windowTitle()));
+}
+
+// The painted ground goes into [OverlayPack] as a new pack, one undo step.
+void MapWindow::finishStroke()
+{
+    const std::vector<std::uint8_t> overlays = canvas_->ground().ground.overlayPackBytes();
+    apply({{rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays)}, {}},
+          QStringLiteral("Painted the overlay pack"));
+}
+
+void MapWindow::apply(const MapEdit& edit, const QString& done)
+{
+    if (edit.refused()) {
+        showStatus(qstr(edit.refusal));
+        return;
+    }
+    history_.apply(edit.changes);
+    refresh();
+    showStatus(done);
+}
+
+void MapWindow::undo()
+{
+    const QString refusal = history_.undo();
+    refresh();
+    showStatus(refusal.isEmpty() ? QStringLiteral("Undid the last map edit") : refusal);
+}
+
+void MapWindow::redo()
+{
+    const QString refusal = history_.redo();
+    refresh();
+    showStatus(refusal.isEmpty() ? QStringLiteral("Redid the map edit") : refusal);
 }
 
 } // namespace vexa

@@ -1,6 +1,8 @@
 #include "core/ground/pack.h"
 
 #include "core/document/source_lines.h"
+#include "core/ground/ground.h"
+#include "core/ground/overlay_brush.h"
 
 #include "pack_test_support.h"
 #include "sha256.h"
@@ -359,6 +361,31 @@ TEST(DescribePackError, NamesTheFileLinesFromOne)
               "[OverlayPack] line 6 (key 1): the key is used twice (also on line 4)");
     EXPECT_EQ(describe({PackId::Overlay, 7, "", "the line is not key=value"}, sources),
               "[OverlayPack] a line the reader added: the line is not key=value");
+}
+
+// A stroke of the map's brush writes the whole pack anew: every old line goes, comments
+// and blank lines included, and the pane then holds the painted grid.
+TEST(RewrittenPack, ReplacesEveryLineWithThePackOfTheGrid)
+{
+    std::vector<std::uint8_t> overlays(kOverlayPackSize, kNoOverlay);
+    overlays[300] = 6;
+    overlays[kOverlayPackSize - 1] = 23;
+    const MemoryPane before = paneOf({"; painted by hand", "1=AAAA", "", "2=BBBB"});
+
+    const PaneChange change = rewrittenPack(PackId::Overlay, before, overlays);
+    EXPECT_EQ(change.pane, PaneId::OverlayPack);
+    EXPECT_EQ(change.removedLines, (std::vector<std::size_t>{0, 1, 2, 3}));
+    const UnpackedPack after = unpackPack(PackId::Overlay, applied(before, change));
+    ASSERT_EQ(after.status, UnpackedPack::Status::Unpacked);
+    EXPECT_EQ(after.bytes, overlays);
+}
+
+TEST(BrushOverlays, EachCaptionNamesItsOverlay)
+{
+    for (const BrushOverlay& overlay : brushOverlays()) {
+        const std::string name = "(" + std::string(overlayName(overlay.number)) + ")";
+        EXPECT_NE(overlay.caption.find(name), std::string_view::npos) << overlay.caption;
+    }
 }
 
 } // namespace

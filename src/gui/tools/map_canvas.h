@@ -1,0 +1,154 @@
+#pragma once
+
+#include "core/ground/ground.h"
+#include "core/map/placed_things.h"
+#include "gui/tools/map_painter.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace vexa {
+
+// The map itself: paints the ground and the contents, zooms with the wheel and pans by
+// dragging with the middle (or, while selecting, the right) button, and reports the cell
+// under the mouse (showing there the waypoint numbers that found no room).
+//
+// With the select tool a click selects the thing drawn on top of the cell, a further
+// click the one below it; Shift+click adds; dragging a rectangle on empty ground selects
+// every shown thing inside; dragging a selected thing asks for the selection to move;
+// the arrow keys ask for a move of one cell, Delete for the selection to go. Ctrl+drag
+// asks for a run from one cell to another, previewing its cells. With the brush the left
+// button paints the brush's overlay into the ground, the right one erases; the stroke is
+// reported when the button is let go. The canvas changes no document: its owner does.
+class MapCanvas final : public QWidget {
+    Q_OBJECT
+public:
+    enum class Tool { Select, Brush };
+
+    explicit MapCanvas(QWidget* parent = nullptr);
+
+    // New contents keep the things selected that still stand on the same pane lines.
+    void setContents(MapContents contents);
+    const MapContents& contents() const { return contents_; }
+    // Hiding a kind also unselects its things.
+    void setShownKinds(const ShownKinds& shown);
+    const ShownKinds& shownKinds() const { return shown_; }
+
+    // The ground read from the packs, and which of its layers show. Either remakes the
+    // picture of the ground that every paint draws.
+    void setGround(GroundReading reading);
+    const GroundReading& ground() const { return ground_; }
+    void setShownGround(GroundLayers shown);
+    GroundLayers shownGround() const { return shownGround_; }
+    const GroundPicture& groundPicture() const { return groundPicture_; }
+    // What the map shows of a cell's ground: "water; GOLD02"; empty where it shows none.
+    QString groundAt(std::int32_t cell) const;
+
+    const MapFrame& frame() const { return frame_; }
+    void fitPlayableArea();
+    // One zoom step in or out, keeping the point under the given position in place.
+    void zoom(int steps, QPoint around);
+    void zoom(int steps) { zoom(steps, rect().center()); }
+
+    // The shown things standing in a cell, in pane order.
+    std::vector<const PlacedThing*> thingsAt(std::int32_t cell) const;
+
+    // The selected things, in pane order.
+    std::vector<PlacedThing> selectedThings() const;
+    void clearSelection();
+
+    // While a pick waits, a click only delivers its cell and a drag pans.
+    void setPicking(bool picking) { picking_ = picking; }
+
+    void setTool(Tool tool);
+    Tool tool() const { return tool_; }
+    // The overlay number the left button paints.
+    void setBrushOverlay(std::uint8_t overlay) { brushOverlay_ = overlay; }
+
+    // The cells a run from a first to a last cell would fill; nothing when no run can be
+    // placed. Ctrl+drag previews them.
+    using RunPreview = std::function<std::optional<std::vector<std::int32_t>>(std::int32_t, std::int32_t)>;
+    void setRunPreview(RunPreview preview) { runPreview_ = std::move(preview); }
+
+Q_SIGNALS:
+    void hovered(std::int32_t cell);
+    void left();
+    // A click while a pick waits.
+    void cellClicked(std::int32_t cell);
+    void cellDoubleClicked(std::int32_t cell);
+    // Before any press acts: the owner brings the contents and the ground up to date.
+    void pressing();
+    void selectionChanged();
+    void moveRequested(int columns, int rows);
+    void deleteRequested();
+    void runDragged(std::int32_t first, std::int32_t last);
+    void strokeFinished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // What a press of a button turns into.
+    enum class Gesture { None, Press, Pan, Move, Band, Run, Stroke };
+
+    std::optional<std::int32_t> cellAtPoint(QPointF point) const;
+    std::optional<CellPlace> placeAtPoint(QPointF point) const;
+    void indexCells();
+    void setHovered(std::optional<std::int32_t> cell);
+    bool holdsWaypoint(std::optional<std::int32_t> cell) const;
+
+    // Selecting.
+    std::vector<std::uint32_t> stackAt(std::int32_t cell) const;
+    bool isSelected(std::uint32_t thing) const;
+    void setSelection(std::vector<std::uint32_t> things);
+    void clickSelect(std::int32_t cell, bool add);
+    void selectWithin(CellPlace from, CellPlace to, bool add);
+
+    // The gestures.
+    void startDrag(const QMouseEvent& event);
+    Gesture startMoveOrBand();
+    void followDrag(QPoint point);
+    void finishDrag(QPoint point);
+    void paintStroke(std::optional<CellPlace> to);
+    void paintGestures(QPainter& painter) const;
+
+    MapContents contents_;
+    // Indexes of contents_.things sorted by cell, so a cell's things are found without
+    // going through the list.
+    std::vector<std::uint32_t> byCell_;
+    std::vector<std::uint32_t> selected_;  // indexes of contents_.things, ascending
+    ShownKinds shown_ = kAllKinds;
+    GroundReading ground_;
+    GroundLayers shownGround_;
+    GroundPicture groundPicture_;
+    MapFrame frame_;
+    std::optional<std::int32_t> hovered_;
+    Tool tool_ = Tool::Select;
+    std::uint8_t brushOverlay_ = 5;
+    RunPreview runPreview_;
+
+    Gesture gesture_ = Gesture::None;
+    QPoint pressedAt_;
+    std::optional<CellPlace> pressedPlace_;
+    bool adding_ = false;          // Shift was held at the press
+    bool placingRun_ = false;      // Ctrl was held at the press
+    bool picking_ = false;
+    QPoint panOrigin_;
+    CellPlace dragPlace_;          // where a move, band or run stands now
+    std::vector<std::int32_t> runCells_;
+    std::uint8_t strokeOverlay_ = kNoOverlay;
+    std::optional<CellPlace> strokePlace_;  // the last cell the stroke painted
+    bool strokeChanged_ = false;
+};
+
+} // namespace vexa

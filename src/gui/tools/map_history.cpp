@@ -1,0 +1,85 @@
+#include "gui/tools/map_history.h"
+
+#include "gui/document/pane_changes.h"
+#include "gui/document/scenario_view.h"
+#include "gui/document/text_codec.h"
+
+#include <QHash>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace vexa {
+
+MapHistory::MapHistory(ScenarioView& document)
+    : document_(document)
+{
+}
+
+MapHistory::PaneMark MapHistory::markOf(PaneId pane) const
+{
+    const QPlainTextEdit& editor = *document_.paneEditor(pane);
+    return {pane, editor.document()->availableUndoSteps(), qHash(editor.toPlainText())};
+}
+
+MapHistory::Step MapHistory::marksOf(const Step& step) const
+{
+    Step marks;
+    for (const PaneMark& mark : step)
+        marks.push_back(markOf(mark.pane));
+    return marks;
+}
+
+void MapHistory::apply(const std::vector<PaneChange>& changes)
+{
+    Step step;
+    for (const PaneChange& change : changes) {
+        if (change.isEmpty())
+            continue;
+        applyPaneChange(*document_.paneEditor(change.pane), change);
+        step.push_back(markOf(change.pane));
+    }
+    if (step.empty())
+        return;
+    undoable_.push_back(std::move(step));
+    redoable_.clear();
+}
+
+QString MapHistory::changedSince(const Step& step) const
+{
+    for (const PaneMark& mark : step) {
+        const PaneMark now = markOf(mark.pane);
+        if (now.undoSteps != mark.undoSteps || now.fingerprint != mark.fingerprint)
+            return decodeText(tabOf(mark.pane).caption) + QStringLiteral(" has changed since");
+    }
+    return {};
+}
+
+QString MapHistory::undo()
+{
+    if (undoable_.empty())
+        return QStringLiteral("No map edit to undo");
+    if (const QString changed = changedSince(undoable_.back()); !changed.isEmpty())
+        return QStringLiteral("Cannot undo the last map edit: ") + changed + QStringLiteral("; undo there with Ctrl+Z");
+    Step step = std::move(undoable_.back());
+    undoable_.pop_back();
+    for (const PaneMark& mark : step)
+        document_.paneEditor(mark.pane)->undo();
+    redoable_.push_back(marksOf(step));
+    return {};
+}
+
+QString MapHistory::redo()
+{
+    if (redoable_.empty())
+        return QStringLiteral("No map edit to redo");
+    if (const QString changed = changedSince(redoable_.back()); !changed.isEmpty())
+        return QStringLiteral("Cannot redo the map edit: ") + changed;
+    Step step = std::move(redoable_.back());
+    redoable_.pop_back();
+    for (const PaneMark& mark : step)
+        document_.paneEditor(mark.pane)->redo();
+    undoable_.push_back(marksOf(step));
+    return {};
+}
+
+} // namespace vexa

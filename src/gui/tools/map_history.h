@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/document/pane_change.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <vector>
+
+namespace vexa {
+
+class ScenarioView;
+
+// The map's own undo. Each edit made on the map is one undo step in every pane it
+// touches; the map can undo the last of them while that edit is still the newest undo
+// step of each of those panes, and redo it while its undo is still the newest change.
+class MapHistory {
+public:
+    explicit MapHistory(ScenarioView& document);
+
+    // Makes the changes, each one undo step of its pane, as one map edit.
+    void apply(const std::vector<PaneChange>& changes);
+
+    // Each gives why it did nothing, or an empty text when it undid or redid an edit.
+    QString undo();
+    QString redo();
+
+private:
+    // What a pane held right after an edit (or after its undo): the number of its undo
+    // steps and a fingerprint of its text.
+    struct PaneMark {
+        PaneId pane = PaneId::Rules;
+        int undoSteps = 0;
+        std::size_t fingerprint = 0;
+    };
+    using Step = std::vector<PaneMark>;
+
+    PaneMark markOf(PaneId pane) const;
+    Step marksOf(const Step& step) const;
+    // Why the panes no longer stand as the step left them; empty when they do.
+    QString changedSince(const Step& step) const;
+
+    ScenarioView& document_;
+    std::vector<Step> undoable_;
+    std::vector<Step> redoable_;
+};
+
+} // namespace vexa

@@ -1,0 +1,189 @@
+#include "placement/placement_fixture.h"
+
+#include "core/document/reader.h"
+#include "core/ground/ground.h"
+#include "core/ground/pack.h"
+#include "gui/document/scenario_view.h"
+#include "gui/tools/map_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vexa;
+using vexa::test::PlacementFixture;
+
+namespace {
+
+const QByteArray kScenario = "[Basic]\r\nName=Editing\r\n"
+                             "[Map]\r\nX=0\r\nY=0\r\nWidth=128\r\nHeight=128\r\n"
+                             "[STRUCTURES]\r\n"
+                             "0 = Greece, POWR ,256, 5000 ,0,None,1,0 ; by the river\r\n"
+                             "1=Greece,PROC,256,5010,0,None,1,0\r\n"
+                             "2=Greece,WEAP,256,5020,0,None,1,0\r\n"
+                             "[Base]\r\nPlayer=Greece\r\nCount=2\r\n000=POWR,5000\r\n001=PROC,5010\r\n"
+                             "[SMUDGE]\r\n5260=CR1,5260,0\r\n";
+
+class MapEditing : public PlacementFixture {
+protected:
+    MapWindow& map() const { return app_->mapWindow(); }
+    MapCanvas& canvas() const { return map().canvas(); }
+    QPoint centreOf(std::int32_t cell) const { return canvas().frame().cellRect(*placeOfCell(cell)).center(); }
+
+    // Opens the scenario from a file and the map on it.
+    void openScenario()
+    {
+        writeFile("editing.mpr", kScenario);
+        desktop_.openAnswers.push_back(path("editing.mpr"));
+        choose("Load1");
+        choose("Map1");
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !canvas().contents().things.empty(); }));
+    }
+
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers keys) const
+    {
+        QMouseEvent event(type, at, canvas().mapToGlobal(at), button, held, keys);
+        QApplication::sendEvent(&canvas(), &event);
+    }
+
+    // Presses on one cell, moves to the other in a few steps and lets go there.
+    void drag(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
+              Qt::KeyboardModifiers keys = {}) const
+    {
+        const QPoint start = centreOf(from);
+        const QPoint end = centreOf(to);
+        send(QEvent::MouseButtonPress, start, button, button, keys);
+        for (int step = 1; step <= 4; ++step)
+            send(QEvent::MouseMove, start + (end - start) * step / 4, Qt::NoButton, button, keys);
+        send(QEvent::MouseButtonRelease, end, button, Qt::NoButton, keys);
+    }
+
+    void clickCell(std::int32_t cell, Qt::KeyboardModifiers keys = {}) const
+    {
+        QTest::mouseClick(&canvas(), Qt::LeftButton, keys, centreOf(cell));
+    }
+
+    void press(const char* shortcut) const { child<QAction>(map(), shortcut)->trigger(); }
+};
+
+// Row 39 of the map: 5000 is column 8, 5010 column 18, 5020 column 28; the smudge at 5260
+// stands in row 41, column 12.
+TEST_F(MapEditing, SelectMoveAndSaveRewriteOnlyTheCells)
+{
+    openScenario();
+    clickCell(5000);
+    EXPECT_EQ(map().selectionText(), "Structure POWR (Greece), [STRUCTURES] line 0");
+    clickCell(5000);
+    EXPECT_EQ(map().selectionText(), "Base entry POWR (Greece), [Base] line 2") << "the next one down";
+    clickCell(5000);
+    ASSERT_EQ(map().selectionText(), "Structure POWR (Greece), [STRUCTURES] line 0") << "and round again";
+
+    drag(5000, 5000 + 2 + kMapSide);
+    EXPECT_EQ(paneLines(PaneId::Structures)[0], "0 = Greece, POWR ,256, 5130 ,0,None,1,0 ; by the river");
+    EXPECT_EQ(paneLines(PaneId::Base)[2], "000=POWR,5000") << "the base entry was not selected";
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_Right);
+    EXPECT_EQ(paneLines(PaneId::Structures)[0], "0 = Greece, POWR ,256, 5131 ,0,None,1,0 ; by the river");
+
+    // Shift+click adds the smudge; a move that would take a thing off the map's left edge
+    // changes nothing and says why.
+    clickCell(5260, Qt::ShiftModifier);
+    EXPECT_EQ(map().selectionText(), "2 things");
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(&canvas(), Qt::Key_Up);
+    for (int i = 0; i < 11; ++i)
+        QTest::keyClick(&canvas(), Qt::Key_Left);
+    EXPECT_EQ(paneLines(PaneId::Smudge)[0], "4737=CR1,4737,0");
+    QTest::keyClick(&canvas(), Qt::Key_Left);
+    EXPECT_EQ(paneLines(PaneId::Smudge)[0], "4737=CR1,4737,0");
+    EXPECT_TRUE(map().statusText().contains("would leave the map")) << map().statusText().toStdString();
+
+    choose("Save1");
+    const QByteArray saved = readFile("editing.mpr");
+    EXPECT_TRUE(saved.contains("\r\n0 = Greece, POWR ,256, 4608 ,0,None,1,0 ; by the river\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\r\n000=POWR,5000\r\n"));
+    EXPECT_TRUE(saved.contains("\r\n4737=CR1,4737,0\r\n"));
+}
+
+// A rectangle over the first two structures takes them and their base entries; Delete
+// takes their lines out, renumbers the structures and recounts the base. Ctrl+Z in the
+// map undoes it in both panes, unless a pane has changed since.
+TEST_F(MapEditing, DeleteRenumbersAndTheMapUndoesItWhileItIsTheNewestChange)
+{
+    openScenario();
+    drag(5000 - kMapSide - 1, 5010 + kMapSide + 1);
+    EXPECT_EQ(map().selectionText(), "4 things");
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_Delete);
+    EXPECT_EQ(paneLines(PaneId::Structures), (std::vector<std::string>{"0=Greece,WEAP,256,5020,0,None,1,0"}));
+    EXPECT_EQ(paneLines(PaneId::Base), (std::vector<std::string>{"Player=Greece", "Count=0"}));
+    EXPECT_EQ(map().selectionText(), "");
+
+    press("MapUndo");
+    EXPECT_EQ(paneLines(PaneId::Structures).size(), 3u);
+    EXPECT_EQ(paneLines(PaneId::Base).size(), 4u);
+    press("MapRedo");
+    EXPECT_EQ(paneLines(PaneId::Base), (std::vector<std::string>{"Player=Greece", "Count=0"}));
+
+    QTextCursor cursor(pane(PaneId::Structures).document());
+    cursor.insertText(QStringLiteral("; typed\n"));
+    press("MapUndo");
+    EXPECT_TRUE(map().statusText().startsWith("Cannot undo")) << map().statusText().toStdString();
+    EXPECT_EQ(paneLines(PaneId::Base), (std::vector<std::string>{"Player=Greece", "Count=0"}));
+}
+
+TEST_F(MapEditing, CtrlDragFillsTheBuildingsDialogWhichThenCreatesTheRow)
+{
+    openScenario();
+    fillPowerPlantRow(QString(), QString());
+    typeOver(form<QLineEdit>("Edit6"), QStringLiteral("2"));
+    drag(6000, 6006, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(form<QLineEdit>("Edit4")->text(), "6000");
+    EXPECT_EQ(form<QLineEdit>("Edit5")->text(), "6006");
+    EXPECT_EQ(paneLines(PaneId::Structures).size(), 3u) << "nothing is created before Create";
+
+    click(form<QPushButton>("BitBtn1"));
+    const std::vector<std::string> lines = paneLines(PaneId::Structures);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[3], "3=Greece,POWR,256,6000,0,None,1,0");
+    EXPECT_EQ(lines[6], "6=Greece,POWR,256,6006,0,None,1,0");
+}
+
+TEST_F(MapEditing, ABrushStrokeSavesAPackOfThePaintedGrid)
+{
+    openScenario();
+    auto* overlays = child<QComboBox>(map(), "BrushOverlay");
+    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 2 (GOLD02)")));
+    ASSERT_TRUE(child<QAction>(map(), "BrushTool")->isChecked());
+    drag(7000, 7009);
+    drag(7004, 7004, Qt::RightButton);
+    const auto packed = [this](std::int32_t cell) {
+        const MemoryPane lines(paneText(pane(PaneId::OverlayPack)).toStdString());
+        return unpackPack(PackId::Overlay, lines).bytes.at(static_cast<std::size_t>(cell));
+    };
+    ASSERT_EQ(packed(7004), kNoOverlay);
+    press("MapUndo");
+    EXPECT_EQ(packed(7004), 6) << "a stroke is one step";
+    press("MapRedo");
+
+    choose("Save1");
+    const Scenario saved = readScenario(readFile("editing.mpr").toStdString());
+    const UnpackedPack pack = unpackPack(PackId::Overlay, saved.pane(PaneId::OverlayPack));
+    ASSERT_EQ(pack.status, UnpackedPack::Status::Unpacked);
+    std::vector<std::uint8_t> expected(kOverlayPackSize, kNoOverlay);
+    for (std::int32_t cell = 7000; cell <= 7009; ++cell)
+        expected[static_cast<std::size_t>(cell)] = cell == 7004 ? kNoOverlay : 6;
+    EXPECT_EQ(pack.bytes, expected);
+
+    // A pack that cannot be unpacked turns the brush off and says why.
+    setPane(PaneId::OverlayPack, QStringLiteral("1=!!!!\n"));
+    map().refresh();
+    EXPECT_FALSE(child<QAction>(map(), "BrushTool")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(map(), "BrushState")->text().startsWith("The brush is off: [OverlayPack] line 0"));
+}
+
+} // namespace
