@@ -16,10 +16,12 @@
 #include "gui/tools/find_bar.h"
 #include "gui/tools/map_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QComboBox>
 #include <QLineEdit>
@@ -452,10 +454,92 @@ void benchFindKeystroke()
     bench::printRatio("  repainted, vs the cursor moved there", shown.work, shown.reference, "within 1.5x");
 }
 
+
+// Moving 1,000 selected structures one row down on the map, against a Create of 1,000
+// buildings into the same pane: both change 1,000 lines of a pane of 1,000.
+void benchMapMove()
+{
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    TForm9 calculator(desktop, &window);
+    TForm2 dialog(window.document(), desktop, calculator, &window);
+    dialog.open();
+    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+    createRow(dialog, 0, 999);
+    const QString rows = structures.toPlainText();
+    MapWindow map(window.document());
+    map.open();
+    map.refresh();
+    map.canvas().selectAllShown();
+    QApplication::processEvents();
+
+    int key = Qt::Key_Down;
+    const auto moveOneRow = [&] {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&map.canvas(), &press);
+        QApplication::processEvents();
+        key = key == Qt::Key_Down ? Qt::Key_Up : Qt::Key_Down;
+    };
+    const auto create = [&] {
+        createRow(dialog, 0, 999);
+        QApplication::processEvents();
+    };
+    const auto refill = [&] {
+        structures.setPlainText(rows);
+        QApplication::processEvents();
+    };
+    const double move = bench::bestSeconds(7, moveOneRow);
+    const double reference = bench::bestSeconds(7, refill, create);
+    bench::printRatio("move 1,000 structures on the map vs Create 1,000 buildings", move, reference, "within 2x");
+}
+
+// A brush stroke over 200 cells of a real map's overlay pack, the pack written anew when
+// the button is let go, against one repaint of the Map window showing the whole map.
+void benchMapStroke(const QTemporaryDir& folder)
+{
+    ScriptedDesktop desktop;
+    TForm1 window(desktop);
+    window.show();
+    // Without a playable area the window shows the whole map.
+    const QByteArray scenario = realSizeScenario(true).replace("X=32\r\nY=32\r\nWidth=64\r\nHeight=64\r\n", "");
+    window.openFromCommandLine(writtenFile(folder, "stroke.mpr", scenario));
+    MapWindow map(window.document());
+    map.open();
+    map.refresh();
+    MapCanvas& canvas = map.canvas();
+    map.findChild<QAction*>(QStringLiteral("BrushTool"))->trigger();
+    QApplication::processEvents();
+
+    bool erase = false;
+    const auto send = [&](QEvent::Type type, std::int32_t cell, Qt::MouseButtons held) {
+        const QPointF at = canvas.frame().cellRect(*placeOfCell(cell)).center();
+        const Qt::MouseButton button = erase ? Qt::RightButton : Qt::LeftButton;
+        QMouseEvent event(type, at, canvas.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &event);
+    };
+    // Two rows of 100 cells in the playable area, painted and erased in turns.
+    const auto stroke = [&] {
+        const Qt::MouseButtons held = erase ? Qt::RightButton : Qt::LeftButton;
+        const std::int32_t start = 40 * kMapSide + 14;
+        auto tm = std::chrono::steady_clock::now();
+        send(QEvent::MouseButtonPress, start, held);
+        for (int i = 1; i < 200; ++i)
+            send(QEvent::MouseMove, start + (i < 100 ? i : kMapSide + 199 - i), held);
+        static int m = 0; if (++m % 50 == 0) fprintf(stderr, "moves %f\n", std::chrono::duration<double>(std::chrono::steady_clock::now()-tm).count()*1e3);
+        send(QEvent::MouseButtonRelease, start + kMapSide, Qt::NoButton);
+        QApplication::processEvents();
+        erase = !erase;
+    };
+    const auto repaint = [&] { canvas.repaint(); };
+    const bench::SideBySide best = bench::bestSideBySide(stroke, repaint, 0.5);
+    bench::printRatio("brush stroke over 200 cells vs one repaint of the map", best.work, best.reference, "within 1.5x");
+}
 } // namespace
 
 // Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
-// find check keystroke") only those.
+// find check keystroke mapmove stroke") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -475,5 +559,7 @@ int main(int argc, char** argv)
     run("find", benchFindAndReplace);
     run("check", [&] { benchCheckPanel(folder); });
     run("keystroke", benchFindKeystroke);
+    run("mapmove", benchMapMove);
+    run("stroke", [&] { benchMapStroke(folder); });
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +65,53 @@ void saveCrowdedWaypoints(vexa::MapWindow& map, vexa::ScenarioView& document, co
     QMouseEvent move(QEvent::MouseMove, hidden, canvas.mapToGlobal(hidden), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&canvas, &move);
     save(map, folder, QStringLiteral("MapWindow-waypoints"));
+}
+
+// Sends the mouse event of a drag at a cell's middle.
+void sendMouse(vexa::MapCanvas& canvas, QEvent::Type type, vexa::CellPlace place, Qt::MouseButton button)
+{
+    const QPointF at = canvas.frame().cellRect(place).center();
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, canvas.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &event);
+}
+
+// A rectangle drawn around the first base, its things selected, then dragged three cells
+// on (the picture taken while the drag goes on); then the brush painting a field of ore.
+void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
+{
+    vexa::MapCanvas& canvas = map.canvas();
+    const auto& things = canvas.contents().things;
+    const auto structure = std::find_if(things.begin(), things.end(),
+                                        [](const vexa::PlacedThing& thing) { return thing.kind == vexa::ThingKind::Structure; });
+    if (structure == things.end())
+        return;
+    const vexa::CellPlace centre = *vexa::placeOfCell(structure->cell);
+    canvas.zoom(2, canvas.frame().cellRect(centre).center());
+    sendMouse(canvas, QEvent::MouseButtonPress, {centre.column - 4, centre.row - 4}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {centre.column + 2, centre.row + 2}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {centre.column + 4, centre.row + 3}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseButtonRelease, {centre.column + 4, centre.row + 3}, Qt::LeftButton);
+    save(map, folder, QStringLiteral("MapWindow-selection"));
+
+    sendMouse(canvas, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {centre.column + 2, centre.row + 1}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {centre.column + 3, centre.row + 1}, Qt::LeftButton);
+    save(map, folder, QStringLiteral("MapWindow-moving"));
+    sendMouse(canvas, QEvent::MouseButtonRelease, {centre.column + 3, centre.row + 1}, Qt::LeftButton);
+
+    auto* overlays = map.findChild<QComboBox*>(QStringLiteral("BrushOverlay"));
+    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 3 (GOLD03)")));
+    const vexa::CellPlace field{centre.column - 6, centre.row + 6};
+    sendMouse(canvas, QEvent::MouseButtonPress, field, Qt::LeftButton);
+    for (int row = 0; row < 4; ++row) {
+        sendMouse(canvas, QEvent::MouseMove, {field.column + (row % 2 ? 0 : 7), field.row + row}, Qt::LeftButton);
+        sendMouse(canvas, QEvent::MouseMove, {field.column + (row % 2 ? 7 : 0), field.row + row + 1}, Qt::LeftButton);
+    }
+    sendMouse(canvas, QEvent::MouseButtonRelease, field, Qt::LeftButton);
+    QApplication::processEvents();
+    save(map, folder, QStringLiteral("MapWindow-brush"));
 }
 
 // What `vexabuild-cli render` writes for the scenario file.
@@ -138,6 +188,8 @@ int main(int argc, char** argv)
     editor.mapWindow().open();
     save(editor.mapWindow(), folder, QStringLiteral("MapWindow"));
     saveCrowdedWaypoints(editor.mapWindow(), document, folder);
+    editor.mapWindow().open();
+    saveMapEditing(editor.mapWindow(), folder);
     if (arguments.size() > 2)
         saveRenderedPicture(scenarioFile, folder);
 

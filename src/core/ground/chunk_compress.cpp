@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <limits>
 
 namespace vexa {
@@ -52,7 +53,7 @@ public:
     static constexpr std::size_t kGoodCount = 256;
 
     MatchFinder(std::span<const std::uint8_t> input, const std::vector<std::size_t>& runs)
-        : input_(input), keys_(chainKeys(input, runs)), previous_(input.size(), kNone)
+        : input_(input), runs_(runs), keys_(chainKeys(input, runs)), previous_(input.size(), kNone)
     {
         heads_.fill(kNone);
     }
@@ -139,15 +140,17 @@ private:
         return at + count < input_.size() && input_[from + count] == input_[at + count];
     }
 
+    // Where both sides stand in runs of one value, the shorter run matches whole.
     std::size_t matchCount(std::size_t from, std::size_t at, std::size_t limit) const
     {
         std::size_t count = 0;
         while (count < limit && input_[from + count] == input_[at + count])
-            ++count;
-        return count;
+            count += std::min(runs_[from + count], runs_[at + count]);
+        return std::min(count, limit);
     }
 
     std::span<const std::uint8_t> input_;
+    const std::vector<std::size_t>& runs_;
     std::vector<std::uint32_t> keys_;
     std::array<std::int32_t, std::size_t{1} << kHashBits> heads_;
     std::vector<std::int32_t> previous_;
@@ -155,7 +158,9 @@ private:
 
 // The cheapest series of commands for one chunk, found by the shortest path over its
 // positions: from each position every literal of up to 63 bytes, the copies that the
-// match finder offers, and a fill of the run that starts there.
+// match finder offers, and a fill of the run that starts there. The literals that end at a
+// position are not offered one by one: the cheapest of them starts where the cost so far
+// less the position is least, which a window of the last 63 starts keeps at its front.
 class ChunkParser {
 public:
     explicit ChunkParser(std::span<const std::uint8_t> input)
@@ -170,29 +175,57 @@ public:
         MatchFinder finder(input_, runs);
         std::size_t searchFrom = 0;
         for (std::size_t at = 0; at < input_.size(); ++at) {
-            offerLiterals(at);
-            // Inside a long copy or run, searching again costs time and saves next to nothing.
+            arriveByLiteral(at);
+            // A long copy or run is taken whole: a path through its inside would cost time
+            // to find and save next to nothing.
             if (at >= searchFrom) {
+                startLiterals(at);
                 const Matches matches = finder.find(at);
                 offerCopies(at, matches);
                 offerFill(at, runs[at]);
-                const std::size_t longest = std::max(matches.longestCount, runs[at]);
-                if (longest >= MatchFinder::kGoodCount)
-                    searchFrom = at + longest;
+                if (matches.longestCount >= MatchFinder::kGoodCount)
+                    searchFrom = at + matches.longestCount;
+                if (runs[at] >= kLongRunCount)
+                    searchFrom = std::max(searchFrom, at + runs[at]);
             }
             finder.remember(at);
         }
+        arriveByLiteral(input_.size());
         return cheapestPath();
     }
 
 private:
     static constexpr std::size_t kUnreached = std::numeric_limits<std::size_t>::max();
+    // A run this long is filled whole. Copies that start inside it would save a byte or
+    // two at most, and searching for them in the long empty stretches of an overlay pack
+    // costs most of its packing time.
+    static constexpr std::size_t kLongRunCount = 32;
 
-    void offerLiterals(std::size_t at)
+    // What a literal from `from` up to a position costs, less the position.
+    std::ptrdiff_t literalKey(std::size_t from) const
     {
-        const std::size_t most = std::min(kLiteralMaxCount, input_.size() - at);
-        for (std::size_t count = 1; count <= most; ++count)
-            offer(at, count, 1 + count, {Step::Literal, 0, 0});
+        return static_cast<std::ptrdiff_t>(costs_[from]) - static_cast<std::ptrdiff_t>(from);
+    }
+
+    // Paths may go on from the position with a literal.
+    void startLiterals(std::size_t at)
+    {
+        if (costs_[at] == kUnreached)
+            return;
+        while (!literalStarts_.empty() && literalKey(literalStarts_.back()) >= literalKey(at))
+            literalStarts_.pop_back();
+        literalStarts_.push_back(at);
+    }
+
+    // The cheapest literal that ends at the position, from one of the 63 before it.
+    void arriveByLiteral(std::size_t at)
+    {
+        while (!literalStarts_.empty() && literalStarts_.front() + kLiteralMaxCount < at)
+            literalStarts_.pop_front();
+        if (literalStarts_.empty())
+            return;
+        const std::size_t from = literalStarts_.front();
+        offer(from, at - from, 1 + at - from, {Step::Literal, 0, 0});
     }
 
     void offerCopies(std::size_t at, const Matches& matches)
@@ -235,6 +268,7 @@ private:
     std::span<const std::uint8_t> input_;
     std::vector<std::size_t> costs_;  // the fewest bytes that write the input up to each position
     std::vector<Choice> choices_;     // the last command of that cheapest way
+    std::deque<std::size_t> literalStarts_;  // ascending positions, ascending literalKey
 };
 
 void putWord(std::vector<std::uint8_t>& data, std::size_t value)

@@ -46,6 +46,18 @@ std::vector<LinePart> cellParts(ThingKind kind, const BodyLine& body)
     return {};
 }
 
+// The edits that give the cell parts of a line the cell, for a line known to place a thing.
+std::vector<LineEdit> cellPartEdits(ThingKind kind, std::size_t paneLine, std::string_view line, std::int32_t cell)
+{
+    const std::string text = decimalText(cell);
+    std::vector<LineEdit> edits;
+    for (const LinePart& part : cellParts(kind, readBodyLine(line))) {
+        if (part.text != text)
+            edits.push_back({paneLine, part.at, part.text.size(), text});
+    }
+    return edits;
+}
+
 // The thing a line of the scenario places now, if it is still the one given: the same
 // kind in its pane at the same cell.
 std::optional<PlacedThing> currentThing(const Scenario& scenario, const PlacedThing& thing)
@@ -154,7 +166,7 @@ MapEdit movedInPane(const MemoryPane& pane, PaneId paneId, std::span<const Place
     std::vector<std::size_t> lines;
     std::vector<std::string> keys;
     for (const PlacedThing& thing : moved) {
-        const auto edits = cellEdits(thing.kind, thing.line, pane.lineView(thing.line), thing.cell);
+        const auto edits = cellPartEdits(thing.kind, thing.line, pane.lineView(thing.line), thing.cell);
         change.edits.insert(change.edits.end(), edits.begin(), edits.end());
         lines.push_back(thing.line);
         keys.push_back(decimalText(thing.cell));
@@ -175,13 +187,7 @@ std::vector<LineEdit> cellEdits(ThingKind kind, std::size_t paneLine, std::strin
 {
     if (!readPlacedThing(kind, line))
         return {};
-    const std::string text = decimalText(cell);
-    std::vector<LineEdit> edits;
-    for (const LinePart& part : cellParts(kind, readBodyLine(line))) {
-        if (part.text != text)
-            edits.push_back({paneLine, part.at, part.text.size(), text});
-    }
-    return edits;
+    return cellPartEdits(kind, paneLine, line, cell);
 }
 
 MapEdit movedThings(const Scenario& scenario, std::span<const PlacedThing> things, int columns, int rows)

@@ -4,12 +4,14 @@
 #include "gui/document/text_codec.h"
 
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace vexa {
 
@@ -61,6 +63,75 @@ void editLine(QTextCursor& cursor, const QTextBlock& block, const LineEdit& edit
     cursor.insertText(decodeText(edit.text));
 }
 
+// The steps of side-by-side lines, which are made as one replacement of the lines: the
+// editor then lays the lines out once, not once for each (moving a thousand things on the
+// map edits a thousand lines).
+struct LineRun {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::vector<Step> steps;  // from the end backwards
+};
+
+std::vector<LineRun> runsOf(const std::vector<Step>& stepsFromTheEnd, std::size_t lineCount)
+{
+    std::vector<LineRun> runs;
+    for (const Step& step : stepsFromTheEnd) {
+        if (step.line >= lineCount)
+            continue;
+        if (runs.empty() || runs.back().first > step.line + 1)
+            runs.push_back({step.line, step.line, {}});
+        runs.back().first = step.line;
+        runs.back().steps.push_back(step);
+    }
+    return runs;
+}
+
+// What a step makes of the text of its line; empty for a removed line.
+std::optional<QString> changedLine(QString line, const std::vector<Step>& stepsOfLine)
+{
+    for (const Step& step : stepsOfLine) {
+        if (!step.edit)
+            return std::nullopt;
+        const auto length = static_cast<std::size_t>(line.size());
+        const std::size_t from = std::min(step.edit->at, length);
+        const std::size_t to = std::min(step.edit->at + step.edit->length, length);
+        line.replace(static_cast<qsizetype>(from), static_cast<qsizetype>(std::max(from, to) - from),
+                     decodeText(step.edit->text));
+    }
+    return line;
+}
+
+// The lines of the run replaced by what the steps make of them, as one insertion.
+void replaceRun(QTextCursor& cursor, QTextDocument& document, const LineRun& run)
+{
+    QStringList lines;
+    QTextBlock block = document.findBlockByNumber(static_cast<int>(run.first));
+    const int start = block.position();
+    auto step = run.steps.rbegin();
+    for (std::size_t line = run.first; line <= run.last; ++line, block = block.next()) {
+        std::vector<Step> stepsOfLine;
+        for (; step != run.steps.rend() && step->line == line; ++step)
+            stepsOfLine.insert(stepsOfLine.begin(), *step);
+        if (const auto changed = changedLine(block.text(), stepsOfLine))
+            lines << *changed;
+    }
+    const QTextBlock last = document.findBlockByNumber(static_cast<int>(run.last));
+    if (!lines.isEmpty()) {
+        cursor.setPosition(start);
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.join(QLatin1Char('\n')));
+        return;
+    }
+    // Every line of the run goes, with the break after the last one (the last line of
+    // the text has none).
+    cursor.setPosition(start);
+    if (const QTextBlock next = last.next(); next.isValid())
+        cursor.setPosition(next.position(), QTextCursor::KeepAnchor);
+    else
+        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
 } // namespace
 
 void applyPaneChange(QPlainTextEdit& editor, const PaneChange& change)
@@ -73,14 +144,20 @@ void applyPaneChange(QPlainTextEdit& editor, const PaneChange& change)
     cursor.beginEditBlock();
     // Appended lines come after every line, so they move no place that an edit names.
     appendLines(cursor, change.appendedLines);
-    for (const Step& step : stepsFromTheEnd(change)) {
-        if (step.line >= lineCount)
+    for (const LineRun& run : runsOf(stepsFromTheEnd(change), lineCount)) {
+        if (run.first != run.last) {
+            replaceRun(cursor, document, run);
             continue;
-        const QTextBlock block = document.findBlockByNumber(static_cast<int>(step.line));
-        if (step.edit)
-            editLine(cursor, block, *step.edit);
-        else
-            removeLine(cursor, block);
+        }
+        // Within one line each edit is made on its own, so that the cursor of a user
+        // working elsewhere in the line stays where it is.
+        const QTextBlock block = document.findBlockByNumber(static_cast<int>(run.first));
+        for (const Step& step : run.steps) {
+            if (step.edit)
+                editLine(cursor, block, *step.edit);
+            else
+                removeLine(cursor, block);
+        }
     }
     cursor.endEditBlock();
 }

@@ -43,13 +43,20 @@ QRect markRect(const MapFrame& frame, CellPlace place)
     return cell.adjusted(-grow, -grow, grow - 1, grow - 1);
 }
 
-void outline(QPainter& painter, const QRect& rect, const QColor& outer, const QColor& inner)
+// A dark and a light line around each rectangle, so that they show on any ground; drawn
+// in one call per colour, as a selection may hold thousands.
+void outline(QPainter& painter, const QList<QRect>& rects)
 {
+    QList<QRect> inner;
+    inner.reserve(rects.size());
+    for (const QRect& rect : rects)
+        inner.push_back(rect.adjusted(1, 1, -1, -1));
+    // Zero-width lines are a pixel wide and the quickest to draw.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(outer, 1));
-    painter.drawRect(rect);
-    painter.setPen(QPen(inner, 1));
-    painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(kSelectionOuter, 0));
+    painter.drawRects(rects);
+    painter.setPen(QPen(kSelectionInner, 0));
+    painter.drawRects(inner);
 }
 
 // The cells of a straight line from one place to the next, so that a quick stroke leaves
@@ -223,6 +230,11 @@ void MapCanvas::setSelection(std::vector<std::uint32_t> things)
     Q_EMIT selectionChanged();
 }
 
+void MapCanvas::selectAllShown()
+{
+    selectWithin({0, 0}, {kMapSide - 1, kMapSide - 1}, false);
+}
+
 void MapCanvas::clearSelection()
 {
     setSelection({});
@@ -283,39 +295,60 @@ void MapCanvas::paintEvent(QPaintEvent* event)
     paintGestures(painter);
 }
 
+// The marks around the selected things' cells, moved by the given columns and rows: one
+// around each run of side-by-side cells of a row, so that a selection of thousands draws
+// as a few rectangles.
+QList<QRect> MapCanvas::selectionRects(CellPlace by) const
+{
+    std::vector<std::int32_t> cells;
+    cells.reserve(selected_.size());
+    for (const std::uint32_t i : selected_) {
+        if (isMapCell(contents_.things[i].cell))
+            cells.push_back(contents_.things[i].cell);
+    }
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    QList<QRect> rects;
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t last = first;
+        while (last + 1 < cells.size() && cells[last + 1] == cells[last] + 1 && cells[last + 1] % kMapSide != 0)
+            ++last;
+        const CellPlace start = *placeOfCell(cells[first]);
+        const CellPlace end = *placeOfCell(cells[last]);
+        rects.push_back(markRect(frame_, {start.column + by.column, start.row + by.row})
+                            .united(markRect(frame_, {end.column + by.column, end.row + by.row})));
+        first = last + 1;
+    }
+    return rects;
+}
+
 // The selection outlined, and what a drag would do: the selection at its new place, the
 // rectangle being drawn, the cells of a run.
 void MapCanvas::paintGestures(QPainter& painter) const
 {
-    for (const std::uint32_t i : selected_) {
-        if (const auto place = placeOfCell(contents_.things[i].cell))
-            outline(painter, markRect(frame_, *place), kSelectionOuter, kSelectionInner);
-    }
+    outline(painter, selectionRects({0, 0}));
     if (!pressedPlace_)
         return;
     const CellPlace from = *pressedPlace_;
     if (gesture_ == Gesture::Move) {
-        const CellPlace by{dragPlace_.column - from.column, dragPlace_.row - from.row};
         painter.setPen(QPen(kSelectionInner, 1, Qt::DashLine));
         painter.setBrush(kPreviewColour);
-        for (const std::uint32_t i : selected_) {
-            if (const auto place = placeOfCell(contents_.things[i].cell))
-                painter.drawRect(markRect(frame_, {place->column + by.column, place->row + by.row}));
-        }
+        painter.drawRects(selectionRects({dragPlace_.column - from.column, dragPlace_.row - from.row}));
     } else if (gesture_ == Gesture::Band) {
         const QRect band = frame_.cellRect(from).united(frame_.cellRect(dragPlace_));
         painter.setPen(kBandLine);
         painter.setBrush(kBandFill);
         painter.drawRect(band.adjusted(0, 0, -1, -1));
     } else if (gesture_ == Gesture::Run) {
-        painter.setPen(QPen(kSelectionOuter, 1));
-        painter.setBrush(kPreviewColour);
+        QList<QRect> run;
         for (const std::int32_t cell : runCells_) {
             if (const auto place = placeOfCell(cell))
-                painter.drawRect(markRect(frame_, *place));
+                run.push_back(markRect(frame_, *place));
         }
-        outline(painter, markRect(frame_, from), kSelectionOuter, kSelectionInner);
-        outline(painter, markRect(frame_, dragPlace_), kSelectionOuter, kSelectionInner);
+        painter.setPen(QPen(kSelectionOuter, 1));
+        painter.setBrush(kPreviewColour);
+        painter.drawRects(run);
+        outline(painter, {markRect(frame_, from), markRect(frame_, dragPlace_)});
     }
 }
 
@@ -364,6 +397,8 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
     const QPoint point = event->position().toPoint();
     followDrag(point);
     const auto cell = cellAtPoint(point);
+    if (cell == hovered_)
+        return;
     setHovered(cell);
     if (cell)
         Q_EMIT hovered(*cell);

@@ -58,6 +58,7 @@ public:
 
     // The selected things, in pane order.
     std::vector<PlacedThing> selectedThings() const;
+    void selectAllShown();
     void clearSelection();
 
     // While a pick waits, a click only delivers its cell and a drag pans.
@@ -120,6 +121,7 @@ private:
     void followDrag(QPoint point);
     void finishDrag(QPoint point);
     void paintStroke(std::optional<CellPlace> to);
+    QList<QRect> selectionRects(CellPlace by) const;
     void paintGestures(QPainter& painter) const;
 
     MapContents contents_;

@@ -101,6 +101,7 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     , status_(new ElidedLabel(this))
     , selection_(new QLabel(this))
     , refreshTimer_(new QTimer(this))
+    , hoverTimer_(new QTimer(this))
     , history_(document)
 {
     setObjectName(QStringLiteral("MapWindow"));
@@ -122,6 +123,9 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     resize(900, 720);
     addShortcuts();
 
+    hoverTimer_->setSingleShot(true);
+    hoverTimer_->setInterval(0);
+    connect(hoverTimer_, &QTimer::timeout, this, &MapWindow::showHovered);
     refreshTimer_->setSingleShot(true);
     refreshTimer_->setInterval(kRefreshDelayMs);
     connect(refreshTimer_, &QTimer::timeout, this, &MapWindow::refresh);
@@ -191,6 +195,7 @@ void MapWindow::addShortcuts()
     addShortcut(QStringLiteral("MapZoomIn"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                 [this] { canvas_->zoom(1); });
     addShortcut(QStringLiteral("MapZoomOut"), {QKeySequence::ZoomOut}, [this] { canvas_->zoom(-1); });
+    addShortcut(QStringLiteral("MapSelectAll"), {QKeySequence::SelectAll}, [this] { canvas_->selectAllShown(); });
     addShortcut(QStringLiteral("MapUndo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &MapWindow::undo);
     addShortcut(QStringLiteral("MapRedo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                 &MapWindow::redo);
@@ -278,9 +283,23 @@ void MapWindow::documentChanged()
 
 void MapWindow::refresh()
 {
+    snapshot_ = mapSnapshot(document_);
+    showSnapshot();
+}
+
+// After the map's own edit the panes hold what the edit makes of the snapshot: the map
+// reads that, without copying every pane again.
+void MapWindow::refreshAfter(const std::vector<PaneChange>& changes)
+{
+    for (const PaneChange& change : changes)
+        snapshot_.pane(change.pane) = applied(snapshot_.pane(change.pane), change);
+    showSnapshot();
+}
+
+void MapWindow::showSnapshot()
+{
     refreshTimer_->stop();
     stale_ = false;
-    snapshot_ = mapSnapshot(document_);
     canvas_->setContents(readMapContents(snapshot_));
     readGroundOnChange(snapshot_);
 
@@ -289,7 +308,10 @@ void MapWindow::refresh()
         html += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
                     .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
     }
-    findChild<QLabel*>(QStringLiteral("MapCountries"))->setText(html);
+    // A label of rich text lays its text out anew on every change: only a change counts.
+    auto* countries = findChild<QLabel*>(QStringLiteral("MapCountries"));
+    if (countries->text() != html)
+        countries->setText(html);
 }
 
 // Unpacking is the costly part of the ground: it runs only when the text of a pack's pane
@@ -381,15 +403,31 @@ void MapWindow::keyPressEvent(QKeyEvent* event)
         hide();
 }
 
-// While a pick waits, its instruction stays and the cell a click would deliver follows it.
+// The mouse reports far more moves than anyone can read: the status line tells the cell
+// under it once the moves reported together have been handled (a brush stroke's among
+// them).
 void MapWindow::showCell(std::int32_t cell)
 {
-    showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + cellText(cell) : cellText(cell));
+    hoveredCell_ = cell;
+    if (!hoverTimer_->isActive())
+        hoverTimer_->start();
 }
 
 void MapWindow::showNoCell()
 {
-    showStatus(isPicking() ? kPickInstruction : QString());
+    hoveredCell_.reset();
+    if (!hoverTimer_->isActive())
+        hoverTimer_->start();
+}
+
+// While a pick waits, its instruction stays and the cell a click would deliver follows it.
+void MapWindow::showHovered()
+{
+    const QString cell = hoveredCell_ ? cellText(*hoveredCell_) : QString();
+    if (!isPicking())
+        showStatus(cell);
+    else
+        showStatus(cell.isEmpty() ? kPickInstruction : kPickInstruction + QStringLiteral(" \u2014 ") + cell);
 }
 
 QString MapWindow::cellText(std::int32_t cell) const
@@ -406,13 +444,17 @@ QString MapWindow::cellText(std::int32_t cell) const
     return text;
 }
 
+// A message is newer than the cell under the mouse, which waits for the next move.
 void MapWindow::showStatus(const QString& text)
 {
+    hoverTimer_->stop();
     status_->setFullText(text);
 }
 
-QString MapWindow::statusText() const
+QString MapWindow::statusText()
 {
+    if (hoverTimer_->isActive())
+        showHovered();
     return status_->fullText();
 }
 
@@ -485,12 +527,19 @@ void MapWindow::fillRun(std::int32_t first, std::int32_t last)
                    .arg(runDialogs_->current()->windowTitle()));
 }
 
-// The painted ground goes into [OverlayPack] as a new pack, one undo step.
+// The painted ground goes into [OverlayPack] as a new pack, one undo step. The canvas
+// shows that ground already, so the new pack counts as read.
 void MapWindow::finishStroke()
 {
     const std::vector<std::uint8_t> overlays = canvas_->ground().ground.overlayPackBytes();
-    apply({{rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays)}, {}},
-          QStringLiteral("Painted the overlay pack"));
+    const PaneChange change = rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays);
+    history_.apply({change});
+    MemoryPane& pack = snapshot_.pane(PaneId::OverlayPack);
+    pack = applied(pack, change);
+    packsRead_ = std::pair{snapshot_.pane(PaneId::MapPack).text(), pack.text()};
+    refreshTimer_->stop();
+    stale_ = false;
+    showStatus(QStringLiteral("Painted the overlay pack"));
 }
 
 void MapWindow::apply(const MapEdit& edit, const QString& done)
@@ -500,7 +549,7 @@ void MapWindow::apply(const MapEdit& edit, const QString& done)
         return;
     }
     history_.apply(edit.changes);
-    refresh();
+    refreshAfter(edit.changes);
     showStatus(done);
 }
 

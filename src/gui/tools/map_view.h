@@ -53,7 +53,7 @@ public:
 
     MapCanvas& canvas() const { return *canvas_; }
     // The whole text of the status line, which shows as much of it as fits.
-    QString statusText() const;
+    QString statusText();
     // What is selected: "Structure POWR (Greece), [STRUCTURES] line 1", "3 things".
     QString selectionText() const;
     // Reads the document again at once instead of waiting for the pause after a change.
@@ -68,6 +68,8 @@ private:
     QWidget* makeLegend();
     void addGroundBoxes(QWidget* legend, QLayout* column);
     void addShortcuts();
+    void refreshAfter(const std::vector<PaneChange>& changes);
+    void showSnapshot();
     void readGroundOnChange(const Scenario& snapshot);
     void enableBrush(const GroundReading& reading);
     void followDocument();
@@ -75,6 +77,7 @@ private:
     void refreshIfStale();
     void showCell(std::int32_t cell);
     void showNoCell();
+    void showHovered();
     QString cellText(std::int32_t cell) const;
     void cellClicked(std::int32_t cell);
     void jumpToLine(std::int32_t cell);
@@ -96,6 +99,8 @@ private:
     ElidedLabel* status_;
     QLabel* selection_;
     QTimer* refreshTimer_;
+    QTimer* hoverTimer_;
+    std::optional<std::int32_t> hoveredCell_;
     QAction* brushTool_ = nullptr;
     QComboBox* brushOverlay_ = nullptr;
     QLabel* brushState_ = nullptr;

@@ -109,8 +109,9 @@ TEST_F(RealPacks, PackBackNoLonger)
         const MemoryPane packed = paneOf(packLines(bytes));
         EXPECT_EQ(unpacked(pack, packed), bytes);
         // 1.2 times the length of the packs the sample was saved with would do; the
-        // compressor's match finder does better, and this keeps it so.
-        EXPECT_LE(valueLength(packed), valueLength(*pane) * 95 / 100) << packHeader(pack);
+        // compressor does better (about 0.96, filling long runs whole so that a brush
+        // stroke packs quickly), and this keeps it so.
+        EXPECT_LE(valueLength(packed), valueLength(*pane) * 97 / 100) << packHeader(pack);
     }
 }
 

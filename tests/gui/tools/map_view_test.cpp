@@ -291,6 +291,7 @@ TEST_F(MapView, AStatusTooLongForTheWindowEndsInAnEllipsisWithTheWholeTextInItsT
     EXPECT_EQ(status->toolTip(), "");
     map().resize(640, 560);
     hover(301);
+    EXPECT_EQ(map().statusText(), "Cell 301 (column 45, row 2)");
     EXPECT_EQ(status->text(), "Cell 301 (column 45, row 2)");
     EXPECT_EQ(status->toolTip(), "");
 }
