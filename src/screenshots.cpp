@@ -103,7 +103,7 @@ void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
 
     auto* overlays = map.findChild<QComboBox*>(QStringLiteral("BrushOverlay"));
     overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 3 (GOLD03)")));
-    const vexa::CellPlace field{centre.column - 6, centre.row + 6};
+    const vexa::CellPlace field{centre.column + 4, centre.row + 9};
     sendMouse(canvas, QEvent::MouseButtonPress, field, Qt::LeftButton);
     for (int row = 0; row < 4; ++row) {
         sendMouse(canvas, QEvent::MouseMove, {field.column + (row % 2 ? 0 : 7), field.row + row}, Qt::LeftButton);

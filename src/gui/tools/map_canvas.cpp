@@ -9,7 +9,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <tuple>
 
 namespace vexa {
@@ -39,18 +39,21 @@ ThingKey keyOf(const PlacedThing& thing)
 QRect markRect(const MapFrame& frame, CellPlace place)
 {
     const QRect cell = frame.cellRect(place);
-    const int grow = frame.cellSize < 6 ? 2 : 0;
+    const int grow = frame.cellSize < 8 ? 2 : 0;
     return cell.adjusted(-grow, -grow, grow - 1, grow - 1);
 }
 
-// A dark and a light line around each rectangle, so that they show on any ground; drawn
-// in one call per colour, as a selection may hold thousands.
+// A dark line around each rectangle and a light band of two lines inside it, so that a
+// mark shows on any ground and beside any thing; drawn in a few calls, as a selection may
+// hold thousands.
 void outline(QPainter& painter, const QList<QRect>& rects)
 {
     QList<QRect> inner;
-    inner.reserve(rects.size());
-    for (const QRect& rect : rects)
+    inner.reserve(2 * rects.size());
+    for (const QRect& rect : rects) {
         inner.push_back(rect.adjusted(1, 1, -1, -1));
+        inner.push_back(rect.adjusted(2, 2, -2, -2));
+    }
     // Zero-width lines are a pixel wide and the quickest to draw.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kSelectionOuter, 0));
@@ -85,18 +88,26 @@ MapCanvas::MapCanvas(QWidget* parent)
     setCursor(Qt::CrossCursor);
 }
 
+// A selected thing stays selected while its line still places a thing of its kind, type
+// and country: a move changes only its cell, but lines typed above it in the pane put
+// another thing on its line, mostly one of another type.
 void MapCanvas::setContents(MapContents contents)
 {
-    std::set<ThingKey> kept;
+    std::map<ThingKey, const PlacedThing*> kept;
     for (const std::uint32_t i : selected_)
-        kept.insert(keyOf(contents_.things[i]));
-    contents_ = std::move(contents);
-    indexCells();
+        kept.emplace(keyOf(contents_.things[i]), &contents_.things[i]);
+    const auto sameThing = [&](const PlacedThing& thing) {
+        const auto was = kept.find(keyOf(thing));
+        return was != kept.end() && was->second->kind == thing.kind && was->second->type == thing.type
+            && was->second->country == thing.country;
+    };
     std::vector<std::uint32_t> selected;
-    for (std::uint32_t i = 0; i < contents_.things.size() && selected.size() < kept.size(); ++i) {
-        if (kept.count(keyOf(contents_.things[i])) != 0 && shown_[index(contents_.things[i].kind)])
+    for (std::uint32_t i = 0; i < contents.things.size() && selected.size() < kept.size(); ++i) {
+        if (sameThing(contents.things[i]) && shown_[index(contents.things[i].kind)])
             selected.push_back(i);
     }
+    contents_ = std::move(contents);
+    indexCells();
     setSelection(std::move(selected));
     update();
 }

@@ -7,6 +7,7 @@
 #include "gui/tools/map_view.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -50,17 +51,30 @@ protected:
         QApplication::sendEvent(&canvas(), &event);
     }
 
-    // Presses on one cell, moves to the other in a few steps and lets go there.
-    void drag(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
-              Qt::KeyboardModifiers keys = {}) const
+    // Presses on one cell and moves to the other in a few steps, holding the button.
+    void dragWithoutLettingGo(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
+                              Qt::KeyboardModifiers keys = {}) const
     {
         const QPoint start = centreOf(from);
         const QPoint end = centreOf(to);
         send(QEvent::MouseButtonPress, start, button, button, keys);
         for (int step = 1; step <= 4; ++step)
             send(QEvent::MouseMove, start + (end - start) * step / 4, Qt::NoButton, button, keys);
-        send(QEvent::MouseButtonRelease, end, button, Qt::NoButton, keys);
     }
+
+    void letGo(std::int32_t at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) const
+    {
+        send(QEvent::MouseButtonRelease, centreOf(at), button, Qt::NoButton, keys);
+    }
+
+    void drag(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
+              Qt::KeyboardModifiers keys = {}) const
+    {
+        dragWithoutLettingGo(from, to, button, keys);
+        letGo(to, button, keys);
+    }
+
+    QColor colourAt(std::int32_t cell) const { return canvas().grab().toImage().pixelColor(centreOf(cell)); }
 
     void clickCell(std::int32_t cell, Qt::KeyboardModifiers keys = {}) const
     {
@@ -81,6 +95,16 @@ TEST_F(MapEditing, SelectMoveAndSaveRewriteOnlyTheCells)
     EXPECT_EQ(map().selectionText(), "Base entry POWR (Greece), [Base] line 2") << "the next one down";
     clickCell(5000);
     ASSERT_EQ(map().selectionText(), "Structure POWR (Greece), [STRUCTURES] line 0") << "and round again";
+    QTest::keyClick(&map(), Qt::Key_Escape);
+    EXPECT_EQ(map().selectionText(), "");
+    EXPECT_TRUE(map().isVisible()) << "Esc cleared the selection first";
+    click(child<QCheckBox>(map(), "ShowStructure"));
+    clickCell(5000);
+    clickCell(5000);
+    EXPECT_EQ(map().selectionText(), "Base entry POWR (Greece), [Base] line 2") << "a hidden kind is never selected";
+    click(child<QCheckBox>(map(), "ShowStructure"));
+    clickCell(5020);
+    clickCell(5000);
 
     drag(5000, 5000 + 2 + kMapSide);
     EXPECT_EQ(paneLines(PaneId::Structures)[0], "0 = Greece, POWR ,256, 5130 ,0,None,1,0 ; by the river");
@@ -107,6 +131,12 @@ TEST_F(MapEditing, SelectMoveAndSaveRewriteOnlyTheCells)
     EXPECT_TRUE(saved.contains("\r\n0 = Greece, POWR ,256, 4608 ,0,None,1,0 ; by the river\r\n")) << saved.toStdString();
     EXPECT_TRUE(saved.contains("\r\n000=POWR,5000\r\n"));
     EXPECT_TRUE(saved.contains("\r\n4737=CR1,4737,0\r\n"));
+
+    // A line typed above the structure puts another building on its line: the selection
+    // keeps only the smudge.
+    QTextCursor(pane(PaneId::Structures).document()).insertText(QStringLiteral("9=Greece,GUN,256,100,0,None,1,0\n"));
+    map().refresh();
+    EXPECT_EQ(map().selectionText(), "Smudge CR1, [SMUDGE] line 0");
 }
 
 // A rectangle over the first two structures takes them and their base entries; Delete
@@ -136,14 +166,24 @@ TEST_F(MapEditing, DeleteRenumbersAndTheMapUndoesItWhileItIsTheNewestChange)
     EXPECT_EQ(paneLines(PaneId::Base), (std::vector<std::string>{"Player=Greece", "Count=0"}));
 }
 
-TEST_F(MapEditing, CtrlDragFillsTheBuildingsDialogWhichThenCreatesTheRow)
+// While dragging, the cells of the run show with the dialog's spacing; the dialog used
+// last receives the positions.
+TEST_F(MapEditing, CtrlDragFillsTheDialogUsedLastWhichThenCreatesTheRow)
 {
     openScenario();
+    QWidget& terrain = openForm("Terrain1", "TForm8");
     fillPowerPlantRow(QString(), QString());
     typeOver(form<QLineEdit>("Edit6"), QStringLiteral("2"));
-    drag(6000, 6006, Qt::LeftButton, Qt::ControlModifier);
+    const QColor ground = colourAt(6002);
+
+    dragWithoutLettingGo(6000, 6006, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_NE(colourAt(6002), ground) << "a cell of the run";
+    EXPECT_EQ(colourAt(6003), ground) << "a cell the spacing steps over";
+    letGo(6006, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(colourAt(6002), ground);
     EXPECT_EQ(form<QLineEdit>("Edit4")->text(), "6000");
     EXPECT_EQ(form<QLineEdit>("Edit5")->text(), "6006");
+    EXPECT_EQ(child<QLineEdit>(terrain, "Edit1")->text(), "") << "the terrain dialog was used before";
     EXPECT_EQ(paneLines(PaneId::Structures).size(), 3u) << "nothing is created before Create";
 
     click(form<QPushButton>("BitBtn1"));
@@ -151,6 +191,14 @@ TEST_F(MapEditing, CtrlDragFillsTheBuildingsDialogWhichThenCreatesTheRow)
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[3], "3=Greece,POWR,256,6000,0,None,1,0");
     EXPECT_EQ(lines[6], "6=Greece,POWR,256,6006,0,None,1,0");
+
+    // The user goes back to the terrain dialog (the test platform does not activate a
+    // window a second time, so the activation is sent as the window system sends it).
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&terrain, &activation);
+    drag(7000, 7003, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(child<QLineEdit>(terrain, "Edit1")->text(), "7000");
+    EXPECT_EQ(child<QLineEdit>(terrain, "Edit2")->text(), "7003");
 }
 
 TEST_F(MapEditing, ABrushStrokeSavesAPackOfThePaintedGrid)
