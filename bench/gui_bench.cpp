@@ -121,16 +121,27 @@ void compareCreateWithSetPlainText(const char* what, QPlainTextEdit& pane, const
 // One run over 128 full map rows at spacing 1: 16,384 cells, the longest run a dialog takes.
 constexpr int kLastCellOfTheMap = 128 * 128 - 1;
 
+// The main window with its buildings dialog open.
+struct BuildingsDialogOnWindow {
+    ScriptedDesktop desktop;
+    TForm1 window{desktop};
+    TForm9 calculator{desktop, &window};
+    TForm2 dialog{window.document(), desktop, calculator, &window};
+    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+
+    BuildingsDialogOnWindow()
+    {
+        window.show();
+        dialog.open();
+    }
+};
+
 void benchCreate()
 {
-    ScriptedDesktop desktop;
-    TForm1 window(desktop);
-    window.show();
-    TForm9 calculator(desktop, &window);
-    TForm2 dialog(window.document(), desktop, calculator, &window);
-    dialog.open();
-    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
-    window.document().setCurrentWidget(structures.parentWidget());
+    BuildingsDialogOnWindow on;
+    TForm2& dialog = on.dialog;
+    QPlainTextEdit& structures = on.structures;
+    on.window.document().setCurrentWidget(structures.parentWidget());
 
     compareCreateWithSetPlainText("Create 16,384 buildings in one run", structures, [&] {
         createRow(dialog, 0, kLastCellOfTheMap);
@@ -459,16 +470,12 @@ void benchFindKeystroke()
 // buildings into the same pane: both change 1,000 lines of a pane of 1,000.
 void benchMapMove()
 {
-    ScriptedDesktop desktop;
-    TForm1 window(desktop);
-    window.show();
-    TForm9 calculator(desktop, &window);
-    TForm2 dialog(window.document(), desktop, calculator, &window);
-    dialog.open();
-    QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
+    BuildingsDialogOnWindow on;
+    TForm2& dialog = on.dialog;
+    QPlainTextEdit& structures = on.structures;
     createRow(dialog, 0, 999);
     const QString rows = structures.toPlainText();
-    MapWindow map(window.document());
+    MapWindow map(on.window.document());
     map.open();
     map.refresh();
     map.canvas().selectAllShown();

@@ -58,13 +58,8 @@ QString MapHistory::undo()
 {
     if (undoable_.empty())
         return QStringLiteral("No map edit to undo");
-    if (const QString changed = changedSince(undoable_.back()); !changed.isEmpty())
+    if (const QString changed = replay(undoable_, redoable_, &QPlainTextEdit::undo); !changed.isEmpty())
         return QStringLiteral("Cannot undo the last map edit: ") + changed + QStringLiteral("; undo there with Ctrl+Z");
-    Step step = std::move(undoable_.back());
-    undoable_.pop_back();
-    for (const PaneMark& mark : step)
-        document_.paneEditor(mark.pane)->undo();
-    redoable_.push_back(marksOf(step));
     return {};
 }
 
@@ -72,13 +67,22 @@ QString MapHistory::redo()
 {
     if (redoable_.empty())
         return QStringLiteral("No map edit to redo");
-    if (const QString changed = changedSince(redoable_.back()); !changed.isEmpty())
+    if (const QString changed = replay(redoable_, undoable_, &QPlainTextEdit::redo); !changed.isEmpty())
         return QStringLiteral("Cannot redo the map edit: ") + changed;
-    Step step = std::move(redoable_.back());
-    redoable_.pop_back();
+    return {};
+}
+
+// Undoes or redoes the last step of `from` in each of its panes and keeps what they then
+// hold in `to`; or, when a pane has changed since the step, says which and does nothing.
+QString MapHistory::replay(std::vector<Step>& from, std::vector<Step>& to, void (QPlainTextEdit::*action)())
+{
+    if (const QString changed = changedSince(from.back()); !changed.isEmpty())
+        return changed;
+    const Step step = std::move(from.back());
+    from.pop_back();
     for (const PaneMark& mark : step)
-        document_.paneEditor(mark.pane)->redo();
-    undoable_.push_back(marksOf(step));
+        (document_.paneEditor(mark.pane)->*action)();
+    to.push_back(marksOf(step));
     return {};
 }
 

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <vector>
 
+class QPlainTextEdit;
+
 namespace vexa {
 
 class ScenarioView;
@@ -39,6 +41,7 @@ private:
     Step marksOf(const Step& step) const;
     // Why the panes no longer stand as the step left them; empty when they do.
     QString changedSince(const Step& step) const;
+    QString replay(std::vector<Step>& from, std::vector<Step>& to, void (QPlainTextEdit::*action)());
 
     ScenarioView& document_;
     std::vector<Step> undoable_;

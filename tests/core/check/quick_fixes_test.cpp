@@ -3,6 +3,8 @@
 #include "core/check/scenario_check.h"
 #include "core/document/reader.h"
 
+#include "../pane_of_lines.h"
+
 #include <gtest/gtest.h>
 
 using namespace vexa;
@@ -11,13 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-MemoryPane paneOf(const Lines& lines)
-{
-    MemoryPane pane;
-    for (const std::string& line : lines)
-        pane.append(line);
-    return pane;
-}
+using test::paneOf;
 
 Scenario fileOf(std::initializer_list<std::string_view> lines)
 {

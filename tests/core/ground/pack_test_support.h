@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/pane.h"
+#include "../pane_of_lines.h"
 #include "core/document/reader.h"
 #include "core/ground/base64.h"
 #include "core/ground/chunk_codec.h"
@@ -22,13 +23,6 @@ inline Scenario realPacks()
     return readScenario(bytes);
 }
 
-inline MemoryPane paneOf(const std::vector<std::string>& lines)
-{
-    MemoryPane pane;
-    for (const std::string& line : lines)
-        pane.append(line);
-    return pane;
-}
 
 // A pack's pane holding `data` as Base64, `width` characters a line, keyed 1, 2, 3 ...
 inline MemoryPane packPane(const std::vector<std::uint8_t>& data, std::size_t width = 70)

@@ -2,6 +2,8 @@
 
 #include "core/document/scenario.h"
 
+#include "../pane_of_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -13,13 +15,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-MemoryPane paneOf(const Lines& lines)
-{
-    MemoryPane pane;
-    for (const std::string& line : lines)
-        pane.append(line);
-    return pane;
-}
+using test::paneOf;
 
 // The line once the edits that give it the cell are made.
 std::string withCell(ThingKind kind, const std::string& line, std::int32_t cell)
