@@ -89,9 +89,10 @@ std::optional<std::vector<PlacedThing>> currentThings(const Scenario& scenario, 
             return std::nullopt;
         current.push_back(std::move(*now));
     }
-    std::ranges::sort(current, {}, lineOf);
-    const auto repeated = std::ranges::unique(current, {}, lineOf);
-    current.erase(repeated.begin(), repeated.end());
+    const auto before = [](const PlacedThing& a, const PlacedThing& b) { return lineOf(a) < lineOf(b); };
+    const auto sameLine = [](const PlacedThing& a, const PlacedThing& b) { return lineOf(a) == lineOf(b); };
+    std::sort(current.begin(), current.end(), before);
+    current.erase(std::unique(current.begin(), current.end(), sameLine), current.end());
     return current;
 }
 

@@ -389,6 +389,7 @@ void MapCanvas::startDrag(const QMouseEvent& event)
     adding_ = event.modifiers().testFlag(Qt::ShiftModifier);
     placingRun_ = event.modifiers().testFlag(Qt::ControlModifier);
     const Qt::MouseButton button = event.button();
+    gestureButton_ = button;
     if (button == Qt::MiddleButton || (button == Qt::RightButton && tool_ == Tool::Select)) {
         gesture_ = Gesture::Pan;
         panOrigin_ = frame_.origin;
@@ -476,7 +477,7 @@ MapCanvas::Gesture MapCanvas::startMoveOrBand()
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (gesture_ == Gesture::None)
+    if (gesture_ == Gesture::None || event->button() != gestureButton_)
         return;
     finishDrag(event->position().toPoint());
 }

@@ -140,6 +140,7 @@ private:
     RunPreview runPreview_;
 
     Gesture gesture_ = Gesture::None;
+    Qt::MouseButton gestureButton_ = Qt::NoButton;  // the button that started it
     QPoint pressedAt_;
     std::optional<CellPlace> pressedPlace_;
     bool adding_ = false;          // Shift was held at the press

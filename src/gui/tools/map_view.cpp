@@ -17,9 +17,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QLocale>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
