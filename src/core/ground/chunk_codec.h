@@ -29,7 +29,21 @@ inline constexpr std::uint8_t kChunkFlag = 0x20;
 std::optional<DataFault> expandChunks(std::span<const std::uint8_t> data, std::size_t expectedSize,
                                       std::vector<std::uint8_t>& output);
 
+// The chunks compressed last, each with the bytes it writes. Compressing again bytes of
+// which only a few chunks' worth changed (a brush stroke on the map) then compresses only
+// those; the data is the same as without it.
+class ChunkMemo {
+public:
+    struct Chunk {
+        std::vector<std::uint8_t> output;  // what the chunk writes
+        std::vector<std::uint8_t> data;    // its header and commands
+    };
+    std::vector<Chunk> chunks;
+};
+
 // The chunks that write `bytes`: one per kChunkOutputLimit bytes, the last one shorter.
-std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes);
+// With a memo, a chunk that writes what it wrote last time is taken from the memo, and the
+// memo keeps the chunks of these bytes.
+std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes, ChunkMemo* memo = nullptr);
 
 } // namespace vexa

@@ -327,11 +327,23 @@ void putChunk(std::vector<std::uint8_t>& data, std::span<const std::uint8_t> inp
 
 } // namespace
 
-std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes)
+std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes, ChunkMemo* memo)
 {
     std::vector<std::uint8_t> data;
-    for (std::size_t at = 0; at < bytes.size(); at += kChunkOutputLimit)
-        putChunk(data, bytes.subspan(at, std::min(kChunkOutputLimit, bytes.size() - at)));
+    std::vector<ChunkMemo::Chunk> chunks;
+    for (std::size_t at = 0, index = 0; at < bytes.size(); at += kChunkOutputLimit, ++index) {
+        const auto output = bytes.subspan(at, std::min(kChunkOutputLimit, bytes.size() - at));
+        const ChunkMemo::Chunk* known = memo && index < memo->chunks.size() ? &memo->chunks[index] : nullptr;
+        const std::size_t start = data.size();
+        if (known && std::equal(output.begin(), output.end(), known->output.begin(), known->output.end()))
+            data.insert(data.end(), known->data.begin(), known->data.end());
+        else
+            putChunk(data, output);
+        if (memo)
+            chunks.push_back({{output.begin(), output.end()}, {data.begin() + static_cast<std::ptrdiff_t>(start), data.end()}});
+    }
+    if (memo)
+        memo->chunks = std::move(chunks);
     return data;
 }
 

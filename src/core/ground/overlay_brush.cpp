@@ -36,9 +36,9 @@ std::span<const BrushOverlay> brushOverlays()
     return kBrushOverlays;
 }
 
-PaneChange rewrittenPack(PackId pack, const Pane& pane, std::span<const std::uint8_t> bytes)
+PaneChange rewrittenPack(PackId pack, const Pane& pane, std::span<const std::uint8_t> bytes, ChunkMemo* memo)
 {
-    PaneChange change{pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack, {}, {}, packLines(bytes)};
+    PaneChange change{pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack, {}, {}, packLines(bytes, memo)};
     change.removedLines.resize(pane.lineCount());
     std::iota(change.removedLines.begin(), change.removedLines.end(), std::size_t{0});
     return change;

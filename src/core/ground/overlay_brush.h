@@ -21,7 +21,8 @@ struct BrushOverlay {
 std::span<const BrushOverlay> brushOverlays();
 
 // The change that makes a pack's pane hold the pack of `bytes`: every line of the pane
-// goes and the packed lines (keys 1, 2, 3 ...) take their place.
-PaneChange rewrittenPack(PackId pack, const Pane& pane, std::span<const std::uint8_t> bytes);
+// goes and the packed lines (keys 1, 2, 3 ...) take their place. A memo spares packing
+// again what did not change since the last stroke.
+PaneChange rewrittenPack(PackId pack, const Pane& pane, std::span<const std::uint8_t> bytes, ChunkMemo* memo = nullptr);
 
 } // namespace vexa

@@ -179,9 +179,9 @@ UnpackedPack unpackPack(PackId pack, const Pane& pane)
     return PackReader(pack).read(pane);
 }
 
-std::vector<std::string> packLines(std::span<const std::uint8_t> bytes)
+std::vector<std::string> packLines(std::span<const std::uint8_t> bytes, ChunkMemo* memo)
 {
-    const std::string text = encodeBase64(compressChunks(bytes));
+    const std::string text = encodeBase64(compressChunks(bytes, memo));
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < text.size(); at += kValueWidth)
         lines.push_back(std::to_string(lines.size() + 1) + '=' + text.substr(at, kValueWidth));

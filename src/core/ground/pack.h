@@ -11,6 +11,7 @@
 
 namespace vexa {
 
+class ChunkMemo;
 class Pane;
 class SourceLines;
 
@@ -73,6 +74,8 @@ UnpackedPack unpackPack(PackId pack, const Pane& pane);
 
 // The lines of a pack that holds `bytes`: chunks of 8192 bytes as Base64, 70 characters a
 // line (the last one shorter), keyed 1, 2, 3 ... ("1=HQEAIIH//lkQ...").
-std::vector<std::string> packLines(std::span<const std::uint8_t> bytes);
+// A memo (chunk_codec.h) spares compressing again the chunks that did not change since the
+// last packing with it.
+std::vector<std::string> packLines(std::span<const std::uint8_t> bytes, ChunkMemo* memo = nullptr);
 
 } // namespace vexa

@@ -532,7 +532,7 @@ void MapWindow::fillRun(std::int32_t first, std::int32_t last)
 void MapWindow::finishStroke()
 {
     const std::vector<std::uint8_t> overlays = canvas_->ground().ground.overlayPackBytes();
-    const PaneChange change = rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays);
+    const PaneChange change = rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays, &strokeMemo_);
     history_.apply({change});
     MemoryPane& pack = snapshot_.pane(PaneId::OverlayPack);
     pack = applied(pack, change);

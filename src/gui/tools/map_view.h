@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/scenario.h"
+#include "core/ground/chunk_codec.h"
 #include "core/map/map_edits.h"
 #include "gui/tools/map_canvas.h"
 #include "gui/tools/map_history.h"
@@ -111,6 +112,8 @@ private:
     std::optional<std::pair<std::string, std::string>> packsRead_;
     std::function<void(std::int32_t)> deliverPick_;
     RunDialogs* runDialogs_ = nullptr;
+    // The overlay pack's chunks as the last stroke packed them.
+    ChunkMemo strokeMemo_;
     MapHistory history_;
     bool stale_ = true;
 };

@@ -1,6 +1,7 @@
 #include "core/ground/pack.h"
 
 #include "core/document/source_lines.h"
+#include "core/ground/chunk_codec.h"
 #include "core/ground/ground.h"
 #include "core/ground/overlay_brush.h"
 
@@ -379,6 +380,21 @@ TEST(RewrittenPack, ReplacesEveryLineWithThePackOfTheGrid)
     const UnpackedPack after = unpackPack(PackId::Overlay, applied(before, change));
     ASSERT_EQ(after.status, UnpackedPack::Status::Unpacked);
     EXPECT_EQ(after.bytes, overlays);
+}
+
+// Packing with a memo of the last packing gives the lines packing without it gives, for
+// chunks that changed since and for those that did not.
+TEST(PackLines, AMemoChangesNothingOfTheLines)
+{
+    Bytes overlays(kOverlayPackSize, kNoOverlay);
+    std::fill_n(overlays.begin() + 100, 50, 6);
+    ChunkMemo memo;
+    EXPECT_EQ(packLines(overlays, &memo), packLines(overlays));
+    overlays[9000] = 23;
+    EXPECT_EQ(packLines(overlays, &memo), packLines(overlays)) << "the second chunk changed";
+    overlays[9000] = kNoOverlay;
+    overlays.resize(kOverlayPackSize / 2);
+    EXPECT_EQ(packLines(overlays, &memo), packLines(overlays)) << "fewer chunks";
 }
 
 TEST(BrushOverlays, EachCaptionNamesItsOverlay)
