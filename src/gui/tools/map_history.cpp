@@ -54,6 +54,12 @@ QString MapHistory::changedSince(const Step& step) const
     return {};
 }
 
+void MapHistory::clear()
+{
+    undoable_.clear();
+    redoable_.clear();
+}
+
 QString MapHistory::undo()
 {
     if (undoable_.empty())

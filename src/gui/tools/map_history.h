@@ -27,6 +27,9 @@ public:
     QString undo();
     QString redo();
 
+    // Forgets every edit: another document is open.
+    void clear();
+
 private:
     // What a pane held right after an edit (or after its undo): the number of its undo
     // steps and a fingerprint of its text.

@@ -139,6 +139,7 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     connect(canvas_, &MapCanvas::deleteRequested, this, &MapWindow::deleteSelection);
     connect(canvas_, &MapCanvas::runDragged, this, &MapWindow::fillRun);
     connect(canvas_, &MapCanvas::strokeFinished, this, &MapWindow::finishStroke);
+    connect(&document_, &ScenarioView::replaced, this, [this] { history_.clear(); });
     followDocument();
 }
 

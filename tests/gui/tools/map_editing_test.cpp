@@ -164,6 +164,11 @@ TEST_F(MapEditing, DeleteRenumbersAndTheMapUndoesItWhileItIsTheNewestChange)
     press("MapUndo");
     EXPECT_TRUE(map().statusText().startsWith("Cannot undo")) << map().statusText().toStdString();
     EXPECT_EQ(paneLines(PaneId::Base), (std::vector<std::string>{"Player=Greece", "Count=0"}));
+
+    // The map's edits belong to the document they were made in.
+    choose("Reverttosaved1");
+    press("MapUndo");
+    EXPECT_EQ(map().statusText(), "No map edit to undo");
 }
 
 // While dragging, the cells of the run show with the dialog's spacing; the dialog used
