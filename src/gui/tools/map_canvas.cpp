@@ -88,11 +88,19 @@ MapCanvas::MapCanvas(QWidget* parent)
     setCursor(Qt::CrossCursor);
 }
 
-// A selected thing stays selected while its line still places a thing of its kind, type
-// and country: a move changes only its cell, but lines typed above it in the pane put
-// another thing on its line, mostly one of another type.
+// New contents in which only cells changed (a move on the map, a cell typed in a pane)
+// repaint just those cells and keep the selection as it is. Otherwise the whole map is
+// painted again, and a selected thing stays selected while its line still places a thing
+// of its kind, type and country: lines typed above it in the pane put another thing on
+// its line, mostly one of another type.
 void MapCanvas::setContents(MapContents contents)
 {
+    if (const auto moved = cellsMovedTo(contents)) {
+        contents_ = std::move(contents);
+        indexCells();
+        update(*moved);
+        return;
+    }
     std::map<ThingKey, const PlacedThing*> kept;
     for (const std::uint32_t i : selected_)
         kept.emplace(keyOf(contents_.things[i]), &contents_.things[i]);
@@ -110,6 +118,33 @@ void MapCanvas::setContents(MapContents contents)
     indexCells();
     setSelection(std::move(selected));
     update();
+}
+
+// Where the map changes when the contents become the next ones, if nothing but the cells
+// of some things changed; nothing otherwise. A waypoint that moves may move the numbers
+// of others, so it counts as a change of more than its cells.
+std::optional<QRect> MapCanvas::cellsMovedTo(const MapContents& next) const
+{
+    const auto& before = contents_.things;
+    const auto& after = next.things;
+    const bool onlyCellsMoved = before.size() == after.size() && contents_.playable == next.playable &&
+        std::equal(before.begin(), before.end(), after.begin(), [](const PlacedThing& a, const PlacedThing& b) {
+            const bool sameButCell = a.kind == b.kind && a.type == b.type && a.country == b.country &&
+                                     a.subPosition == b.subPosition && a.pane == b.pane && a.line == b.line;
+            return sameButCell && (a.cell == b.cell || a.kind != ThingKind::Waypoint);
+        });
+    if (!onlyCellsMoved)
+        return std::nullopt;
+    QRect changed;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i].cell == after[i].cell)
+            continue;
+        for (const std::int32_t cell : {before[i].cell, after[i].cell}) {
+            if (const auto place = placeOfCell(cell))
+                changed = changed.united(markRect(frame_, *place));
+        }
+    }
+    return changed;
 }
 
 void MapCanvas::indexCells()
@@ -488,7 +523,9 @@ void MapCanvas::finishDrag(QPoint point)
     const auto from = pressedPlace_;
     const CellPlace to = dragPlace_;
     runCells_.clear();
-    update();
+    // What the drag previewed goes.
+    if (gesture == Gesture::Move || gesture == Gesture::Band || gesture == Gesture::Run)
+        update();
     switch (gesture) {
     case Gesture::Press:
         if (const auto cell = cellAtPoint(point)) {
@@ -565,23 +602,25 @@ void MapCanvas::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-// A waypoint's number that found no room shows while the mouse is over its cell.
+// A waypoint's number that found no room shows while the mouse is over its cell: the
+// places of the numbers of the cell left and of the cell entered are painted again.
 void MapCanvas::setHovered(std::optional<std::int32_t> cell)
 {
     if (cell == hovered_)
         return;
-    const bool redraw = holdsWaypoint(hovered_) || holdsWaypoint(cell);
+    updateRevealedTags(hovered_);
     hovered_ = cell;
-    if (redraw)
-        update();
+    updateRevealedTags(hovered_);
 }
 
-bool MapCanvas::holdsWaypoint(std::optional<std::int32_t> cell) const
+void MapCanvas::updateRevealedTags(std::optional<std::int32_t> cell)
 {
     if (!cell)
-        return false;
-    const auto things = thingsAt(*cell);
-    return std::any_of(things.begin(), things.end(), [](const PlacedThing* thing) { return thing->kind == ThingKind::Waypoint; });
+        return;
+    for (const PlacedThing* thing : thingsAt(*cell)) {
+        if (thing->kind == ThingKind::Waypoint)
+            update(revealedTagRect(frame_, *thing));
+    }
 }
 
 void MapCanvas::leaveEvent(QEvent*)

@@ -30,7 +30,7 @@ public:
 
     explicit MapCanvas(QWidget* parent = nullptr);
 
-    // New contents keep the things selected that still stand on the same pane lines.
+    // New contents keep the things selected that still stand on their pane lines.
     void setContents(MapContents contents);
     const MapContents& contents() const { return contents_; }
     // Hiding a kind also unselects its things.
@@ -105,8 +105,9 @@ private:
     std::optional<std::int32_t> cellAtPoint(QPointF point) const;
     std::optional<CellPlace> placeAtPoint(QPointF point) const;
     void indexCells();
+    std::optional<QRect> cellsMovedTo(const MapContents& next) const;
     void setHovered(std::optional<std::int32_t> cell);
-    bool holdsWaypoint(std::optional<std::int32_t> cell) const;
+    void updateRevealedTags(std::optional<std::int32_t> cell);
 
     // Selecting.
     std::vector<std::uint32_t> stackAt(std::int32_t cell) const;

@@ -705,6 +705,12 @@ std::array<QRect, 8> tagPlaces(const QRect& cell, QSize tag)
             QRect(QPoint(rightX, belowY), tag),    QRect(QPoint(leftX, belowY), tag)};
 }
 
+// A tag's size: its number with a little room on either side, a line of the font high.
+QSize tagSize(std::string_view number, const NumberRun& numbers, const QFontMetrics& metrics)
+{
+    return QSize(static_cast<int>(std::ceil(numbers.width(number, metrics))) + 6, metrics.height());
+}
+
 // A waypoint's tag while it is placed and painted: its number as the scenario has it.
 struct PlacedTag {
     std::int32_t cell = 0;
@@ -730,8 +736,8 @@ std::vector<PlacedTag> placeTags(const MapContents& contents, const MapFrame& fr
         }
     }
     for (PlacedTag& tag : tags) {
-        const QSize size(static_cast<int>(std::ceil(numbers.width(tag.number, metrics))) + 6, metrics.height());
-        const std::array<QRect, 8> places = tagPlaces(frame.cellRect(*placeOfCell(tag.cell)), size);
+        const std::array<QRect, 8> places =
+            tagPlaces(frame.cellRect(*placeOfCell(tag.cell)), tagSize(tag.number, numbers, metrics));
         const auto free = std::find_if(places.begin(), places.end(), [&](const QRect& place) { return space.isFree(place); });
         tag.shown = free != places.end();
         tag.rect = tag.shown ? *free : places.front();
@@ -865,6 +871,16 @@ std::vector<WaypointTag> placeWaypointTags(const MapContents& contents, const Ma
     for (const PlacedTag& tag : placeTags(contents, frame, NumberRun(font), QFontMetrics(font)))
         tags.push_back({tag.cell, NumberRun::text(tag.number), tag.rect, tag.shown});
     return tags;
+}
+
+QRect revealedTagRect(const MapFrame& frame, const PlacedThing& waypoint)
+{
+    const auto place = placeOfCell(waypoint.cell);
+    if (frame.cellSize < kSmallestNumberedCell || !place)
+        return {};
+    const QFont font = numberFont(frame.cellSize);
+    const QSize size = tagSize(waypoint.type, NumberRun(font), QFontMetrics(font));
+    return tagPlaces(frame.cellRect(*place), size).front();
 }
 
 void paintMap(QPainter& painter, const MapContents& contents, const MapFrame& frame, const QRect& visible,

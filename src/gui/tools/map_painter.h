@@ -71,6 +71,10 @@ struct WaypointTag {
 // Nothing where the cells are too small to carry numbers. The painter places them so.
 std::vector<WaypointTag> placeWaypointTags(const MapContents& contents, const MapFrame& frame);
 
+// Where a waypoint's tag shows when its cell is revealed and its number found no room
+// beside it; empty where the cells are too small to carry numbers.
+QRect revealedTagRect(const MapFrame& frame, const PlacedThing& waypoint);
+
 } // namespace vexa
 
 namespace vexa {
