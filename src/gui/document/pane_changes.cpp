@@ -101,34 +101,32 @@ std::optional<QString> changedLine(QString line, const std::vector<Step>& stepsO
     return line;
 }
 
-// The lines of the run replaced by what the steps make of them, as one insertion.
+// The lines of the run replaced by what the steps make of them, as one insertion. The
+// lines are read in one piece: a block at a time costs as much again as the insertion.
 void replaceRun(QTextCursor& cursor, QTextDocument& document, const LineRun& run)
 {
+    const QTextBlock first = document.findBlockByNumber(static_cast<int>(run.first));
+    const QTextBlock last = document.findBlockByNumber(static_cast<int>(run.last));
+    cursor.setPosition(first.position());
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    const QStringList before = cursor.selectedText().split(QChar::ParagraphSeparator);
     QStringList lines;
-    QTextBlock block = document.findBlockByNumber(static_cast<int>(run.first));
-    const int start = block.position();
     auto step = run.steps.rbegin();
-    for (std::size_t line = run.first; line <= run.last; ++line, block = block.next()) {
+    for (std::size_t line = run.first; line <= run.last; ++line) {
         std::vector<Step> stepsOfLine;
         for (; step != run.steps.rend() && step->line == line; ++step)
             stepsOfLine.insert(stepsOfLine.begin(), *step);
-        if (const auto changed = changedLine(block.text(), stepsOfLine))
+        if (const auto changed = changedLine(before[static_cast<qsizetype>(line - run.first)], stepsOfLine))
             lines << *changed;
     }
-    const QTextBlock last = document.findBlockByNumber(static_cast<int>(run.last));
     if (!lines.isEmpty()) {
-        cursor.setPosition(start);
-        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
         cursor.insertText(lines.join(QLatin1Char('\n')));
         return;
     }
     // Every line of the run goes, with the break after the last one (the last line of
     // the text has none).
-    cursor.setPosition(start);
     if (const QTextBlock next = last.next(); next.isValid())
         cursor.setPosition(next.position(), QTextCursor::KeepAnchor);
-    else
-        cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
 }
 
