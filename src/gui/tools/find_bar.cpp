@@ -444,7 +444,11 @@ void FindBar::refreshHits()
 {
     refreshTimer_->stop();
     hitsUpToDate_ = true;
-    if (!allPanes_->isChecked() || needle_->text().isEmpty()) {
+    if (needle_->text().isEmpty()) {
+        hitList_->setHits({});
+        return;
+    }
+    if (!allPanes_->isChecked()) {
         hitList_->setHits(hitsIn(searchedPanes()));
         return;
     }

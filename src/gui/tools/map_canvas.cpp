@@ -135,6 +135,12 @@ std::optional<QRect> MapCanvas::cellsMovedTo(const MapContents& next) const
         });
     if (!onlyCellsMoved)
         return std::nullopt;
+    // The outline around a run of selected cells spans neighbours that did not move when
+    // only some of the selection moved (a cell typed in a pane).
+    const auto selectedMoved = std::count_if(selected_.begin(), selected_.end(),
+                                             [&](std::uint32_t i) { return before[i].cell != after[i].cell; });
+    if (selectedMoved != 0 && static_cast<std::size_t>(selectedMoved) != selected_.size())
+        return std::nullopt;
     QRect changed;
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (before[i].cell == after[i].cell)
@@ -410,10 +416,29 @@ void MapCanvas::wheelEvent(QWheelEvent* event)
 
 void MapCanvas::mousePressEvent(QMouseEvent* event)
 {
-    if (gesture_ != Gesture::None)
+    // A gesture whose button is no longer down lost its release (the window was hidden
+    // during the drag): it ends without doing anything.
+    if (gesture_ != Gesture::None && event->buttons().testFlag(gestureButton_))
         return;
+    dropGesture();
     Q_EMIT pressing();
     startDrag(*event);
+}
+
+void MapCanvas::hideEvent(QHideEvent* event)
+{
+    dropGesture();
+    QWidget::hideEvent(event);
+}
+
+void MapCanvas::dropGesture()
+{
+    if (gesture_ == Gesture::None)
+        return;
+    gesture_ = Gesture::None;
+    pressedPlace_.reset();
+    runCells_.clear();
+    update();
 }
 
 void MapCanvas::startDrag(const QMouseEvent& event)

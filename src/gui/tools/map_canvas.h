@@ -59,6 +59,7 @@ public:
     // The selected things, in pane order.
     std::vector<PlacedThing> selectedThings() const;
     void selectAllShown();
+    bool hasSelection() const { return !selected_.empty(); }
     void clearSelection();
 
     // While a pick waits, a click only delivers its cell and a drag pans.
@@ -97,6 +98,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // What a press of a button turns into.
@@ -118,6 +120,7 @@ private:
 
     // The gestures.
     void startDrag(const QMouseEvent& event);
+    void dropGesture();
     Gesture startMoveOrBand();
     void followDrag(QPoint point);
     void finishDrag(QPoint point);

@@ -833,11 +833,6 @@ int paintOrder(ThingKind kind)
     return static_cast<int>(std::find(kLayers.begin(), kLayers.end(), kind) - kLayers.begin());
 }
 
-QColor thingColour(const PlacedThing& thing)
-{
-    return colourOf(thing.kind, thing.country);
-}
-
 QColor countryColour(std::string_view country)
 {
     if (const auto found = countryIndex(country))

@@ -37,8 +37,7 @@ struct MapFrame {
 // those of a smaller one.
 int paintOrder(ThingKind kind);
 
-// The colour of a thing: its country's for those that have one, the kind's otherwise.
-QColor thingColour(const PlacedThing& thing);
+// The colour of the things of a kind that have no country.
 QColor kindColour(ThingKind kind);
 
 // The frame that shows the cells as large as fits in the picture's rectangle, centred.

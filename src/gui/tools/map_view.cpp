@@ -5,6 +5,7 @@
 #include "core/ground/overlay_brush.h"
 #include "core/map/extent.h"
 #include "gui/document/scenario_view.h"
+#include "gui/desktop/busy_work.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/run_dialogs.h"
 #include "gui/tools/elided_label.h"
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -218,7 +218,6 @@ QWidget* MapWindow::makeLegend()
             shown[i] = checked;
             canvas_->setShownKinds(shown);
         });
-        kindBoxes_[i] = box;
         column->addWidget(box);
     }
     addGroundBoxes(legend, column);
@@ -262,11 +261,8 @@ void MapWindow::followDocument()
     }
     for (const PaneId pane : kPackPanes)
         connect(document_.paneEditor(pane), &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
-    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height}) {
-        auto* edit = document_.findChild<QLineEdit*>(qstr(infoOf(field).component));
-        if (edit)
-            connect(edit, &QLineEdit::textChanged, this, &MapWindow::documentChanged);
-    }
+    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
+        connect(document_.fieldEdit(field), &QLineEdit::textChanged, this, &MapWindow::documentChanged);
 }
 
 void MapWindow::refreshIfStale()
@@ -398,7 +394,7 @@ void MapWindow::keyPressEvent(QKeyEvent* event)
     }
     if (isPicking())
         cancelPick();
-    else if (!canvas_->selectedThings().empty())
+    else if (canvas_->hasSelection())
         canvas_->clearSelection();
     else
         hide();
@@ -487,7 +483,7 @@ void MapWindow::selectionChanged()
     if (things.size() == 1)
         text = describe(things.front());
     else if (!things.empty())
-        text = QStringLiteral("%1 things").arg(QLocale().toString(static_cast<qulonglong>(things.size())));
+        text = QStringLiteral("%1 things").arg(countText(static_cast<qint64>(things.size())));
     selection_->setText(text);
     if (!text.isEmpty())
         showStatus(QStringLiteral("Selected: ") + text);
@@ -512,8 +508,11 @@ void MapWindow::deleteSelection()
     if (things.empty())
         return;
     const QString deleted = QStringLiteral("Deleted ") + selectionText();
-    canvas_->clearSelection();
-    apply(deletedThings(snapshot_, things), deleted);
+    const MapEdit edit = deletedThings(snapshot_, things);
+    // A refused delete keeps the selection for another try.
+    if (!edit.refused())
+        canvas_->clearSelection();
+    apply(edit, deleted);
 }
 
 void MapWindow::fillRun(std::int32_t first, std::int32_t last)

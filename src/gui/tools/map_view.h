@@ -105,7 +105,6 @@ private:
     QAction* brushTool_ = nullptr;
     QComboBox* brushOverlay_ = nullptr;
     QLabel* brushState_ = nullptr;
-    std::array<QCheckBox*, kThingKindCount> kindBoxes_{};
     // The panes and fields the map was last read from, as bytes.
     Scenario snapshot_;
     // The text of the [MapPack] and [OverlayPack] panes the ground was last read from.
