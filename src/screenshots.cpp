@@ -123,7 +123,7 @@ void saveRenderedPicture(const QString& file, const QDir& folder)
     const vexa::Scenario scenario = vexa::readScenario(std::get<std::string>(bytes));
     const QString path = folder.filePath(QStringLiteral("render.png"));
     const vexa::GroundPicture ground = vexa::groundPicture(
-        vexa::readGround(scenario.pane(vexa::PaneId::MapPack), scenario.pane(vexa::PaneId::OverlayPack)), {});
+        vexa::readGround(scenario), {});
     vexa::mapPicture(vexa::readMapContents(scenario), vexa::mapPictureTitle(scenario, file.toStdString()), 1024, ground)
         .save(path);
     QTextStream(stdout) << path << '\n';

@@ -63,7 +63,7 @@ void printJsonObjects(std::ostream& out, const std::string& file, const std::vec
     for (const Finding& finding : findings) {
         out << (first ? "\n  " : ",\n  ") << "{\"file\": ";
         first = false;
-        printJsonString(out, file);
+        printJsonName(out, file);
         out << ", \"line\": ";
         if (finding.fileLine)
             out << *finding.fileLine + 1;

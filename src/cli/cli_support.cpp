@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <istream>
-#include <optional>
 #include <iterator>
+#include <optional>
 #include <ostream>
 
 namespace vexa::cli {
@@ -104,22 +104,43 @@ bool forEachInputFile(const FilesRequest& request, Streams streams,
     return allRead;
 }
 
-void printJsonString(std::ostream& out, std::string_view text)
+namespace {
+
+// A JSON string of the text: quotes and backslashes escaped, and every character that
+// `escaped` says so as \uXXXX.
+template <typename Escaped>
+void printJson(std::ostream& out, std::string_view text, Escaped&& escaped)
 {
     out << '"';
     for (const char c : text) {
-        const char16_t character = windows1252Character(static_cast<unsigned char>(c));
         if (c == '"' || c == '\\') {
             out << '\\' << c;
-        } else if (character < 0x20 || character >= 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(character));
-            out << escaped;
+        } else if (const auto character = escaped(static_cast<unsigned char>(c))) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(*character));
+            out << code;
         } else {
             out << c;
         }
     }
     out << '"';
+}
+
+} // namespace
+
+void printJsonString(std::ostream& out, std::string_view text)
+{
+    printJson(out, text, [](unsigned char byte) -> std::optional<char16_t> {
+        const char16_t character = windows1252Character(byte);
+        return character < 0x20 || character >= 0x7f ? std::optional(character) : std::nullopt;
+    });
+}
+
+void printJsonName(std::ostream& out, std::string_view name)
+{
+    printJson(out, name, [](unsigned char byte) -> std::optional<char16_t> {
+        return byte < 0x20 || byte == 0x7f ? std::optional<char16_t>(byte) : std::nullopt;
+    });
 }
 
 } // namespace vexa::cli

@@ -52,5 +52,8 @@ bool forEachInputFile(const FilesRequest& request, Streams streams,
 // Scenario text (Windows-1252) as a JSON string: quotes, backslashes and control
 // characters escaped, every character past ASCII written as \uXXXX.
 void printJsonString(std::ostream& out, std::string_view text);
+// A file name as the system gives it (UTF-8) as a JSON string: quotes, backslashes and
+// control characters escaped, the rest as it is.
+void printJsonName(std::ostream& out, std::string_view name);
 
 } // namespace vexa::cli

@@ -97,7 +97,7 @@ void printJsonObject(std::ostream& out, const FileSummary& file)
 {
     const ScenarioSummary& summary = file.summary;
     out << "  {\n    \"file\": ";
-    printJsonString(out, file.file);
+    printJsonName(out, file.file);
     out << ",\n    \"theater\": ";
     if (summary.theater.empty())
         out << "null";

@@ -1,6 +1,7 @@
 #include "render_command.h"
 
 #include "core/document/reader.h"
+#include "core/document/source_lines.h"
 #include "core/document/windows1252.h"
 #include "core/ground/ground.h"
 #include "core/map/placed_things.h"
@@ -97,12 +98,14 @@ std::unique_ptr<QGuiApplication> ensureApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::string pngBytes(const QImage& picture)
+// Nothing when the picture could not be made or encoded (memory ran out).
+std::optional<std::string> pngBytes(const QImage& picture)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    if (picture.isNull() || !picture.save(&buffer, "PNG"))
+        return std::nullopt;
     return bytes.toStdString();
 }
 
@@ -114,11 +117,12 @@ int reportFileError(const FileError& error, const std::string& file, std::ostrea
 
 // The ground of the packs; a pack that cannot be read is left out, with a warning that
 // says why.
-GroundPicture groundOf(const Scenario& scenario, const std::string& file, std::ostream& err)
+GroundPicture groundOf(const Scenario& scenario, const SourceLines& sources, const std::string& file,
+                       std::ostream& err)
 {
-    const GroundReading reading = readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    const GroundReading reading = readGround(scenario);
     for (const PackError& error : reading.errors)
-        err << displayName(file) << ": warning: " << utf8FromWindows1252(describe(error))
+        err << displayName(file) << ": warning: " << utf8FromWindows1252(describe(error, sources))
             << "; the picture is drawn without this pack\n";
     return groundPicture(reading, GroundLayers());
 }
@@ -128,19 +132,25 @@ int render(const RenderRequest& request, Streams streams)
     auto bytes = readInput(request.input, streams.in);
     if (const auto* error = std::get_if<FileError>(&bytes))
         return reportFileError(*error, request.input, streams.err);
-    const Scenario scenario = readScenario(std::get<std::string>(bytes));
-    std::string png;
+    SourceLines sources;
+    const Scenario scenario = readScenario(std::get<std::string>(bytes), &sources);
+    std::optional<std::string> png;
     {
         const auto application = ensureApplication();
         const QString title = mapPictureTitle(scenario, isStandardStream(request.input) ? "" : request.input);
-        const GroundPicture ground = request.ground ? groundOf(scenario, request.input, streams.err) : GroundPicture();
+        const GroundPicture ground =
+            request.ground ? groundOf(scenario, sources, request.input, streams.err) : GroundPicture();
         png = pngBytes(mapPicture(readMapContents(scenario), title, request.width, ground));
     }
+    if (!png) {
+        streams.err << displayName(request.output) << ": the picture could not be made; nothing was written.\n";
+        return kExitFileError;
+    }
     if (isStandardStream(request.output)) {
-        streams.out.write(png.data(), static_cast<std::streamsize>(png.size()));
+        streams.out.write(png->data(), static_cast<std::streamsize>(png->size()));
         return kExitOk;
     }
-    if (const auto error = replaceFile(request.output, png))
+    if (const auto error = replaceFile(request.output, *png))
         return reportFileError(*error, request.output, streams.err);
     return kExitOk;
 }

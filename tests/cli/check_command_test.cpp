@@ -68,6 +68,11 @@ TEST_F(CheckCommand, JsonForTools)
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(none.out, "[]\n");
 
+    // A file's name is the system's UTF-8, kept as it is.
+    const CliRun named = run({"check", "--format", "json", file("caf\xc3\xa9.mpr", "[Basic]\nPlayer=X\n")});
+    EXPECT_NE(named.out.find("{\"file\": \"" + folder_.string() + "/caf\xc3\xa9.mpr\", \"line\": 2,"), std::string::npos)
+        << named.out;
+
     const CliRun result = run({"check", "--format=json", "-"}, "[Basic]\nPlayer=Gr\xe4\"ce\n");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out,

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -41,16 +42,16 @@ struct OffscreenApplication {
 
 } // namespace
 
-TEST(Render, DrawsTheSampleMapIntoAFileOrToStandardOutput)
+using Render = vexa::test::CliFolder;
+
+TEST_F(Render, DrawsTheSampleMapIntoAFileOrToStandardOutput)
 {
     const OffscreenApplication fonts;
-    const fs::path file = fs::temp_directory_path() / "vexa-render-test.png";
-    fs::remove(file);
+    const fs::path file = folder_ / "map.png";
     const CliRun toFile = run({"render", kSample, "-o", file.string(), "--size", "384"});
     ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
     const QImage picture(QString::fromStdString(file.string()));
-    fs::remove(file);
     ASSERT_EQ(picture.width(), 384);
 
     // The Multi1 yard at cell 5675 (column 43, row 44) stands where the picture's layout
@@ -72,7 +73,7 @@ TEST(Render, DrawsTheSampleMapIntoAFileOrToStandardOutput)
     EXPECT_FALSE(fs::exists("-"));
 }
 
-TEST(Render, DrawsTheGroundOfThePacksUnlessToldNotTo)
+TEST_F(Render, DrawsTheGroundOfThePacksUnlessToldNotTo)
 {
     const OffscreenApplication fonts;
     const std::string scenarioText = contents(kPackedMap);
@@ -94,16 +95,20 @@ TEST(Render, DrawsTheGroundOfThePacksUnlessToldNotTo)
     EXPECT_EQ(plain.pixelColor(water), plain.pixelColor(land)) << "the plain grid without the ground";
 
     // A pack that cannot be unpacked is left out, with a warning that says why.
+    // It names the line of the file, counted from 1, as check and info do.
     std::string broken = scenarioText;
-    broken.replace(broken.find("\n1=") + 1, 2, "1=!!!!");
+    const std::size_t faulty = broken.find("\n1=") + 1;
+    broken.replace(faulty, 2, "1=!!!!");
+    const auto fileLine = std::count(broken.begin(), broken.begin() + static_cast<std::ptrdiff_t>(faulty), '\n') + 1;
     const CliRun warned = run({"render", "-", "-o", "-", "--size", "512"}, broken);
     EXPECT_EQ(warned.exitCode, 0);
-    EXPECT_TRUE(warned.err.starts_with("<stdin>: warning: [MapPack] line 0 (key 1): ")) << warned.err;
+    EXPECT_TRUE(warned.err.starts_with("<stdin>: warning: [MapPack] line " + std::to_string(fileLine) + " (key 1): "))
+        << warned.err;
     EXPECT_TRUE(warned.err.ends_with("; the picture is drawn without this pack\n")) << warned.err;
     EXPECT_EQ(pictureOf(warned.out).pixelColor(water), plain.pixelColor(water));
 }
 
-TEST(Render, HelpUsageAndFileErrors)
+TEST_F(Render, HelpUsageAndFileErrors)
 {
     const CliRun help = run({"render", "--help"});
     EXPECT_EQ(help.exitCode, 0);

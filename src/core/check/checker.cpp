@@ -108,7 +108,7 @@ const GroundReading& Checker::ground()
 {
     if (!ground_) {
         ground_ = std::make_unique<GroundReading>(
-            readGround(scenario_.pane(PaneId::MapPack), scenario_.pane(PaneId::OverlayPack)));
+            readGround(scenario_));
         if (ground_->mapPack == UnpackedPack::Status::Unpacked)
             mapGround_ = &ground_->ground;
     }

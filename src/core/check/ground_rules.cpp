@@ -8,11 +8,6 @@ namespace vexa {
 
 namespace {
 
-PaneId paneOfPack(PackId pack)
-{
-    return pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack;
-}
-
 // What stands on a line of [SHIPS], [UNITS] or [INFANTRY], as a message names it.
 std::string_view movingThingName(PaneId pane)
 {
@@ -52,7 +47,7 @@ std::string groundWords(const GroundCell& cell)
 void checkPacks(const Rule& rule, Checker& checker)
 {
     for (const PackError& error : checker.ground().errors) {
-        const PaneId pane = paneOfPack(error.pack);
+        const PaneId pane = packPane(error.pack);
         std::string message = std::string(packHeader(error.pack)) + " cannot be unpacked: " + error.reason;
         if (error.firstUseLine)
             message += " (also on " + checker.lineName(pane, *error.firstUseLine) + ")";

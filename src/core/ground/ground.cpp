@@ -1,5 +1,7 @@
 #include "core/ground/ground.h"
 
+#include "core/document/scenario.h"
+
 #include <algorithm>
 
 namespace vexa {
@@ -89,6 +91,11 @@ GroundReading readGround(const Pane& mapPackPane, const Pane& overlayPackPane)
             reading.errors.push_back(*unpacked->error);
     }
     return reading;
+}
+
+GroundReading readGround(const Scenario& scenario)
+{
+    return readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
 }
 
 } // namespace vexa

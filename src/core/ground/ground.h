@@ -14,6 +14,7 @@
 namespace vexa {
 
 class Pane;
+struct Scenario;
 
 // The overlay number of a cell without overlay.
 inline constexpr std::uint8_t kNoOverlay = 255;
@@ -72,5 +73,7 @@ struct GroundReading {
 };
 
 GroundReading readGround(const Pane& mapPackPane, const Pane& overlayPackPane);
+// The same from a scenario's [MapPack] and [OverlayPack].
+GroundReading readGround(const Scenario& scenario);
 
 } // namespace vexa

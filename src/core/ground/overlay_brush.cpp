@@ -38,7 +38,7 @@ std::span<const BrushOverlay> brushOverlays()
 
 PaneChange rewrittenPack(PackId pack, const Pane& pane, std::span<const std::uint8_t> bytes, ChunkMemo* memo)
 {
-    PaneChange change{pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack, {}, {}, packLines(bytes, memo)};
+    PaneChange change{packPane(pack), {}, {}, packLines(bytes, memo)};
     change.removedLines.resize(pane.lineCount());
     std::iota(change.removedLines.begin(), change.removedLines.end(), std::size_t{0});
     return change;

@@ -155,6 +155,11 @@ std::string_view packHeader(PackId pack)
     return pack == PackId::Map ? "[MapPack]" : "[OverlayPack]";
 }
 
+PaneId packPane(PackId pack)
+{
+    return pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack;
+}
+
 std::size_t unpackedSize(PackId pack)
 {
     return pack == PackId::Map ? kMapPackSize : kOverlayPackSize;
@@ -167,7 +172,7 @@ std::string describe(const PackError& error)
 
 std::string describe(const PackError& error, const SourceLines& sources)
 {
-    const PaneId pane = error.pack == PackId::Map ? PaneId::MapPack : PaneId::OverlayPack;
+    const PaneId pane = packPane(error.pack);
     return describeNaming(error, [&](std::size_t paneLine) {
         const std::optional<std::size_t> fileLine = sources.fileLine(pane, paneLine);
         return fileLine ? "line " + std::to_string(*fileLine + 1) : "a line the reader added";

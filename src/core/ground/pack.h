@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/layout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,6 +28,7 @@ inline constexpr std::size_t kMapPackSize = 49152;
 inline constexpr std::size_t kOverlayPackSize = 16384;
 
 std::string_view packHeader(PackId pack);   // "[MapPack]"
+PaneId packPane(PackId pack);               // PaneId::MapPack
 std::size_t unpackedSize(PackId pack);      // kMapPackSize or kOverlayPackSize
 
 // Why a pack could not be read, and the line at fault.

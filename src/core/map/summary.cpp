@@ -48,7 +48,7 @@ ScenarioSummary summarizeScenario(const Scenario& scenario)
     for (std::size_t i = 0; i < kSummarySections.size(); ++i)
         summary.entries[i] = keyValueLines(scenario.pane(kSummarySections[i].pane));
 
-    const GroundReading reading = readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    const GroundReading reading = readGround(scenario);
     for (const PackError& error : reading.errors)
         (error.pack == PackId::Map ? summary.mapPackError : summary.overlayPackError) = error;
     if (!summary.mapPackError)
