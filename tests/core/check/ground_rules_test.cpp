@@ -2,6 +2,8 @@
 #include "core/document/reader.h"
 #include "core/ground/ground.h"
 
+#include "check_test_support.h"
+
 #include <gtest/gtest.h>
 
 using namespace vexa;
@@ -42,21 +44,8 @@ std::string mapPack()
     return section("[MapPack]", packLines(testGround().mapPackBytes()));
 }
 
-std::vector<Finding> checkFile(const std::string& bytes)
-{
-    SourceLines sources;
-    const Scenario scenario = readScenario(bytes, &sources);
-    return checkScenario(scenario, &sources);
-}
-
-// "rule@LINE" for each finding, LINE the file line counted from 1.
-Lines found(const std::string& bytes)
-{
-    Lines result;
-    for (const Finding& finding : checkFile(bytes))
-        result.push_back(std::string(finding.rule) + "@" + (finding.fileLine ? std::to_string(*finding.fileLine + 1) : "?"));
-    return result;
-}
+using test::checkFile;
+using test::found;
 
 std::string objectLines(std::string_view header, std::string_view row, std::initializer_list<std::size_t> cells)
 {

@@ -3,6 +3,8 @@
 #include "core/document/reader.h"
 #include "core/map/placed_things.h"
 
+#include "check_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,21 +24,8 @@ std::string lf(std::initializer_list<std::string_view> lines)
     return bytes;
 }
 
-std::vector<Finding> checkFile(const std::string& bytes)
-{
-    SourceLines sources;
-    const Scenario scenario = readScenario(bytes, &sources);
-    return checkScenario(scenario, &sources);
-}
-
-// "rule@LINE" for each finding, LINE the file line counted from 1.
-std::vector<std::string> found(const std::string& bytes)
-{
-    std::vector<std::string> result;
-    for (const Finding& finding : checkFile(bytes))
-        result.push_back(std::string(finding.rule) + "@" + (finding.fileLine ? std::to_string(*finding.fileLine + 1) : "?"));
-    return result;
-}
+using test::checkFile;
+using test::found;
 
 using Lines = std::vector<std::string>;
 

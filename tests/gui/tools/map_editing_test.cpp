@@ -1,4 +1,4 @@
-#include "placement/placement_fixture.h"
+#include "tools/map_fixture.h"
 
 #include "core/document/reader.h"
 #include "core/ground/ground.h"
@@ -16,7 +16,6 @@
 #include <QTest>
 
 using namespace vexa;
-using vexa::test::PlacementFixture;
 
 namespace {
 
@@ -29,12 +28,8 @@ const QByteArray kScenario = "[Basic]\r\nName=Editing\r\n"
                              "[Base]\r\nPlayer=Greece\r\nCount=2\r\n000=POWR,5000\r\n001=PROC,5010\r\n"
                              "[SMUDGE]\r\n5260=CR1,5260,0\r\n";
 
-class MapEditing : public PlacementFixture {
+class MapEditing : public vexa::test::MapFixture {
 protected:
-    MapWindow& map() const { return app_->mapWindow(); }
-    MapCanvas& canvas() const { return map().canvas(); }
-    QPoint centreOf(std::int32_t cell) const { return canvas().frame().cellRect(*placeOfCell(cell)).center(); }
-
     // Opens the scenario from a file and the map on it.
     void openScenario()
     {
@@ -45,26 +40,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !canvas().contents().things.empty(); }));
     }
 
-    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers keys) const
-    {
-        QMouseEvent event(type, at, canvas().mapToGlobal(at), button, held, keys);
-        QApplication::sendEvent(&canvas(), &event);
-    }
-
     // Presses on one cell and moves to the other in a few steps, holding the button.
     void dragWithoutLettingGo(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
                               Qt::KeyboardModifiers keys = {}) const
     {
         const QPoint start = centreOf(from);
         const QPoint end = centreOf(to);
-        send(QEvent::MouseButtonPress, start, button, button, keys);
+        sendMouse(QEvent::MouseButtonPress, start, button, button, keys);
         for (int step = 1; step <= 4; ++step)
-            send(QEvent::MouseMove, start + (end - start) * step / 4, Qt::NoButton, button, keys);
+            sendMouse(QEvent::MouseMove, start + (end - start) * step / 4, Qt::NoButton, button, keys);
     }
 
     void letGo(std::int32_t at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) const
     {
-        send(QEvent::MouseButtonRelease, centreOf(at), button, Qt::NoButton, keys);
+        sendMouse(QEvent::MouseButtonRelease, centreOf(at), button, Qt::NoButton, keys);
     }
 
     void drag(std::int32_t from, std::int32_t to, Qt::MouseButton button = Qt::LeftButton,
@@ -74,7 +63,6 @@ protected:
         letGo(to, button, keys);
     }
 
-    QColor colourAt(std::int32_t cell) const { return canvas().grab().toImage().pixelColor(centreOf(cell)); }
 
     void clickCell(std::int32_t cell, Qt::KeyboardModifiers keys = {}) const
     {

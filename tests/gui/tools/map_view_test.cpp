@@ -1,4 +1,6 @@
-#include "placement/placement_fixture.h"
+#include "tools/map_fixture.h"
+
+#include "../../core/ground/pack_test_support.h"
 
 #include "core/document/reader.h"
 #include "core/ground/ground_look.h"
@@ -13,21 +15,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <fstream>
-#include <iterator>
 
 using namespace vexa;
-using vexa::test::PlacementFixture;
 
 namespace {
 
-class MapView : public PlacementFixture {
+class MapView : public vexa::test::MapFixture {
 protected:
-    MapWindow& map() const { return app_->mapWindow(); }
-    MapCanvas& canvas() const { return map().canvas(); }
-
-    QPoint centreOf(std::int32_t cell) const { return canvas().frame().cellRect(*placeOfCell(cell)).center(); }
-
     // The map redraws once the document has been still for a moment.
     bool waitForThings(std::size_t count) const
     {
@@ -37,20 +31,12 @@ protected:
     }
 
     // Moves the mouse over a cell, as the window system reports it.
-    void hover(std::int32_t cell) const
-    {
-        const QPointF at = centreOf(cell);
-        QMouseEvent move(QEvent::MouseMove, at, canvas().mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&canvas(), &move);
-    }
-
-    QColor colourAt(std::int32_t cell) const { return canvas().grab().toImage().pixelColor(centreOf(cell)); }
+    void hover(std::int32_t cell) const { sendMouse(QEvent::MouseMove, centreOf(cell), Qt::NoButton, Qt::NoButton); }
 
     // Fills the pack panes with the packs of a real map, tests/data/packed-map.ini.
     void setRealPacks()
     {
-        std::ifstream file(VEXA_TEST_DATA "/packed-map.ini", std::ios::binary);
-        const Scenario packs = readScenario(std::string(std::istreambuf_iterator<char>(file), {}));
+        const Scenario packs = test::realPacks();
         for (const PaneId pack : {PaneId::MapPack, PaneId::OverlayPack})
             setPane(pack, decodeText(packs.pane(pack).text()));
     }
