@@ -41,7 +41,8 @@ bool hasKey(const MemoryPane& pane, std::size_t line, std::string_view key)
 
 bool isNumberedByLine(PaneId pane)
 {
-    return pane == PaneId::Structures || pane == PaneId::Units || pane == PaneId::Ships || pane == PaneId::Infantry;
+    const LineFormat* format = formatOf(pane);
+    return format && format->keyIsLineNumber;
 }
 
 PaneChange renumberedSection(PaneId pane, const MemoryPane& lines, const std::vector<std::size_t>& removedLines)

@@ -13,7 +13,7 @@ constexpr std::optional<std::size_t> at(std::size_t index)
 // country,type,health,cell,... then the trigger at its place in each format.
 constexpr LineFormat placed(PaneId pane, std::size_t fields, std::size_t trigger, std::size_t subPosition = kNo)
 {
-    return {pane, fields, false, 3, trigger, 0, CountryForm::Name, true, 1, at(subPosition)};
+    return {pane, fields, false, 3, trigger, 0, CountryForm::Name, true, 1, at(subPosition), true};
 }
 
 constexpr LineFormat decoration(PaneId pane, std::optional<std::size_t> fields, std::size_t cell, std::size_t trigger)

@@ -24,6 +24,7 @@ struct LineFormat {
     bool insidePlayableArea = false;         // placed objects the game drops off the playable map
     std::optional<std::size_t> typeField;    // the type code of a placed object
     std::optional<std::size_t> subPositionField;  // infantry: where in the cell
+    bool keyIsLineNumber = false;            // keys are only line numbers, as the dialogs number them
 };
 
 // Every keyed section with a line format, in pane order. [Base] has a layout of its own,
