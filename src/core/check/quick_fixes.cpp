@@ -10,21 +10,6 @@ namespace vexa {
 
 namespace {
 
-// Walks the lines that stay, with the number each has once the removed ones are gone.
-template <typename Visit>
-void forEachRemainingLine(const MemoryPane& pane, const std::vector<std::size_t>& removedLines, Visit&& visit)
-{
-    auto removed = removedLines.begin();
-    std::size_t newIndex = 0;
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        if (removed != removedLines.end() && *removed == i) {
-            ++removed;
-            continue;
-        }
-        visit(i, newIndex++, readBodyLine(pane.lineView(i)));
-    }
-}
-
 void setPart(PaneChange& change, std::size_t line, LinePart part, const std::string& text)
 {
     if (part.text != text)
@@ -48,7 +33,8 @@ bool isNumberedByLine(PaneId pane)
 PaneChange renumberedSection(PaneId pane, const MemoryPane& lines, const std::vector<std::size_t>& removedLines)
 {
     PaneChange change{pane, {}, removedLines, {}};
-    forEachRemainingLine(lines, removedLines, [&](std::size_t line, std::size_t number, const BodyLine& body) {
+    forEachRemainingLine(lines.lineCount(), removedLines, [&](std::size_t line, std::size_t number) {
+        const BodyLine body = readBodyLine(lines.lineView(line));
         if (body.isKeyValue())
             setPart(change, line, body.key, std::to_string(number));
     });
@@ -58,7 +44,7 @@ PaneChange renumberedSection(PaneId pane, const MemoryPane& lines, const std::ve
 std::optional<PaneChange> recountedBase(const MemoryPane& base, const std::vector<std::size_t>& removedLines)
 {
     std::vector<std::size_t> remaining;
-    forEachRemainingLine(base, removedLines, [&](std::size_t line, std::size_t, const BodyLine&) { remaining.push_back(line); });
+    forEachRemainingLine(base.lineCount(), removedLines, [&](std::size_t line, std::size_t) { remaining.push_back(line); });
     if (remaining.size() < 2 || !hasKey(base, remaining[0], kBasePlayerKey) || !hasKey(base, remaining[1], kBaseCountKey))
         return std::nullopt;
     PaneChange change{PaneId::Base, {}, removedLines, {}};

@@ -9,13 +9,9 @@ MemoryPane applied(const MemoryPane& pane, const PaneChange& change)
     MemoryPane result;
     result.reserve(pane.text().size());
     auto edit = change.edits.begin();
-    auto removed = change.removedLines.begin();
     std::string line;
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        if (removed != change.removedLines.end() && *removed == i) {
-            ++removed;
-            continue;
-        }
+    forEachRemainingLine(pane.lineCount(), change.removedLines, [&](std::size_t i, std::size_t) {
+        // Edits name no removed line: they come in line order among the lines that stay.
         const std::string_view old = pane.lineView(i);
         line.clear();
         std::size_t from = 0;
@@ -25,7 +21,7 @@ MemoryPane applied(const MemoryPane& pane, const PaneChange& change)
         }
         line.append(old.substr(std::min(from, old.size())));
         result.append(line);
-    }
+    });
     for (const std::string& appended : change.appendedLines)
         result.append(appended);
     return result;

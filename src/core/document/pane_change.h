@@ -4,6 +4,7 @@
 #include "core/document/pane.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,21 @@ struct PaneChange {
 
 // The pane once the change is made.
 MemoryPane applied(const MemoryPane& pane, const PaneChange& change);
+
+// Calls visit(line, number) for each of a pane's lines that are not among the removed
+// lines (ascending), with the number the line has once the removed ones are gone.
+template <typename Visit>
+void forEachRemainingLine(std::size_t lineCount, std::span<const std::size_t> removedLines, Visit&& visit)
+{
+    auto removed = removedLines.begin();
+    std::size_t number = 0;
+    for (std::size_t line = 0; line < lineCount; ++line) {
+        if (removed != removedLines.end() && *removed == line) {
+            ++removed;
+            continue;
+        }
+        visit(line, number++);
+    }
+}
 
 } // namespace vexa

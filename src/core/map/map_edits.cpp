@@ -131,17 +131,13 @@ std::optional<std::string> keyHeldTwice(const MemoryPane& pane, std::span<const 
         if (!keys.insert(key).second)
             return key;
     }
-    auto moved = movedLines.begin();
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        if (moved != movedLines.end() && *moved == i) {
-            ++moved;
-            continue;
-        }
-        const BodyLine body = readBodyLine(pane.lineView(i));
-        if (body.isKeyValue() && keys.contains(body.key.text))
-            return std::string(body.key.text);
-    }
-    return std::nullopt;
+    std::optional<std::string> twice;
+    forEachRemainingLine(pane.lineCount(), movedLines, [&](std::size_t line, std::size_t) {
+        const BodyLine body = readBodyLine(pane.lineView(line));
+        if (!twice && body.isKeyValue() && keys.contains(body.key.text))
+            twice = std::string(body.key.text);
+    });
+    return twice;
 }
 
 MapEdit refused(std::string reason)
