@@ -22,6 +22,40 @@ bool hasKey(const MemoryPane& pane, std::size_t line, std::string_view key)
     return body.isKeyValue() && body.key.text == key;
 }
 
+// The base's Player= and Count= lines, as the buildings dialog writes them.
+bool isBaseHeader(const MemoryPane& base, std::size_t playerLine, std::size_t countLine)
+{
+    return hasKey(base, playerLine, kBasePlayerKey) && hasKey(base, countLine, kBaseCountKey);
+}
+
+enum class FixKind { Renumber, Recount, MoveTeamTypes };
+
+// Which fix a finding has, found without making it: the panel asks on every selection.
+std::optional<FixKind> fixKindFor(const Finding& finding, const Scenario& scenario)
+{
+    if (!finding.pane || !finding.paneLine)
+        return std::nullopt;
+    const PaneId pane = *finding.pane;
+    const MemoryPane& base = scenario.pane(PaneId::Base);
+    if (finding.rule == "duplicate-key" && isNumberedByLine(pane))
+        return FixKind::Renumber;
+    if (finding.rule == "base-count" && base.lineCount() >= 2 && isBaseHeader(base, 0, 1))
+        return FixKind::Recount;
+    if (finding.rule == "team-type-section" && pane == PaneId::Rules)
+        return FixKind::MoveTeamTypes;
+    return std::nullopt;
+}
+
+std::string titleOf(FixKind kind)
+{
+    switch (kind) {
+    case FixKind::Renumber: return "Renumber this section";
+    case FixKind::Recount: return "Recount the base";
+    case FixKind::MoveTeamTypes: return "Move into " + std::string(paneHeader(PaneId::TeamType));
+    }
+    return {};
+}
+
 } // namespace
 
 bool isNumberedByLine(PaneId pane)
@@ -45,7 +79,7 @@ std::optional<PaneChange> recountedBase(const MemoryPane& base, const std::vecto
 {
     std::vector<std::size_t> remaining;
     forEachRemainingLine(base.lineCount(), removedLines, [&](std::size_t line, std::size_t) { remaining.push_back(line); });
-    if (remaining.size() < 2 || !hasKey(base, remaining[0], kBasePlayerKey) || !hasKey(base, remaining[1], kBaseCountKey))
+    if (remaining.size() < 2 || !isBaseHeader(base, remaining[0], remaining[1]))
         return std::nullopt;
     PaneChange change{PaneId::Base, {}, removedLines, {}};
     std::size_t entries = 0;
@@ -80,20 +114,25 @@ std::vector<PaneChange> movedTeamTypeSection(const Scenario& scenario, std::size
     return {out, in};
 }
 
+std::optional<std::string> quickFixTitle(const Finding& finding, const Scenario& scenario)
+{
+    const auto kind = fixKindFor(finding, scenario);
+    return kind ? std::optional(titleOf(*kind)) : std::nullopt;
+}
+
 std::optional<QuickFix> quickFixFor(const Finding& finding, const Scenario& scenario)
 {
-    if (!finding.pane || !finding.paneLine)
+    const auto kind = fixKindFor(finding, scenario);
+    if (!kind)
         return std::nullopt;
-    const PaneId pane = *finding.pane;
-    if (finding.rule == "duplicate-key" && isNumberedByLine(pane))
-        return QuickFix{"Renumber this section", {renumberedSection(pane, scenario.pane(pane))}};
-    if (finding.rule == "base-count") {
-        if (auto change = recountedBase(scenario.pane(PaneId::Base)))
-            return QuickFix{"Recount the base", {std::move(*change)}};
+    switch (*kind) {
+    case FixKind::Renumber:
+        return QuickFix{titleOf(*kind), {renumberedSection(*finding.pane, scenario.pane(*finding.pane))}};
+    case FixKind::Recount:
+        return QuickFix{titleOf(*kind), {*recountedBase(scenario.pane(PaneId::Base))}};
+    case FixKind::MoveTeamTypes:
+        return QuickFix{titleOf(*kind), movedTeamTypeSection(scenario, *finding.paneLine)};
     }
-    if (finding.rule == "team-type-section" && pane == PaneId::Rules)
-        return QuickFix{"Move into " + std::string(paneHeader(PaneId::TeamType)),
-                        movedTeamTypeSection(scenario, *finding.paneLine)};
     return std::nullopt;
 }
 

@@ -19,6 +19,8 @@ struct QuickFix {
 
 // The fix offered on a finding, if there is one for its rule and place.
 std::optional<QuickFix> quickFixFor(const Finding& finding, const Scenario& scenario);
+// Its title alone, without the work of making it.
+std::optional<std::string> quickFixTitle(const Finding& finding, const Scenario& scenario);
 
 // Whether a section's keys are only line numbers, as the Create dialogs number them.
 bool isNumberedByLine(PaneId pane);

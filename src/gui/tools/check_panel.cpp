@@ -297,11 +297,11 @@ std::optional<Finding> CheckPanel::selectedFinding() const
 void CheckPanel::selectionChanged()
 {
     const std::optional<Finding> selected = selectedFinding();
-    std::optional<QuickFix> fix;
+    std::optional<std::string> fix;
     if (selected && checked_)
-        fix = quickFixFor(*selected, *checked_);
+        fix = quickFixTitle(*selected, *checked_);
     fixAction_->setEnabled(fix.has_value());
-    fixAction_->setText(fix ? decodeText(fix->title) : QStringLiteral("No quick fix for this finding"));
+    fixAction_->setText(fix ? decodeText(*fix) : QStringLiteral("No quick fix for this finding"));
 }
 
 void CheckPanel::filterChanged()

@@ -35,8 +35,11 @@ Scenario fixed(const Scenario& scenario, const QuickFix& fix)
 std::optional<QuickFix> fixOfFirstFinding(const Scenario& scenario, std::string_view rule)
 {
     for (const Finding& finding : checkScenario(scenario)) {
-        if (finding.rule == rule)
-            return quickFixFor(finding, scenario);
+        if (finding.rule == rule) {
+            std::optional<QuickFix> fix = quickFixFor(finding, scenario);
+            EXPECT_EQ(quickFixTitle(finding, scenario), fix ? std::optional(fix->title) : std::nullopt);
+            return fix;
+        }
     }
     ADD_FAILURE() << "no " << rule;
     return std::nullopt;
