@@ -120,4 +120,8 @@ TEST(QuickFix, MoveTheOldTeamTypeSectionIntoTheTeamTypes)
               (Lines{"[Aircraft]", "Yak=1"}));
     const Scenario only = fileOf({"[TeamType]", "a=1"});
     EXPECT_TRUE(fixed(only, *fixOfFirstFinding(only, "team-type-section")).pane(PaneId::Rules).isEmpty());
+
+    // Another rule's finding in the rules pane has no fix.
+    const Finding other{"field-count", Severity::Error, "[Aircraft]", PaneId::Rules, std::nullopt, 1, 2, "?"};
+    EXPECT_FALSE(quickFixTitle(other, middle));
 }
