@@ -12,7 +12,6 @@ namespace vexa::cli {
 namespace {
 
 constexpr int kExitFindings = 1;
-constexpr int kExitFileError = 2;
 
 } // namespace
 
@@ -99,7 +98,7 @@ int runCheck(const std::vector<std::string>& args, Streams streams)
     if (request.format == Format::Json)
         streams.out << (firstJson ? "]\n" : "\n]\n");
     if (!allRead)
-        return kExitFileError;
+        return kCheckFileError;
     return anyFinding ? kExitFindings : kExitOk;
 }
 

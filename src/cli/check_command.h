@@ -11,6 +11,8 @@ namespace vexa::cli {
 // found, 1 findings, 2 a usage or file error.
 extern const char* const kCheckHelp;
 int runCheck(const std::vector<std::string>& args, Streams streams);
+// Its exit status for a file that cannot be read or written.
+inline constexpr int kCheckFileError = 2;
 
 // The findings of one file, ordered by file line (those without one first).
 std::vector<Finding> checkFileBytes(std::string_view bytes);

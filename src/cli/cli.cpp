@@ -44,14 +44,14 @@ void printCheckHelp(std::ostream& out)
 
 constexpr std::array kCommands{
     Command{"normalize", "FILE [-o OUT]", "write FILE as the editor saves it",
-            [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize, 1},
+            [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize, kNormalizeFileError},
     Command{"check", "FILE... [--format text|json]", "find the mistakes the game silently punishes",
-            printCheckHelp, runCheck, 2},
+            printCheckHelp, runCheck, kCheckFileError},
     Command{"info", "FILE... [--format text|json]", "count what each scenario holds: things, ground, overlays",
-            [](std::ostream& out) { out << kInfoHelp; }, runInfo, 2},
+            [](std::ostream& out) { out << kInfoHelp; }, runInfo, kInfoFileError},
 #ifdef VEXA_CLI_RENDER
     Command{"render", "FILE -o MAP.png [--size N] [--no-ground]", "draw the map on its ground, as a picture",
-            printRenderHelp, runRender, 1},
+            printRenderHelp, runRender, kRenderFileError},
 #endif
 };
 

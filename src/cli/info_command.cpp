@@ -11,8 +11,6 @@ namespace vexa::cli {
 
 namespace {
 
-constexpr int kExitFileError = 2;
-
 // Plain output: a label column, then values wrapped to the terminal's usual width.
 constexpr std::size_t kLabelWidth = 17;
 constexpr std::size_t kLineWidth = 78;
@@ -218,7 +216,7 @@ int runInfo(const std::vector<std::string>& args, Streams streams)
     });
     if (json)
         streams.out << (first ? "]\n" : "\n]\n");
-    return allRead ? kExitOk : kExitFileError;
+    return allRead ? kExitOk : kInfoFileError;
 }
 
 } // namespace vexa::cli

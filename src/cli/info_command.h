@@ -10,5 +10,7 @@ namespace vexa::cli {
 // every file was read, 2 for a usage or file error.
 extern const char* const kInfoHelp;
 int runInfo(const std::vector<std::string>& args, Streams streams);
+// Its exit status for a file that cannot be read or written.
+inline constexpr int kInfoFileError = 2;
 
 } // namespace vexa::cli

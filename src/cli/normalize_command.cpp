@@ -10,8 +10,6 @@ namespace vexa::cli {
 
 namespace {
 
-constexpr int kExitFileError = 1;
-
 struct NormalizeRequest {
     std::string input;
     std::optional<std::string> output;
@@ -47,7 +45,7 @@ std::variant<NormalizeRequest, int> parseNormalize(const std::vector<std::string
 int reportFileError(const FileError& error, std::ostream& err)
 {
     printFileError(err, error);
-    return kExitFileError;
+    return kNormalizeFileError;
 }
 
 int normalize(const NormalizeRequest& request, Streams streams)

@@ -10,5 +10,7 @@ namespace vexa::cli {
 // its Save would write. Exit 0 done, 1 a file error, 2 a usage error.
 extern const char* const kNormalizeHelp;
 int runNormalize(const std::vector<std::string>& args, Streams streams);
+// Its exit status for a file that cannot be read or written.
+inline constexpr int kNormalizeFileError = 1;
 
 } // namespace vexa::cli

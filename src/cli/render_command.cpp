@@ -20,7 +20,6 @@ namespace vexa::cli {
 
 namespace {
 
-constexpr int kExitFileError = 1;
 constexpr int kDefaultWidth = 1024;
 constexpr int kLargestWidth = 8192;
 
@@ -112,7 +111,7 @@ std::optional<std::string> pngBytes(const QImage& picture)
 int reportFileError(const FileError& error, const std::string& file, std::ostream& err)
 {
     printFileError(err, error, displayName(file));
-    return kExitFileError;
+    return kRenderFileError;
 }
 
 // The ground of the packs; a pack that cannot be read is left out, with a warning that
@@ -144,7 +143,7 @@ int render(const RenderRequest& request, Streams streams)
     }
     if (!png) {
         streams.err << displayName(request.output) << ": the picture could not be made; nothing was written.\n";
-        return kExitFileError;
+        return kRenderFileError;
     }
     if (isStandardStream(request.output)) {
         streams.out.write(png->data(), static_cast<std::streamsize>(png->size()));

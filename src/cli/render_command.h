@@ -10,5 +10,7 @@ namespace vexa::cli {
 // its ground, with its title and legend, as a PNG file. Exit 0 done, 1 a file error, 2 a usage error.
 void printRenderHelp(std::ostream& out);
 int runRender(const std::vector<std::string>& args, Streams streams);
+// Its exit status for a file that cannot be read or written.
+inline constexpr int kRenderFileError = 1;
 
 } // namespace vexa::cli

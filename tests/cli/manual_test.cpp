@@ -1,4 +1,4 @@
-#include "cli.h"
+#include "cli_run.h"
 #include "manual.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,7 @@ namespace {
 
 std::string overview()
 {
-    std::ostringstream out, err;
-    runCli({"--help"}, out, err);
-    return out.str();
+    return test::run({"--help"}).out;
 }
 
 // The command names the overview lists under "Commands:".
@@ -89,9 +87,9 @@ TEST(Manual, EveryCommandTheOverviewListsHasItsSectionWithItsWholeHelp)
     ASSERT_GE(commands.size(), 2u);
     for (const std::string& command : commands) {
         SCOPED_TRACE(command);
-        std::ostringstream help, err;
-        ASSERT_EQ(runCli({command, "--help"}, help, err), 0);
-        EXPECT_NE(page.find(".SS " + command + "\n" + cli::helpToRoff(help.str())), std::string::npos);
+        const test::CliRun help = test::run({command, "--help"});
+        ASSERT_EQ(help.exitCode, 0);
+        EXPECT_NE(page.find(".SS " + command + "\n" + cli::helpToRoff(help.out)), std::string::npos);
     }
 }
 

@@ -210,8 +210,7 @@ std::string Checker::lineName(PaneId pane, std::size_t paneLine) const
 {
     if (!sources_)
         return "line " + std::to_string(paneLine);
-    const std::optional<std::size_t> line = sources_->fileLine(pane, paneLine);
-    return line ? "line " + std::to_string(*line + 1) : "a line the reader added";
+    return sources_->fileLineName(pane, paneLine);
 }
 
 } // namespace vexa

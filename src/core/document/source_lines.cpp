@@ -37,4 +37,10 @@ std::optional<std::size_t> SourceLines::fileLine(PaneId pane, std::size_t paneLi
     return run.firstFileLine + (paneLine - run.firstPaneLine);
 }
 
+std::string SourceLines::fileLineName(PaneId pane, std::size_t paneLine) const
+{
+    const std::optional<std::size_t> line = fileLine(pane, paneLine);
+    return line ? "line " + std::to_string(*line + 1) : "a line the reader added";
+}
+
 } // namespace vexa

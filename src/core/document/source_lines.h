@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vexa {
@@ -17,6 +18,9 @@ public:
     // The file line index (0 for the file's first line) of a pane's line; nothing for a
     // line the reader made up or a line the pane did not get from the file.
     std::optional<std::size_t> fileLine(PaneId pane, std::size_t paneLine) const;
+    // How a message names a pane's line: "line 12" (the file's, counted from 1), or "a
+    // line the reader added".
+    std::string fileLineName(PaneId pane, std::size_t paneLine) const;
     // The file line that last set a field of [Basic] or [Map].
     std::optional<std::size_t> fileLine(FieldId field) const { return fields_[index(field)]; }
     // The file line of the first header of a section pane proper ([STRUCTURES], [MapPack]

@@ -172,11 +172,7 @@ std::string describe(const PackError& error)
 
 std::string describe(const PackError& error, const SourceLines& sources)
 {
-    const PaneId pane = packPane(error.pack);
-    return describeNaming(error, [&](std::size_t paneLine) {
-        const std::optional<std::size_t> fileLine = sources.fileLine(pane, paneLine);
-        return fileLine ? "line " + std::to_string(*fileLine + 1) : "a line the reader added";
-    });
+    return describeNaming(error, [&](std::size_t paneLine) { return sources.fileLineName(packPane(error.pack), paneLine); });
 }
 
 UnpackedPack unpackPack(PackId pack, const Pane& pane)
