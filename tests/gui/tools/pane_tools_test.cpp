@@ -143,8 +143,7 @@ TEST_F(PaneTools, FindBarSearchesAsTypedStepsRoundAndListsHitsOfAllPanes)
     QTest::keyClicks(findField(), "n");
     EXPECT_EQ(selected(PaneId::Units), "GUN") << "typing on keeps the same hit";
     EXPECT_EQ(findMessage(), "Found") << "counted once the typing pauses";
-    pause();
-    EXPECT_EQ(findMessage(), "Hit 1 of 3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return findMessage() == "Hit 1 of 3"; })) << findMessage().toStdString();
     QTest::keyClick(findField(), Qt::Key_Return);
     EXPECT_EQ(selected(PaneId::Units), "gun");
     EXPECT_EQ(findMessage(), "Hit 2 of 3");
@@ -244,8 +243,7 @@ TEST_F(PaneTools, AfterReplaceAllTheHitListIsMadeAgainOnceAndAnOutdatedHitSelect
     QTest::keyClicks(&pane(PaneId::Trigs), "gun ");
     QTest::qWait(FindBar::kRefreshDelayMs / 2);
     EXPECT_EQ(listings.count(), 1) << "not at every keystroke";
-    pause();
-    EXPECT_EQ(listings.count(), 2) << "once after the last";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listings.count() == 2; })) << "once after the last";
     EXPECT_EQ(hitRows(), (QStringList{"[Trigs]  0: gun t=gun,1", "[Trigs]  0: gun t=gun,1"}));
     pause();
     EXPECT_EQ(listings.count(), 2) << "and no more without a change";
