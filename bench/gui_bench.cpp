@@ -12,9 +12,9 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 #include "gui/placement/unit_forms.h"
-#include "gui/tools/check_panel.h"
-#include "gui/tools/find_bar.h"
-#include "gui/tools/map_view.h"
+#include "gui/check/check_panel.h"
+#include "gui/document/find_bar.h"
+#include "gui/map/map_view.h"
 
 #include <QAction>
 #include <QApplication>

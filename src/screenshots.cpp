@@ -8,9 +8,9 @@
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
-#include "gui/tools/check_panel.h"
-#include "gui/tools/map_picture.h"
-#include "gui/tools/map_view.h"
+#include "gui/check/check_panel.h"
+#include "gui/map/paint/map_picture.h"
+#include "gui/map/map_view.h"
 
 #include "core/document/file_access.h"
 #include "core/document/reader.h"

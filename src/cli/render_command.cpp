@@ -5,7 +5,7 @@
 #include "core/document/windows1252.h"
 #include "core/ground/ground.h"
 #include "core/map/placed_things.h"
-#include "gui/tools/map_picture.h"
+#include "gui/map/paint/map_picture.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

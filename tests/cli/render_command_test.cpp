@@ -2,7 +2,7 @@
 
 #include "core/document/reader.h"
 #include "core/ground/ground_look.h"
-#include "gui/tools/map_picture.h"
+#include "gui/map/paint/map_picture.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -4,8 +4,8 @@
 #include "gui/app/main_window.h"
 #include "gui/document/scenario_view.h"
 
-#include "gui/tools/find_bar.h"
-#include "gui/tools/go_to_line_bar.h"
+#include "gui/document/find_bar.h"
+#include "gui/document/go_to_line_bar.h"
 
 #include <QAction>
 #include <QShortcut>

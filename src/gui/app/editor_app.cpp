@@ -18,7 +18,7 @@
 #include "gui/placement/unit_forms.h"
 #include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
-#include "gui/tools/map_view.h"
+#include "gui/map/map_view.h"
 
 #include <QAction>
 #include <QDir>

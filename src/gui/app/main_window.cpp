@@ -8,8 +8,8 @@
 #include "gui/app/edit_commands.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
-#include "gui/tools/check_panel.h"
-#include "gui/tools/pane_status.h"
+#include "gui/check/check_panel.h"
+#include "gui/document/pane_status.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "gui/tools/check_panel.h"
+#include "gui/check/check_panel.h"
 
 #include "core/check/quick_fixes.h"
 #include "core/check/scenario_check.h"
@@ -6,7 +6,7 @@
 #include "gui/document/pane_changes.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
-#include "gui/tools/check_findings.h"
+#include "gui/check/check_findings.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "core/ground/ground.h"
 #include "core/map/placed_things.h"
-#include "gui/tools/map_painter.h"
+#include "gui/map/paint/map_painter.h"
 
 #include <QWidget>
 

@@ -4,8 +4,8 @@
 #include "gui/decorations/waypoints_form.h"
 #include "gui/document/pane_text_edit.h"
 #include "gui/document/scenario_highlighter.h"
-#include "gui/tools/find_bar.h"
-#include "gui/tools/go_to_line_bar.h"
+#include "gui/document/find_bar.h"
+#include "gui/document/go_to_line_bar.h"
 
 #include <QAction>
 #include <QCheckBox>

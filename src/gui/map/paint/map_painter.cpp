@@ -1,4 +1,4 @@
-#include "gui/tools/map_painter.h"
+#include "gui/map/paint/map_painter.h"
 
 #include "core/document/countries.h"
 #include "core/document/windows1252.h"

@@ -1,4 +1,4 @@
-#include "gui/tools/check_findings.h"
+#include "gui/check/check_findings.h"
 
 #include "core/check/scenario_check.h"
 #include "gui/document/text_codec.h"

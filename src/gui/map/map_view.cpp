@@ -1,4 +1,4 @@
-#include "gui/tools/map_view.h"
+#include "gui/map/map_view.h"
 
 #include "core/document/scenario.h"
 #include "core/ground/ground_look.h"
@@ -8,7 +8,7 @@
 #include "gui/desktop/busy_work.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/run_dialogs.h"
-#include "gui/tools/elided_label.h"
+#include "gui/map/elided_label.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "gui/tools/map_history.h"
+#include "gui/map/map_history.h"
 
 #include "gui/document/pane_changes.h"
 #include "gui/document/scenario_view.h"

@@ -3,7 +3,7 @@
 #include "core/check/scenario_check.h"
 #include "core/ground/ground.h"
 #include "gui/document/pane_text_edit.h"
-#include "gui/tools/check_panel.h"
+#include "gui/check/check_panel.h"
 
 #include <QAction>
 #include <QApplication>

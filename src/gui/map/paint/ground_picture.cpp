@@ -1,4 +1,4 @@
-#include "gui/tools/ground_picture.h"
+#include "gui/map/paint/ground_picture.h"
 
 #include "core/ground/ground_look.h"
 

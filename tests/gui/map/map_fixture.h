@@ -3,7 +3,7 @@
 #include "placement/placement_fixture.h"
 
 #include "gui/app/editor_app.h"
-#include "gui/tools/map_view.h"
+#include "gui/map/map_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "gui/tools/pane_status.h"
+#include "gui/document/pane_status.h"
 
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"

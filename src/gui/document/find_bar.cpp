@@ -1,4 +1,4 @@
-#include "gui/tools/find_bar.h"
+#include "gui/document/find_bar.h"
 
 #include "gui/desktop/busy_work.h"
 #include "gui/document/pane_editor.h"

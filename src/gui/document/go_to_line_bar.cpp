@@ -1,4 +1,4 @@
-#include "gui/tools/go_to_line_bar.h"
+#include "gui/document/go_to_line_bar.h"
 
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"

@@ -5,7 +5,7 @@
 #include "core/document/reader.h"
 #include "core/ground/ground_look.h"
 #include "gui/document/text_codec.h"
-#include "gui/tools/map_view.h"
+#include "gui/map/map_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

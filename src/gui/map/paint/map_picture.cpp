@@ -1,4 +1,4 @@
-#include "gui/tools/map_picture.h"
+#include "gui/map/paint/map_picture.h"
 
 #include "core/document/body_line.h"
 #include "core/document/scenario.h"

@@ -1,4 +1,4 @@
-#include "gui/tools/elided_label.h"
+#include "gui/map/elided_label.h"
 
 #include <QResizeEvent>
 

@@ -2,7 +2,7 @@
 
 #include "core/map/extent.h"
 #include "core/map/placed_things.h"
-#include "gui/tools/ground_picture.h"
+#include "gui/map/paint/ground_picture.h"
 
 #include <QColor>
 #include <QImage>

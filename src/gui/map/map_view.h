@@ -3,8 +3,8 @@
 #include "core/document/scenario.h"
 #include "core/ground/chunk_codec.h"
 #include "core/map/map_edits.h"
-#include "gui/tools/map_canvas.h"
-#include "gui/tools/map_history.h"
+#include "gui/map/map_canvas.h"
+#include "gui/map/map_history.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "gui/tools/map_canvas.h"
+#include "gui/map/map_canvas.h"
 
 #include "core/ground/ground_look.h"
 #include "gui/document/text_codec.h"

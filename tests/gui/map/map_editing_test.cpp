@@ -4,7 +4,7 @@
 #include "core/ground/ground.h"
 #include "core/ground/pack.h"
 #include "gui/document/scenario_view.h"
-#include "gui/tools/map_view.h"
+#include "gui/map/map_view.h"
 
 #include <QAction>
 #include <QCheckBox>
