@@ -1,4 +1,4 @@
-#include "tools/map_fixture.h"
+#include "map/map_fixture.h"
 
 #include "core/document/reader.h"
 #include "core/ground/ground.h"

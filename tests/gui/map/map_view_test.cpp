@@ -1,4 +1,4 @@
-#include "tools/map_fixture.h"
+#include "map/map_fixture.h"
 
 #include "../../core/ground/pack_test_support.h"
 
