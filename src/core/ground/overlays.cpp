@@ -68,7 +68,7 @@ constexpr bool eachSubmenuStandsTogether()
     for (std::size_t at = 1; at < kOverlays.size(); ++at) {
         if (kOverlays[at].submenu == kOverlays[at - 1].submenu)
             continue;
-        for (std::size_t before = 0; before + 1 < at; ++before)
+        for (std::size_t before = 0; before < at; ++before)
             if (kOverlays[before].submenu == kOverlays[at].submenu)
                 return false;
     }
