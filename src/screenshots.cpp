@@ -102,7 +102,7 @@ void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
     sendMouse(canvas, QEvent::MouseButtonRelease, {centre.column + 3, centre.row + 1}, Qt::LeftButton);
 
     auto* overlays = map.findChild<QComboBox*>(QStringLiteral("BrushOverlay"));
-    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 3 (GOLD03)")));
+    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore patch 3 (GOLD03)")));
     const vexa::CellPlace field{centre.column + 4, centre.row + 9};
     sendMouse(canvas, QEvent::MouseButtonPress, field, Qt::LeftButton);
     for (int row = 0; row < 4; ++row) {

@@ -14,6 +14,12 @@
 #include <random>
 
 namespace vexa {
+
+void PrintTo(const BrushOverlay& overlay, std::ostream* out)
+{
+    *out << int{overlay.number} << " \"" << overlay.caption << '"';
+}
+
 namespace {
 
 using test::chunk;
@@ -397,12 +403,13 @@ TEST(PackLines, AMemoChangesNothingOfTheLines)
     EXPECT_EQ(packLines(overlays, &memo), packLines(overlays)) << "fewer chunks";
 }
 
-TEST(BrushOverlays, EachCaptionNamesItsOverlay)
+TEST(BrushOverlays, TheMenusCaptionAndCodeOfWhatTheBrushPaints)
 {
-    for (const BrushOverlay& overlay : brushOverlays()) {
-        const std::string name = "(" + std::string(overlayName(overlay.number)) + ")";
-        EXPECT_NE(overlay.caption.find(name), std::string_view::npos) << overlay.caption;
-    }
+    const std::vector<BrushOverlay> overlays = brushOverlays();
+    EXPECT_EQ(overlays.size(), 17u) << "walls, ore, crates, gems; no farm things, no flag";
+    EXPECT_EQ(overlays.front(), (BrushOverlay{0, "Sandbag wall (SBAG)"}));
+    EXPECT_EQ(overlays.back(), (BrushOverlay{12, "Gem patch 4 (GEM04)"}));
+    EXPECT_NE(std::find(overlays.begin(), overlays.end(), BrushOverlay{23, "Quarn barb wire (FENC)"}), overlays.end());
 }
 
 } // namespace

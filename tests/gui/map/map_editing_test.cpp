@@ -198,7 +198,7 @@ TEST_F(MapEditing, ABrushStrokeSavesAPackOfThePaintedGrid)
 {
     openScenario();
     auto* overlays = child<QComboBox>(map(), "BrushOverlay");
-    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 2 (GOLD02)")));
+    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore patch 2 (GOLD02)")));
     ASSERT_TRUE(child<QAction>(map(), "BrushTool")->isChecked());
     drag(7000, 7009);
     drag(7004, 7004, Qt::RightButton);
