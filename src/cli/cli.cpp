@@ -32,7 +32,8 @@ constexpr const char* kOverviewUsage =
 constexpr const char* kOverviewOptions =
     "\n"
     "A FILE (or OUT) named '-' is standard input (or output). Output that cannot\n"
-    "be written to standard output is a file error of the command.\n"
+    "be written to standard output is a file error of the command. '--' ends a\n"
+    "command's options; an option's value is the argument after it.\n"
     "'vexabuild-cli COMMAND --help' tells more about a command.\n"
     "\n"
     "Options:\n"
