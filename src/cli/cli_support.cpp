@@ -129,8 +129,9 @@ std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::s
 int usageError(std::ostream& err, std::string_view what, std::string_view command)
 {
     err << "vexabuild-cli: " << what << "\n";
-    const auto named = std::find_if(commands().begin(), commands().end(), [&](const Command& c) { return c.name == command; });
-    if (named == commands().end())
+    const std::span<const Command> all = commands();
+    const auto named = std::find_if(all.begin(), all.end(), [&](const Command& c) { return c.name == command; });
+    if (named == all.end())
         err << "Usage: vexabuild-cli COMMAND [ARGUMENTS]\n";
     else
         err << "Usage: vexabuild-cli " << named->name << ' ' << named->arguments << "\n";
@@ -161,6 +162,15 @@ std::string displayOutputName(const std::string& name)
 void printFileError(std::ostream& err, const FileError& error, std::string_view file)
 {
     err << (file.empty() ? "''" : file) << ": " << error.text() << ".\n";
+}
+
+std::variant<std::string, int> soleFile(const CommandLine& line, std::ostream& err, std::string_view command)
+{
+    if (line.operands.empty())
+        return usageError(err, "missing FILE", command);
+    if (line.operands.size() > 1)
+        return usageError(err, "unexpected argument '" + line.operands[1] + "'", command);
+    return line.operands[0];
 }
 
 std::variant<FilesRequest, int> filesRequest(const CommandLine& line, std::ostream& err, std::string_view command)

@@ -73,6 +73,10 @@ inline constexpr std::string_view kStandardOutputName = "<stdout>";
 // file it is about.
 void printFileError(std::ostream& err, const FileError& error, std::string_view file);
 
+// The one FILE of a command that takes one, or the exit code of a usage error already
+// reported (none, or more than one).
+std::variant<std::string, int> soleFile(const CommandLine& line, std::ostream& err, std::string_view command);
+
 // What `COMMAND FILE... [--format text|json]` asks for.
 enum class Format { Text, Json };
 struct FilesRequest {

@@ -18,11 +18,10 @@ struct NormalizeRequest {
 // The request, or the exit code of a usage error already reported.
 std::variant<NormalizeRequest, int> normalizeRequest(const CommandLine& line, std::ostream& err)
 {
-    if (line.operands.empty())
-        return usageError(err, "missing FILE", "normalize");
-    if (line.operands.size() > 1)
-        return usageError(err, "unexpected argument '" + line.operands[1] + "'", "normalize");
-    return NormalizeRequest{line.operands[0], line.value("-o")};
+    const auto file = soleFile(line, err, "normalize");
+    if (const int* exitCode = std::get_if<int>(&file))
+        return *exitCode;
+    return NormalizeRequest{std::get<std::string>(file), line.value("-o")};
 }
 
 int reportFileError(const FileError& error, const std::string& file, std::ostream& err)

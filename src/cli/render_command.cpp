@@ -43,14 +43,13 @@ std::optional<int> parseWidth(const std::string& text)
 // The request, or the exit code of a usage error already reported.
 std::variant<RenderRequest, int> renderRequest(const CommandLine& line, std::ostream& err)
 {
-    if (line.operands.empty())
-        return usageError(err, "missing FILE", "render");
-    if (line.operands.size() > 1)
-        return usageError(err, "unexpected argument '" + line.operands[1] + "'", "render");
+    const auto file = soleFile(line, err, "render");
+    if (const int* exitCode = std::get_if<int>(&file))
+        return *exitCode;
     const std::optional<std::string> output = line.value("-o");
     if (!output)
         return usageError(err, "missing '-o MAP.png' (or '-o -' for standard output)", "render");
-    RenderRequest request{line.operands[0], *output, kDefaultWidth, !line.given("--no-ground")};
+    RenderRequest request{std::get<std::string>(file), *output, kDefaultWidth, !line.given("--no-ground")};
     if (const std::optional<std::string> size = line.value("--size")) {
         const std::optional<int> width = parseWidth(*size);
         if (!width)

@@ -294,8 +294,7 @@ FileResult<std::string> readWholeStream(std::istream& in)
             return static_cast<std::size_t>(in.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(capacity)));
         } catch (const std::ios_base::failure& failure) {
             const std::error_code code = failure.code();
-            const bool hasErrno = code.category() == std::generic_category() || code.category() == std::system_category();
-            return hasErrno ? errorFromErrno(code.value(), {}) : FileError{EIO, true};
+            return code.category() == std::generic_category() ? errorFromErrno(code.value(), {}) : FileError{EIO, true};
         }
     });
 }
