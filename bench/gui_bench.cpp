@@ -478,7 +478,7 @@ void benchMapMove()
     MapWindow map(on.window.document());
     map.open();
     map.refresh();
-    map.canvas().selectAllShown();
+    map.document().selectAllShown();
     QApplication::processEvents();
 
     int key = Qt::Key_Down;

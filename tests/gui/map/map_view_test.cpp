@@ -25,9 +25,9 @@ protected:
     // The map redraws once the document has been still for a moment.
     bool waitForThings(std::size_t count) const
     {
-        for (int waited = 0; waited < 3000 && canvas().contents().things.size() != count; waited += 20)
+        for (int waited = 0; waited < 3000 && map().document().contents().things.size() != count; waited += 20)
             QTest::qWait(20);
-        return canvas().contents().things.size() == count;
+        return map().document().contents().things.size() == count;
     }
 
     // Moves the mouse over a cell, as the window system reports it.
@@ -213,7 +213,7 @@ TEST_F(MapView, WaypointNumbersNeverCoverEachOtherAtAnyZoom)
     for (int cellSize = 0; cellSize != canvas().frame().cellSize; canvas().zoom(1, centreOf(blockCentre))) {
         cellSize = canvas().frame().cellSize;
         SCOPED_TRACE(cellSize);
-        const std::vector<WaypointTag> tags = placeWaypointTags(canvas().contents(), canvas().frame());
+        const std::vector<WaypointTag> tags = placeWaypointTags(map().document().contents(), canvas().frame());
         if (cellSize < 8) {
             EXPECT_TRUE(tags.empty()) << "cells too small to carry numbers";
             continue;
