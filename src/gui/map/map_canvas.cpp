@@ -470,6 +470,14 @@ void MapCanvas::updateRevealedTags(std::optional<std::int32_t> cell)
     }
 }
 
+// The mouse coming onto the map is the user turning to it: the map shows the document as
+// it is now.
+void MapCanvas::enterEvent(QEnterEvent* event)
+{
+    map_.refreshIfStale();
+    QWidget::enterEvent(event);
+}
+
 void MapCanvas::leaveEvent(QEvent*)
 {
     setHovered(std::nullopt);

@@ -146,8 +146,10 @@ void MapDocument::refreshIfStale()
 
 void MapDocument::refresh()
 {
+    const auto started = std::chrono::steady_clock::now();
     snapshot_ = mapSnapshot(document_);
     showSnapshot();
+    lastReading_ = std::chrono::steady_clock::now() - started;
 }
 
 // After the map's own edit the panes hold what the edit makes of the snapshot: the map

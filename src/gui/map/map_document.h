@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,6 +45,10 @@ public:
     void refreshIfStale();
     // Whether a pane or field the map reads has changed since the last reading.
     bool isStale() const { return stale_; }
+    // Whether the last reading took longer than a pause in typing may, so that following
+    // the typing would make keystrokes wait.
+    bool readsSlowly() const { return lastReading_ > typingBudget_; }
+    void setTypingBudget(std::chrono::milliseconds budget) { typingBudget_ = budget; }
 
     const MapContents& contents() const { return contents_; }
     const GroundReading& ground() const { return ground_; }
@@ -126,6 +131,8 @@ private:
     ChunkMemo strokeMemo_;
     MapHistory history_;
     bool stale_ = true;
+    std::chrono::steady_clock::duration lastReading_{};
+    std::chrono::milliseconds typingBudget_{250};
 };
 
 // "Structure POWR (Greece), [STRUCTURES] line 1"

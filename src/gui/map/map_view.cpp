@@ -32,6 +32,8 @@ namespace {
 
 // Typing in a pane redraws the map only once the typing pauses this long.
 constexpr int kRefreshDelayMs = 250;
+const QString kOutOfDate =
+    QStringLiteral("The document changed since the map read it; it reads it again when the mouse comes onto it");
 const QString kPickInstruction = QStringLiteral("Click a cell to deliver its number; Esc cancels");
 
 QString qstr(std::string_view text)
@@ -103,6 +105,12 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     connect(&map_, &MapDocument::groundRead, this, &MapWindow::groundRead);
     connect(&map_, &MapDocument::selectionChanged, this, &MapWindow::selectionChanged);
     connect(&map_, &MapDocument::replaced, this, &MapWindow::startAfresh);
+}
+
+// The canvas shows the map's document to its end: it goes before the document does.
+MapWindow::~MapWindow()
+{
+    delete canvas_;
 }
 
 // Select and Brush, the brush's overlay, and why the brush is off when it is.
@@ -221,11 +229,25 @@ void MapWindow::addGroundBoxes(QWidget* legend, QLayout* column)
 }
 
 // Typing in a pane puts the reading off until the typing pauses; a hidden window reads
-// when it is shown.
+// when it is shown. A document that takes the map longer to read than a pause in typing
+// lasts is read again only once the user turns to the map, as the check waits for F7.
 void MapWindow::documentChanged()
 {
-    if (isVisible())
+    if (!isVisible())
+        return;
+    if (!map_.readsSlowly() || isActiveWindow()) {
         refreshTimer_->start();
+        return;
+    }
+    if (!isPicking())
+        showStatus(kOutOfDate);
+}
+
+void MapWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        map_.refreshIfStale();
 }
 
 void MapWindow::refresh()

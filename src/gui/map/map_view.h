@@ -38,6 +38,7 @@ class MapWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit MapWindow(ScenarioView& document, QWidget* parent = nullptr);
+    ~MapWindow() override;
 
     // Shows the window, fitted to the playable area.
     void open();
@@ -61,6 +62,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QToolBar* makeToolBar();

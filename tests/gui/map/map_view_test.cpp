@@ -306,3 +306,23 @@ TEST_F(MapView, WhileAPickWaitsTheStatusKeepsItsInstructionAndNamesTheCellUnderT
     hover(2380);
     EXPECT_TRUE(map().statusText().startsWith("Cell 2380")) << "the pick is over";
 }
+
+// A document whose reading takes longer than a pause in typing (here every one) is not
+// read again while the user types elsewhere: the map says so and reads it when the mouse
+// comes onto it.
+TEST_F(MapView, ADocumentSlowToReadIsReadAgainWhenTheUserTurnsToTheMap)
+{
+    choose("Map1");
+    map().document().setTypingBudget(std::chrono::milliseconds(0));
+    map().refresh();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main().isActiveWindow(); }));
+
+    setPane(PaneId::Units, "0=Greece,JEEP,256,300,0,Guard,None\n");
+    QTest::qWait(400);
+    EXPECT_TRUE(map().document().contents().things.empty());
+    EXPECT_TRUE(map().statusText().startsWith("The document changed since the map read it"));
+    QEnterEvent enter(centreOf(300), centreOf(300), canvas().mapToGlobal(centreOf(300)));
+    QApplication::sendEvent(&canvas(), &enter);
+    EXPECT_EQ(map().document().contents().things.size(), 1u);
+}
