@@ -259,12 +259,7 @@ void CheckPanel::checkNow(WorkReport report)
     const auto started = std::chrono::steady_clock::now();
     auto snapshot = document_.snapshot();
     if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
-        checked_.reset();
-        uncheckable_ = QStringLiteral("Nothing was checked. ") + unsavable->message + QLatin1Char('.');
-        setFindings({}, std::nullopt);
-        outOfDate_ = false;
-        notice_.clear();
-        updateSummary();
+        showUncheckable(*unsavable);
     } else {
         auto& scenario = std::get<Scenario>(snapshot);
         std::vector<Finding> findings = checkScenario(scenario);
@@ -278,8 +273,9 @@ void CheckPanel::checkNow(WorkReport report)
     }
 }
 
-// The snapshot is taken here, the check runs on its own thread. One check runs at a time:
-// a document replaced again meanwhile is checked once the running check is over.
+// The document's text is taken here; making it bytes and checking it run on a thread of
+// their own. One check runs at a time: a document replaced again meanwhile is checked
+// once the running check is over.
 void CheckPanel::checkInBackground()
 {
     ++ticket_;
@@ -294,30 +290,26 @@ void CheckPanel::checkInBackground()
         checkAgainInBackground_ = true;
         return;
     }
-    auto snapshot = document_.snapshot();
-    if (std::holds_alternative<UnsavableText>(snapshot)) {
-        checkNow(WorkReport::Silent);  // says why nothing was checked
-        return;
-    }
-    background_ = std::thread([this, ticket = ticket_, scenario = std::move(std::get<Scenario>(snapshot))]() mutable {
+    background_ = std::thread([this, ticket = ticket_, text = document_.text()] {
         const auto started = std::chrono::steady_clock::now();
-        std::vector<Finding> findings = checkScenario(scenario);
-        const auto took = std::chrono::steady_clock::now() - started;
+        BackgroundCheck done{ticket, scenarioOf(text), {}, {}};
+        if (const auto* scenario = std::get_if<Scenario>(&done.checked))
+            done.findings = checkScenario(*scenario);
+        done.took = std::chrono::steady_clock::now() - started;
         QMetaObject::invokeMethod(
-            this,
-            [this, ticket, scenario = std::move(scenario), findings = std::move(findings), took]() mutable {
-                takeBackgroundCheck(ticket, std::move(scenario), std::move(findings), took);
-            },
+            this, [this, done = std::move(done)]() mutable { takeBackgroundCheck(std::move(done)); },
             Qt::QueuedConnection);
     });
 }
 
-void CheckPanel::takeBackgroundCheck(std::uint64_t ticket, Scenario checked, std::vector<Finding> findings,
-                                     std::chrono::steady_clock::duration took)
+void CheckPanel::takeBackgroundCheck(BackgroundCheck done)
 {
     background_.join();
-    if (ticket == ticket_) {
-        showChecked(std::move(checked), std::move(findings), took);
+    if (done.ticket == ticket_) {
+        if (auto* scenario = std::get_if<Scenario>(&done.checked))
+            showChecked(std::move(*scenario), std::move(done.findings), done.took);
+        else
+            showUncheckable(std::get<UnsavableText>(done.checked));
         return;
     }
     checkingInBackground_ = false;
@@ -326,6 +318,17 @@ void CheckPanel::takeBackgroundCheck(std::uint64_t ticket, Scenario checked, std
         checkInBackground();
         return;
     }
+    updateSummary();
+}
+
+void CheckPanel::showUncheckable(const UnsavableText& why)
+{
+    checked_.reset();
+    uncheckable_ = QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.');
+    setFindings({}, std::nullopt);
+    outOfDate_ = false;
+    checkingInBackground_ = false;
+    notice_.clear();
     updateSummary();
 }
 

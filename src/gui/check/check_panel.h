@@ -2,6 +2,7 @@
 
 #include "core/check/finding.h"
 #include "core/document/scenario.h"
+#include "gui/document/scenario_view.h"
 
 #include <QDockWidget>
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
 class QAction;
@@ -69,8 +71,15 @@ private:
     void markOutOfDate();
     void checkNow(WorkReport report);
     void checkInBackground();
-    void takeBackgroundCheck(std::uint64_t ticket, Scenario checked, std::vector<Finding> findings,
-                             std::chrono::steady_clock::duration took);
+    // What a check on its own thread gives back.
+    struct BackgroundCheck {
+        std::uint64_t ticket = 0;
+        std::variant<Scenario, UnsavableText> checked;
+        std::vector<Finding> findings;
+        std::chrono::steady_clock::duration took{};
+    };
+    void takeBackgroundCheck(BackgroundCheck done);
+    void showUncheckable(const UnsavableText& why);
     void showChecked(Scenario checked, std::vector<Finding> findings, std::chrono::steady_clock::duration took);
     void filterChanged();
     void setFindings(std::vector<Finding> findings, std::optional<Finding> keepSelected);
