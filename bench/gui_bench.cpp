@@ -385,8 +385,8 @@ void benchFindAndReplace()
     bench::printRatio("replace all 10,000 hits in 100,000 lines", replace, reference, "within 2x");
 }
 
-// The check panel follows the document: Open checks again at once, and typing never waits
-// for a check.
+// The check panel follows the document: the check of an opened document runs on a thread
+// of its own once the window shows it, and typing never waits for a check.
 void benchCheckPanel(const QTemporaryDir& folder)
 {
     const QString path = writtenFile(folder, "checked.mpr", scenarioOfLines(100000));
@@ -398,10 +398,16 @@ void benchCheckPanel(const QTemporaryDir& folder)
         window.openFromCommandLine(path);
         QApplication::processEvents();
     };
+    // Each open starts on a quiet machine: the check of the last one is over.
+    const auto checkOver = [&] {
+        while (window.checkPanel().isVisible() && window.checkPanel().isOutOfDate())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
     const double hidden = bench::bestSeconds(3, open);
     window.checkPanel().runCheck();
-    const double shown = bench::bestSeconds(3, open);
-    bench::printRatio("open 100,000 lines, check panel shown vs not", shown, hidden, "within 2x");
+    const double shown = bench::bestSeconds(3, checkOver, open);
+    checkOver();
+    bench::printRatio("open 100,000 lines, check panel shown vs not", shown, hidden, "within 1.5x");
 
     // The same keystroke into the same document in a window whose panel is not shown.
     TForm1 plain(desktop);

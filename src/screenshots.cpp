@@ -8,7 +8,9 @@
 #include "gui/desktop/scripted_desktop.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
+#include "gui/app/edit_commands.h"
 #include "gui/check/check_panel.h"
+#include "gui/document/find_bar.h"
 #include "gui/map/paint/map_picture.h"
 #include "gui/map/map_view.h"
 
@@ -21,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -182,6 +185,15 @@ int main(int argc, char** argv)
     rules->findChild<QAction*>(QStringLiteral("off-map"))->setChecked(false);
     check.findingsList()->setCurrentIndex(check.findingsList()->model()->index(0, 0));
     save(main, folder, QStringLiteral("main-check-filtered"));
+    // The find bar with its replace row, listing the hits of every pane.
+    vexa::FindBar& find = main.editCommands().findBar();
+    find.openReplace(units);
+    find.findChild<QLineEdit*>(QStringLiteral("FindEdit"))->setText(QStringLiteral("Multi1"));
+    find.findChild<QCheckBox*>(QStringLiteral("AllPanesBox"))->setChecked(true);
+    find.findNext();
+    QApplication::processEvents();
+    save(main, folder, QStringLiteral("main-find"));
+    find.closeBar();
     for (QWidget* window : editor.windows()) {
         if (window != &main)
             save(*window, folder, window->objectName());

@@ -223,6 +223,15 @@ std::vector<TextMatch> findMatches(std::string_view text, std::string_view needl
     return matches;
 }
 
+std::vector<LineEdit> replacingEdits(std::string_view text, std::string_view needle, MatchCase matchCase,
+                                     std::string_view replacement)
+{
+    std::vector<LineEdit> edits;
+    for (const TextMatch& match : findMatches(text, needle, matchCase))
+        edits.push_back({match.line, match.column, needle.size(), std::string(replacement)});
+    return edits;
+}
+
 bool isNeedle(std::string_view text, std::string_view needle, MatchCase matchCase)
 {
     return isSearchable(needle) && NeedleFinder(needle, matchCase).sameBytes(text);

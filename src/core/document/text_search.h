@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/pane_change.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -31,6 +33,11 @@ char foldCase(char byte);
 // overlapping the one before. A needle never spans a line break; an empty needle or one
 // holding a break matches nothing.
 std::vector<TextMatch> findMatches(std::string_view text, std::string_view needle, MatchCase matchCase);
+
+// Replace all: an edit for every match findMatches gives, the replacement in place of the
+// needle.
+std::vector<LineEdit> replacingEdits(std::string_view text, std::string_view needle, MatchCase matchCase,
+                                     std::string_view replacement);
 
 // Whether a piece of text is the needle itself under the case rule: what a hit found
 // earlier must still be before it is selected. An empty needle, or one holding a line

@@ -29,6 +29,18 @@ private:
     std::string bytes_;
 };
 
+// Follows the writer through a scenario and counts the lines instead of writing them.
+class LineCounter {
+public:
+    void line(std::string_view) { ++count_; }
+    void line(std::string_view, std::string_view) { ++count_; }
+    void paneLines(const MemoryPane& pane) { count_ += pane.lineCount(); }
+    std::size_t count() const { return count_; }
+
+private:
+    std::size_t count_ = 0;
+};
+
 constexpr FieldId kBasicTextOrder[] = {
     FieldId::Name, FieldId::Intro, FieldId::Brief, FieldId::Action,
     FieldId::Win, FieldId::Lose, FieldId::Player, FieldId::Theme,
@@ -36,14 +48,16 @@ constexpr FieldId kBasicTextOrder[] = {
 constexpr FieldId kBasicNumberOrder[] = {FieldId::CarryOverMoney, FieldId::CarryOverCap, FieldId::Percent};
 constexpr FieldId kMapOrder[] = {FieldId::Theater, FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height};
 
-void writeFieldIfFilled(LineWriter& out, const Scenario& scenario, FieldId id)
+template <typename Out>
+void writeFieldIfFilled(Out& out, const Scenario& scenario, FieldId id)
 {
     const std::string& text = scenario.field(id);
     if (!text.empty())
         out.line(std::string(infoOf(id).key) + "=", text);
 }
 
-void writeBasic(LineWriter& out, const Scenario& scenario)
+template <typename Out>
+void writeBasic(Out& out, const Scenario& scenario)
 {
     out.line("");
     out.line(basicHeader());
@@ -56,7 +70,8 @@ void writeBasic(LineWriter& out, const Scenario& scenario)
         writeFieldIfFilled(out, scenario, id);
 }
 
-void writeMap(LineWriter& out, const Scenario& scenario)
+template <typename Out>
+void writeMap(Out& out, const Scenario& scenario)
 {
     out.line("");
     out.line(mapHeader());
@@ -65,7 +80,8 @@ void writeMap(LineWriter& out, const Scenario& scenario)
 }
 
 // A collecting pane carries its own headers; a section pane gets its caption as header.
-void writePane(LineWriter& out, const Scenario& scenario, PaneId id)
+template <typename Out>
+void writePane(Out& out, const Scenario& scenario, PaneId id)
 {
     const MemoryPane& pane = scenario.pane(id);
     if (pane.isEmpty())
@@ -93,9 +109,12 @@ std::string headerComment()
     return "; This file was edited with Vexa Build " + std::string(kVersionText) + " by Orlund";
 }
 
-std::string writeScenario(const Scenario& scenario)
+namespace {
+
+// The file's lines in their order, to a writer or a counter.
+template <typename Out>
+void writeLines(Out& out, const Scenario& scenario)
 {
-    LineWriter out(expectedSize(scenario));
     out.line(headerComment());
     writePane(out, scenario, PaneId::Rules);
     writeBasic(out, scenario);
@@ -105,7 +124,22 @@ std::string writeScenario(const Scenario& scenario)
         if (id != PaneId::Rules)
             writePane(out, scenario, id);
     }
+}
+
+} // namespace
+
+std::string writeScenario(const Scenario& scenario)
+{
+    LineWriter out(expectedSize(scenario));
+    writeLines(out, scenario);
     return out.take();
+}
+
+std::size_t writtenLineCount(const Scenario& scenario)
+{
+    LineCounter out;
+    writeLines(out, scenario);
+    return out.count();
 }
 
 } // namespace vexa

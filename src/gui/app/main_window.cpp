@@ -18,7 +18,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <array>
 
@@ -96,6 +98,12 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent)
     createMenus();
     new PaneStatus(*this, *document_);
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The panel hides as the window's children go, when this window is no longer one.
+TForm1::~TForm1()
+{
+    disconnect(checkPanel_, nullptr, this, nullptr);
 }
 
 void TForm1::createMenus()
@@ -180,11 +188,37 @@ QMenu* TForm1::createToolsMenu()
     checkPanel_ = new CheckPanel(*document_, this);
     addDockWidget(Qt::BottomDockWidgetArea, checkPanel_);
     checkPanel_->hide();
+    connect(checkPanel_, &QDockWidget::visibilityChanged, this, &TForm1::giveBackThePanelsRoom);
     connect(addEntry(menu, QStringLiteral("&Check scenario"), "Checkscenario1", QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this, &TForm1::Checkscenario1Click);
     // Enabled once the map window is made.
     addEntry(menu, QStringLiteral("Map"), "Map1", QKeySequence(Qt::CTRL | Qt::Key_M))->setEnabled(false);
     return menu;
+}
+
+// A window too small for the panel grows as it shows; closing the panel gives that room
+// back, unless the window was sized since.
+void TForm1::giveBackThePanelsRoom(bool panelShown)
+{
+    if (panelShown) {
+        sizeWithPanel_ = size();
+        return;
+    }
+    if (windowState() != Qt::WindowNoState || size() != sizeWithPanel_ || !sizeWithoutPanel_.isValid())
+        return;
+    // The window may shrink once its layout has let the panel go and lowered its minimum.
+    QTimer::singleShot(0, this, [this, size = sizeWithoutPanel_] {
+        layout()->activate();
+        resize(size);
+    });
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // Shown, the panel is no longer hidden before the window makes room for it.
+    if (checkPanel_->isHidden())
+        sizeWithoutPanel_ = size();
 }
 
 void TForm1::Checkscenario1Click()

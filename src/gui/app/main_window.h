@@ -36,6 +36,7 @@ class TForm1 final : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(Desktop& desktop, QWidget* parent = nullptr);
+    ~TForm1() override;
 
     ScenarioView& document() const { return *document_; }
     Desktop& desktop() const { return desktop_; }
@@ -79,6 +80,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createMenus();
@@ -94,6 +96,7 @@ private:
     bool readIntoDocument(const QString& path, const QString& doneText = QStringLiteral("Opened %1 lines"));
     void writeDocument();
     void showFileCaption(const QString& path);
+    void giveBackThePanelsRoom(bool panelShown);
     void showError(const QString& text);
 
     Desktop& desktop_;
@@ -104,6 +107,9 @@ private:
     QDialog* about_ = nullptr;
     EditCommands* editCommands_ = nullptr;
     CheckPanel* checkPanel_ = nullptr;
+    // The window's size before the check panel showed, and once it had made room for it.
+    QSize sizeWithoutPanel_;
+    QSize sizeWithPanel_;
 };
 
 } // namespace vexa

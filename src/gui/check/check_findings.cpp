@@ -174,9 +174,13 @@ bool FindingsFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
     return isShown(findings_.finding(sourceRow));
 }
 
+// Rows equal in the column keep the check's order, whichever way the column sorts: the
+// list's order before a sort is that of the column sorted last, not the check's.
 bool FindingsFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    return compareOn(left.column(), findings_.finding(left.row()), findings_.finding(right.row())) < 0;
+    if (const int order = compareOn(left.column(), findings_.finding(left.row()), findings_.finding(right.row())))
+        return order < 0;
+    return sortOrder() == Qt::AscendingOrder ? left.row() < right.row() : left.row() > right.row();
 }
 
 } // namespace vexa

@@ -2,6 +2,7 @@
 
 #include "core/check/quick_fixes.h"
 #include "core/check/scenario_check.h"
+#include "core/document/writer.h"
 #include "gui/desktop/busy_work.h"
 #include "gui/document/pane_changes.h"
 #include "gui/document/scenario_view.h"
@@ -42,7 +43,7 @@ bool isTyping(const QWidget& where)
 
 QString counted(int count, const char* what)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what), count == 1 ? QString() : QStringLiteral("s"));
+    return QStringLiteral("%1 %2%3").arg(countText(count), QLatin1String(what), count == 1 ? QString() : QStringLiteral("s"));
 }
 
 QString severityCounts(const std::array<int, 2>& bySeverity)
@@ -59,6 +60,15 @@ QString countsText(const FindingCounts& counts)
         return severityCounts(counts.shown) + QStringLiteral(". Double-click a finding to go to its line.");
     return QStringLiteral("Shown: %1. Hidden by the filter: %2.")
         .arg(severityCounts(counts.shown), severityCounts(counts.hidden));
+}
+
+// The status bar's word on a check: the lines of the file as Save would write it.
+QString checkedText(const Scenario& checked, std::size_t findingCount)
+{
+    const auto found = static_cast<qint64>(findingCount);
+    return QStringLiteral("Checked %1 lines: %2 %3")
+        .arg(countText(static_cast<qint64>(writtenLineCount(checked))), countText(found),
+             found == 1 ? QStringLiteral("finding") : QStringLiteral("findings"));
 }
 
 } // namespace
@@ -117,12 +127,17 @@ CheckPanel::CheckPanel(ScenarioView& document, QWidget* parent)
     setWidget(content);
 
     checkTimer_->setSingleShot(true);
-    connect(checkTimer_, &QTimer::timeout, this, &CheckPanel::runCheck);
+    connect(checkTimer_, &QTimer::timeout, this, [this] { checkNow(WorkReport::Silent); });
     followDocument();
     selectionChanged();
 }
 
-CheckPanel::~CheckPanel() = default;
+// A check still running is waited for; what it found goes with the panel.
+CheckPanel::~CheckPanel()
+{
+    if (background_.joinable())
+        background_.join();
+}
 
 QWidget* CheckPanel::makeFilterBar()
 {
@@ -186,8 +201,9 @@ void CheckPanel::followDocument()
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { documentChanged(*edit); });
     }
     connect(&document_, &ScenarioView::replaced, this, [this] {
+        checkTimer_->stop();
         if (isVisible())
-            runCheck();
+            checkInBackground();
         else
             outOfDate_ = true;
     });
@@ -195,6 +211,7 @@ void CheckPanel::followDocument()
 
 void CheckPanel::documentChanged(const QWidget& where)
 {
+    ++ticket_;
     // A hidden panel checks nothing; showing it checks.
     if (!isVisible()) {
         outOfDate_ = true;
@@ -221,41 +238,112 @@ void CheckPanel::markOutOfDate()
 void CheckPanel::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
-    if (outOfDate_)
-        runCheck();
+    if (outOfDate_ && !checkingInBackground_)
+        checkNow(WorkReport::Silent);
 }
 
 void CheckPanel::runCheck()
 {
+    checkNow(WorkReport::InStatusBar);
+}
+
+// A check that follows a change is no command of the user's: it leaves the status bar to
+// the last command.
+void CheckPanel::checkNow(WorkReport report)
+{
     BusyWork work(*this);
     checkTimer_->stop();
+    ++ticket_;
+    checkingInBackground_ = false;
+    checkAgainInBackground_ = false;
     const auto started = std::chrono::steady_clock::now();
-    const std::optional<Finding> selected = selectedFinding();
     auto snapshot = document_.snapshot();
     if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
-        checked_.reset();
-        uncheckable_ = QStringLiteral("Nothing was checked. ") + unsavable->message + QLatin1Char('.');
-        setFindings({}, std::nullopt);
+        showUncheckable(*unsavable);
     } else {
-        checked_ = std::move(std::get<Scenario>(snapshot));
-        uncheckable_.clear();
-        std::vector<Finding> findings = checkScenario(*checked_);
-        qint64 lines = 0;
-        for (const MemoryPane& pane : checked_->panes)
-            lines += static_cast<qint64>(pane.lineCount());
-        const auto found = static_cast<qint64>(findings.size());
-        setFindings(std::move(findings), selected);
-        work.finish(QStringLiteral("Checked %1 lines: %2 %3")
-                        .arg(countText(lines), countText(found), found == 1 ? QStringLiteral("finding") : QStringLiteral("findings")));
+        auto& scenario = std::get<Scenario>(snapshot);
+        std::vector<Finding> findings = checkScenario(scenario);
+        if (report == WorkReport::InStatusBar)
+            work.finish(checkedText(scenario, findings.size()));
+        showChecked(std::move(scenario), std::move(findings), std::chrono::steady_clock::now() - started);
     }
-    slow_ = std::chrono::steady_clock::now() - started > typingBudget_;
-    outOfDate_ = false;
-    notice_.clear();
-    updateSummary();
     if (!isVisible()) {
         show();
         raise();
     }
+}
+
+// The document's text is taken here; making it bytes and checking it run on a thread of
+// their own. One check runs at a time: a document replaced again meanwhile is checked
+// once the running check is over.
+void CheckPanel::checkInBackground()
+{
+    ++ticket_;
+    outOfDate_ = true;
+    checkingInBackground_ = true;
+    checked_.reset();
+    uncheckable_.clear();
+    notice_.clear();
+    setFindings({}, std::nullopt);
+    updateSummary();
+    if (background_.joinable()) {
+        checkAgainInBackground_ = true;
+        return;
+    }
+    background_ = std::thread([this, ticket = ticket_, text = document_.text()] {
+        const auto started = std::chrono::steady_clock::now();
+        BackgroundCheck done{ticket, scenarioOf(text), {}, {}};
+        if (const auto* scenario = std::get_if<Scenario>(&done.checked))
+            done.findings = checkScenario(*scenario);
+        done.took = std::chrono::steady_clock::now() - started;
+        QMetaObject::invokeMethod(
+            this, [this, done = std::move(done)]() mutable { takeBackgroundCheck(std::move(done)); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CheckPanel::takeBackgroundCheck(BackgroundCheck done)
+{
+    background_.join();
+    if (done.ticket == ticket_) {
+        if (auto* scenario = std::get_if<Scenario>(&done.checked))
+            showChecked(std::move(*scenario), std::move(done.findings), done.took);
+        else
+            showUncheckable(std::get<UnsavableText>(done.checked));
+        return;
+    }
+    checkingInBackground_ = false;
+    if (checkAgainInBackground_) {
+        checkAgainInBackground_ = false;
+        checkInBackground();
+        return;
+    }
+    updateSummary();
+}
+
+void CheckPanel::showUncheckable(const UnsavableText& why)
+{
+    checked_.reset();
+    uncheckable_ = QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.');
+    setFindings({}, std::nullopt);
+    outOfDate_ = false;
+    checkingInBackground_ = false;
+    notice_.clear();
+    updateSummary();
+}
+
+// The finding that was selected stays selected when the check finds it again.
+void CheckPanel::showChecked(Scenario checked, std::vector<Finding> findings, std::chrono::steady_clock::duration took)
+{
+    const std::optional<Finding> selected = selectedFinding();
+    checked_ = std::move(checked);
+    uncheckable_.clear();
+    setFindings(std::move(findings), selected);
+    slow_ = took > typingBudget_;
+    outOfDate_ = false;
+    checkingInBackground_ = false;
+    notice_.clear();
+    updateSummary();
 }
 
 void CheckPanel::showFindings(const std::vector<Finding>& findings)
@@ -268,7 +356,6 @@ void CheckPanel::showFindings(const std::vector<Finding>& findings)
     updateSummary();
 }
 
-// The finding that was selected stays selected when the check finds it again.
 void CheckPanel::setFindings(std::vector<Finding> findings, std::optional<Finding> keepSelected)
 {
     model_->setFindings(std::move(findings));
@@ -311,7 +398,7 @@ void CheckPanel::filterChanged()
         shownRules += filter_->isRuleShown(rule.id) ? 1 : 0;
     const auto allRules = static_cast<int>(checkRules().size());
     ruleChooser_->setText(shownRules == allRules ? QStringLiteral("Rules: all")
-                                                 : QStringLiteral("Rules: %1 of %2").arg(shownRules).arg(allRules));
+                                                 : QStringLiteral("Rules: %1 of %2").arg(countText(shownRules), countText(allRules)));
     updateSummary();
     selectionChanged();
 }
@@ -352,6 +439,7 @@ void CheckPanel::fixSelected()
     const std::optional<Finding> selected = selectedFinding();
     if (!selected)
         return;
+    BusyWork work(*this);
     const auto snapshot = document_.snapshot();
     if (const auto* unsavable = std::get_if<UnsavableText>(&snapshot)) {
         refuseFix(QStringLiteral("Nothing was fixed: ") + unsavable->message + QLatin1Char('.'));
@@ -370,7 +458,8 @@ void CheckPanel::fixSelected()
     }
     for (const PaneChange& change : fix->changes)
         applyPaneChange(*document_.paneEditor(change.pane), change);
-    runCheck();
+    checkNow(WorkReport::Silent);
+    work.finish(QStringLiteral("Fixed: ") + decodeText(fix->title));
 }
 
 void CheckPanel::refuseFix(const QString& why)
@@ -381,6 +470,10 @@ void CheckPanel::refuseFix(const QString& why)
 
 void CheckPanel::updateSummary()
 {
+    if (checkingInBackground_) {
+        summary_->setText(QStringLiteral("Checking the document..."));
+        return;
+    }
     QString text = notice_.isEmpty() ? QString() : notice_ + QLatin1Char(' ');
     if (outOfDate_)
         text += QStringLiteral("Out of date: the document changed since this check (F7 checks again). ");

@@ -1,6 +1,7 @@
 #include "gui/document/find_bar.h"
 
 #include "gui/desktop/busy_work.h"
+#include "gui/document/pane_changes.h"
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
@@ -140,7 +141,9 @@ FindBar::FindBar(ScenarioView& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("FindBar"));
     message_->setObjectName(QStringLiteral("FindMessage"));
-    // A long message is cut short rather than widen the window.
+    // The message's room comes from the bar's width, never from the message: a new text
+    // moves no other control, and a long one is cut short rather than widen the window.
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     message_->setMinimumWidth(message_->fontMetrics().horizontalAdvance(QStringLiteral("Hit 99 of 99")));
     hits_->setObjectName(QStringLiteral("FindHits"));
     hits_->setModel(hitList_);
@@ -158,8 +161,10 @@ FindBar::FindBar(ScenarioView& document, QWidget* parent)
     auto* previous = makeButton("FindPreviousButton", QStringLiteral("&Previous"), this);
     auto* next = makeButton("FindNextButton", QStringLiteral("&Next"), this);
     auto* close = makeButton("FindCloseButton", QStringLiteral("Close"), this);
-    for (QWidget* widget : std::initializer_list<QWidget*>{previous, next, matchCase_, allPanes_, message_, close})
+    for (QWidget* widget : std::initializer_list<QWidget*>{previous, next, matchCase_, allPanes_})
         findRow->addWidget(widget);
+    findRow->addWidget(message_, 1);
+    findRow->addWidget(close);
 
     auto* replaceLayout = new QHBoxLayout(replaceRow_);
     replaceLayout->setContentsMargins(0, 0, 0, 0);
@@ -187,9 +192,11 @@ FindBar::FindBar(ScenarioView& document, QWidget* parent)
     connect(replaceAllButton, &QPushButton::clicked, this, &FindBar::replaceAll);
     connect(hits_, &QListView::clicked, this, &FindBar::goToHit);
     connect(hits_, &QListView::activated, this, &FindBar::goToHit);
+    // The list made again after a pause is no command of the user's: it leaves the status
+    // bar to the last command.
     connect(refreshTimer_, &QTimer::timeout, this, [this] {
         if (isVisible()) {
-            refreshHits();
+            refreshHits(WorkReport::Silent);
             sayHitCount();
         }
     });
@@ -306,6 +313,7 @@ SearchPlace FindBar::cursorPlace(SelectionEnd end) const
 void FindBar::showMessage(const QString& text)
 {
     message_->setText(text);
+    message_->setToolTip(text);
 }
 
 // A keystroke looks from the cursor for the nearest hit only; the count and the list
@@ -412,25 +420,30 @@ void FindBar::replaceOne()
     stepFrom(cursorPlace(SelectionEnd::End), SearchDirection::Forward);
 }
 
-// Replaced from the last hit to the first, so every earlier offset stays where it was;
-// one edit block makes it one undo step.
+// Every pane searched is changed as one undo step of its own.
 void FindBar::replaceAll()
 {
-    if (!pane_)
+    const std::vector<PaneId> panes = searchedPanes();
+    if (panes.empty())
         return;
     BusyWork work(*this);
-    const std::vector<TextMatch> matches = findMatches(searchedBytes(paneText(*pane_)), needle(), matchCase());
-    QTextCursor cursor(pane_->document());
-    cursor.beginEditBlock();
-    for (auto match = matches.rbegin(); match != matches.rend(); ++match) {
-        cursor.setPosition(static_cast<int>(match->offset));
-        cursor.setPosition(static_cast<int>(match->offset) + needleLength(), QTextCursor::KeepAnchor);
-        cursor.insertText(replacement_->text());
+    const std::string replacement = fieldBytes(replacement_->text());
+    qint64 replaced = 0;
+    qint64 changedPanes = 0;
+    for (PaneId pane : panes) {
+        QPlainTextEdit& editor = *document_.paneEditor(pane);
+        const PaneChange change{pane, replacingEdits(searchedBytes(paneText(editor)), needle(), matchCase(), replacement), {}, {}};
+        if (change.isEmpty())
+            continue;
+        applyPaneChange(editor, change);
+        replaced += static_cast<qint64>(change.edits.size());
+        ++changedPanes;
     }
-    cursor.endEditBlock();
-    const QString replaced = QStringLiteral("Replaced %1").arg(countText(static_cast<qint64>(matches.size())));
-    showMessage(matches.empty() ? QStringLiteral("Not found") : replaced);
-    work.finish(replaced);
+    QString done = QStringLiteral("Replaced ") + countText(replaced);
+    if (allPanes_->isChecked())
+        done += QStringLiteral(" in %1 %2").arg(countText(changedPanes), changedPanes == 1 ? QStringLiteral("pane") : QStringLiteral("panes"));
+    showMessage(replaced == 0 ? QStringLiteral("Not found") : done);
+    work.finish(done);
 }
 
 void FindBar::markHitsOutdated()
@@ -440,7 +453,7 @@ void FindBar::markHitsOutdated()
         refreshTimer_->start();
 }
 
-void FindBar::refreshHits()
+void FindBar::refreshHits(WorkReport report)
 {
     refreshTimer_->stop();
     hitsUpToDate_ = true;
@@ -454,7 +467,8 @@ void FindBar::refreshHits()
     }
     BusyWork work(*this);
     hitList_->setHits(hitsIn(searchedPanes()));
-    work.finish(QStringLiteral("Found %1 in all panes").arg(hitCountText(hitList_->hits().size())));
+    if (report == WorkReport::InStatusBar)
+        work.finish(QStringLiteral("Found %1 in all panes").arg(hitCountText(hitList_->hits().size())));
 }
 
 std::vector<FindHit> FindBar::hitsIn(const std::vector<PaneId>& panes) const

@@ -58,7 +58,7 @@ private:
 // panes" the steps go through every pane in tab order and the bar lists every hit of
 // every pane; a click on a hit goes there. The hits are counted and listed again once the
 // typing or the changes of the searched panes pause for a moment, not at every key.
-// A replace-all is one undo step of the pane.
+// A replace-all replaces in every pane searched, one undo step in each.
 class FindBar final : public QWidget {
     Q_OBJECT
 public:
@@ -105,8 +105,10 @@ private:
     bool isStillThere(const FindHit& hit) const;
     std::optional<FindHit> selectedHit() const;
 
+    enum class WorkReport { InStatusBar, Silent };
+
     void markHitsOutdated();
-    void refreshHits();
+    void refreshHits(WorkReport report = WorkReport::InStatusBar);
     std::vector<FindHit> hitsIn(const std::vector<PaneId>& panes) const;
     void sayWhere(const FindHit& hit);
     void sayHitCount();

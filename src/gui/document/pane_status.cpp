@@ -1,5 +1,6 @@
 #include "gui/document/pane_status.h"
 
+#include "gui/desktop/busy_work.h"
 #include "gui/document/pane_editor.h"
 #include "gui/document/scenario_view.h"
 
@@ -47,7 +48,7 @@ void PaneStatus::showPosition()
     label_->setText(QStringLiteral("Line %1, column %2   %3 lines")
                         .arg(cursor.blockNumber())
                         .arg(cursor.positionInBlock() + 1)
-                        .arg(editorLineCount(*pane_)));
+                        .arg(countText(static_cast<qint64>(editorLineCount(*pane_)))));
 }
 
 } // namespace vexa

@@ -317,31 +317,49 @@ void ScenarioView::clear()
 
 std::variant<Scenario, UnsavableText> ScenarioView::snapshot() const
 {
+    return scenarioOf(text());
+}
+
+DocumentText ScenarioView::text() const
+{
+    DocumentText text;
+    for (const TabInfo& tab : kTabs) {
+        if (tab.content == TabContent::Pane)
+            text.panes[index(tab.pane)] = paneText(*paneEditor(tab.pane));
+    }
+    for (const FieldInfo& field : kFields)
+        text.fields[index(field.id)] = fieldText(field.id);
+    for (const FlagInfo& flag : kFlags)
+        text.flags[index(flag.id)] = flagBox(flag.id)->isChecked();
+    return text;
+}
+
+std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text)
+{
     Scenario scenario;
     for (const TabInfo& tab : kTabs) {
         if (tab.content != TabContent::Pane)
             continue;
-        const QString text = paneText(*paneEditor(tab.pane));
-        auto bytes = encodeText(text);
+        const QString& pane = text.panes[index(tab.pane)];
+        auto bytes = encodeText(pane);
         if (!bytes) {
-            const qsizetype at = firstUnencodable(text);
+            const qsizetype at = firstUnencodable(pane);
             return UnsavableText{QStringLiteral("Line %1 of the \"%2\" pane holds %3, which a scenario file cannot hold")
-                                     .arg(lineNumberAt(text, at))
-                                     .arg(qstr(tab.caption), unsavableCharacter(text, at))};
+                                     .arg(lineNumberAt(pane, at))
+                                     .arg(qstr(tab.caption), unsavableCharacter(pane, at))};
         }
         scenario.pane(tab.pane) = MemoryPane(*bytes);
     }
     for (const FieldInfo& field : kFields) {
-        const QString text = fieldText(field.id);
-        auto bytes = encodeText(text);
+        const QString& value = text.fields[index(field.id)];
+        auto bytes = encodeText(value);
         if (!bytes) {
             return UnsavableText{QStringLiteral("The field \"%1\" holds %2, which a scenario file cannot hold")
-                                     .arg(qstr(field.label), unsavableCharacter(text, firstUnencodable(text)))};
+                                     .arg(qstr(field.label), unsavableCharacter(value, firstUnencodable(value)))};
         }
         scenario.field(field.id) = std::move(*bytes);
     }
-    for (const FlagInfo& flag : kFlags)
-        scenario.flag(flag.id) = flagBox(flag.id)->isChecked();
+    scenario.flags = text.flags;
     return scenario;
 }
 

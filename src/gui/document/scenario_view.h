@@ -29,6 +29,17 @@ struct UnsavableText {
 // A pane's text, every line break a '\n'.
 QString paneText(const QPlainTextEdit& editor);
 
+// The document as its widgets hold it, before it is made bytes. Taking it costs little,
+// and it can be made a scenario on any thread.
+struct DocumentText {
+    std::array<QString, kPaneCount> panes;
+    std::array<QString, kFieldCount> fields;
+    std::array<bool, kFlagCount> flags{};
+};
+
+// The document as the writer takes it, or where a character stands that no file can hold.
+std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text);
+
 // The part of a pane line to select: the first character (from 0) and how many follow.
 struct LineSelection {
     int column = 0;
@@ -82,6 +93,7 @@ public:
     void clear();
     // The document as the writer takes it, or where a character stands that no file can hold.
     std::variant<Scenario, UnsavableText> snapshot() const;
+    DocumentText text() const;
 
     void showBasicPage();
     // Puts a bar (find, go to line) below the pages.

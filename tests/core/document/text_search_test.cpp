@@ -75,6 +75,16 @@ TEST(FindMatches, FoldsTheLettersAtTheEndsOfTheCodePagesRuns)
         EXPECT_EQ(foldCase(same), same) << int(static_cast<unsigned char>(same));
 }
 
+TEST(ReplacingEdits, PutTheReplacementInPlaceOfEveryMatch)
+{
+    const std::string text = "a=gun,GUN\nb=x\nguN";
+    const auto replaced = [&text](std::string_view needle, MatchCase matchCase, std::string_view replacement) {
+        return applied(MemoryPane(text), {PaneId::Units, replacingEdits(text, needle, matchCase, replacement), {}, {}}).text();
+    };
+    EXPECT_EQ(replaced("gun", MatchCase::Ignore, "ART,2"), "a=ART,2,ART,2\nb=x\nART,2\n");
+    EXPECT_EQ(replaced("GUN", MatchCase::Exact, ""), "a=gun,\nb=x\nguN\n");
+}
+
 TEST(FindNearestMatch, StepsForwardFromThePlaceAndBackwardFromBeforeIt)
 {
     const Texts texts{{"0=GUN,gun", "1=x", "2=Gun"}};

@@ -102,3 +102,13 @@ TEST(Writer, LinesOfAnyLengthAreWrittenWhole)
     s.pane(PaneId::MapPack).append(longLine);
     EXPECT_NE(writeScenario(s).find(longLine + "\r\n"), std::string::npos);
 }
+
+TEST(Writer, CountsTheLinesItWrites)
+{
+    Scenario filled = readScenario(crlfLines({"[Basic]", "Name=Test", "Percent=5", "[UNITS]", "0=a", "1=b", "[Foo]", "x=1"}));
+    filled.pane(PaneId::Trigs).append("");
+    for (const Scenario& scenario : {Scenario{}, filled}) {
+        const std::string bytes = writeScenario(scenario);
+        EXPECT_EQ(writtenLineCount(scenario), static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
+    }
+}

@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include "gui/check/check_panel.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTest>
 
 using namespace vexa;
 using vexa::test::EditorFixture;
@@ -74,7 +77,13 @@ TEST_F(FileCommands, OpenSaveAndRevertSayInTheStatusBarWhatTheyDid)
     const auto written = readFile("big.mpr").count("\r\n");
     ASSERT_GT(written, 1200);
     said(QStringLiteral("Saved %1 lines").arg(QLocale(QLocale::English).toString(written)));
+    choose("Checkscenario1");
+    const QString checked = QStringLiteral("Checked %1 lines: ").arg(QLocale(QLocale::English).toString(written));
+    EXPECT_TRUE(main().statusBar()->currentMessage().startsWith(checked)) << "the lines of the file, as Save counts them";
     choose("Reverttosaved1");
+    said(QStringLiteral("Reverted to %1 saved lines").arg(QLocale(QLocale::English).toString(written)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !main().checkPanel().isOutOfDate(); }));
+    // The check that follows leaves the command's message.
     said(QStringLiteral("Reverted to %1 saved lines").arg(QLocale(QLocale::English).toString(written)));
 
     open("vanished.mpr");

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>
@@ -17,7 +18,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -81,6 +84,11 @@ protected:
         QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(x, header.height() / 2));
     }
     void fix() { QTest::mouseClick(&fixButton(), Qt::LeftButton); }
+    // The check that follows Open, New and Revert runs on its own thread.
+    void waitForCheck() const
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !panel().isOutOfDate(); }, 10000)) << summary().toStdString();
+    }
 
     // Types into a pane as the user does, a '\n' by the Return key.
     void type(PaneId id, const QString& text)
@@ -161,7 +169,7 @@ TEST_F(CheckScenario, F7ListsTheFindingsAndEnterGoesToTheLine)
     EXPECT_EQ(cell(0, MessageColumn), "The trigger 'flood' is neither None nor a trigger of [Trigs].");
     EXPECT_EQ(cell(0, RuleColumn), "unknown-trigger");
     EXPECT_EQ(summary(), "1 error, 0 warnings. Double-click a finding to go to its line.");
-    EXPECT_TRUE(main().statusBar()->currentMessage().startsWith("Checked 4 lines: 1 finding in "))
+    EXPECT_TRUE(main().statusBar()->currentMessage().contains(QRegularExpression("^Checked \\d+ lines: 1 finding in ")))
         << main().statusBar()->currentMessage().toStdString();
     EXPECT_EQ(std::get<Scenario>(document().snapshot()), before) << "the check changed the document";
 
@@ -259,7 +267,7 @@ TEST_F(CheckScenario, ASectionFindingOpensItsTab)
     EXPECT_EQ(mapPack.textCursor().blockNumber(), 0);
 }
 
-// Open, Revert and New check again at once; a hidden panel checks nothing until shown.
+// Open, Revert and New check again; a hidden panel checks nothing until shown.
 TEST_F(CheckScenario, FollowsOpenRevertAndNew)
 {
     writeFile("river.mpr", "[UNITS]\r\n0=USSR,3TNK,256,500,64,Hunt,flood\r\n");
@@ -269,13 +277,25 @@ TEST_F(CheckScenario, FollowsOpenRevertAndNew)
 
     desktop_.openAnswers.push_back(path("river.mpr"));
     choose("Load1");
+    EXPECT_EQ(summary(), "Checking the document...") << "the document is shown first";
+    EXPECT_EQ(rows(), 0) << "no finding of the last document";
+    waitForCheck();
     EXPECT_EQ(column(RuleColumn), QStringList{"unknown-trigger"});
 
     writeFile("river.mpr", "[UNITS]\r\n0=USSR,3TKN,256,500,64,Hunt,None\r\n");
     choose("Reverttosaved1");
+    waitForCheck();
     EXPECT_EQ(column(RuleColumn), QStringList{"unknown-type"});
 
+    // Changed before its check is over, the document is checked again as it stands.
+    choose("Reverttosaved1");
+    setPaneText(PaneId::Units, "0=USSR,3TNK,256,500,64,Hunt,None\n");
+    waitForCheck();
+    QTest::qWait(100);
+    EXPECT_EQ(rows(), 0) << "the findings of the document as it was come too late";
+
     choose("Nytt1");
+    waitForCheck();
     EXPECT_EQ(rows(), 0);
     EXPECT_EQ(summary(), kNoFindings);
 
@@ -360,9 +380,12 @@ TEST_F(CheckScenario, AClickOnAColumnSortsTheList)
     EXPECT_EQ(column(LineColumn), (QStringList{"10", "5", "2"}));
     clickHeader(RuleColumn);
     EXPECT_EQ(column(RuleColumn), (QStringList{"off-map", "unknown-trigger", "unknown-type"}));
+    clickHeader(LineColumn);
     clickHeader(SeverityColumn);
     EXPECT_EQ(column(SeverityColumn), (QStringList{"error", "error", "warning"}));
     EXPECT_EQ(column(LineColumn), (QStringList{"10", "2", "5"})) << "equals keep the check's order";
+    clickHeader(SeverityColumn);
+    EXPECT_EQ(column(LineColumn), (QStringList{"5", "10", "2"})) << "also sorted the other way";
 
     // Sorted, Enter still opens the finding on the row.
     clickHeader(LineColumn);
@@ -455,7 +478,17 @@ TEST_F(CheckScenario, FixRecountsTheBaseInOneUndoStep)
     choose("Checkscenario1");
     select(rowOf("base-count"));
     EXPECT_EQ(fixButton().toolTip(), "Recount the base");
+    std::optional<Qt::CursorShape> cursorWhileFixing;
+    const auto probe = QObject::connect(pane(PaneId::Base).document(), &QTextDocument::contentsChange, &panel(), [&] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        cursorWhileFixing = cursor ? cursor->shape() : Qt::ArrowCursor;
+    });
     fix();
+    QObject::disconnect(probe);
+    EXPECT_EQ(cursorWhileFixing, Qt::WaitCursor) << "busy for the whole fix";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(main().statusBar()->currentMessage().startsWith("Fixed: Recount the base in "))
+        << main().statusBar()->currentMessage().toStdString();
     EXPECT_EQ(paneLines(PaneId::Base),
               (Lines{"Player=USSR", "Count=2 ; old", "000=POWR,500", "; gate", "001=GUN,502"}));
     EXPECT_EQ(rows(), 0);
@@ -498,4 +531,19 @@ TEST_F(CheckScenario, FixMovesTheOldTeamTypeSectionInOneUndoStepPerPane)
     EXPECT_EQ(paneLines(PaneId::TeamType), (Lines{"c=9", "a=1,2", "b=3"}));
     undoIn(PaneId::TeamType);
     EXPECT_EQ(paneLines(PaneId::TeamType), Lines{"c=9"});
+}
+
+TEST_F(CheckScenario, ClosingThePanelGivesItsRoomBack)
+{
+    const auto settle = [] { QTest::qWait(50); };
+    main().showNormal();
+    main().resize(main().minimumSizeHint());
+    settle();
+    const QSize before = main().size();
+    choose("Checkscenario1");
+    settle();
+    ASSERT_TRUE(panel().isVisible());
+    panel().close();
+    settle();
+    EXPECT_EQ(main().size(), before);
 }

@@ -214,11 +214,13 @@ TEST_F(PaneTools, FindNextInAllPanesWalksTheHitsInTabOrderAndGoesRound)
     EXPECT_EQ(findMessage(), "Hit 4 of 4 in [Trigs]");
 }
 
-// The list is made again once the panes it lists stop changing for a moment; until then a
-// hit it still shows is taken only where the needle still stands.
-TEST_F(PaneTools, AfterReplaceAllTheHitListIsMadeAgainOnceAndAnOutdatedHitSelectsNothing)
+// Replace all in all panes is one undo step in each pane it changed. The list is made
+// again once the panes it lists stop changing for a moment, without a word in the status
+// bar; until then a hit it still shows is taken only where the needle still stands.
+TEST_F(PaneTools, ReplaceAllInAllPanesAndTheHitListAfterIt)
 {
     setPane(PaneId::Trigs, "t=gun,1");
+    setPane(PaneId::Structures, "0=Greece,POWR");
     focusPane(PaneId::Units, "0=Greece,GUN\n1=Spain,gun,N");
     choose("Replace1");
     QTest::keyClicks(findField(), "gun");
@@ -230,9 +232,14 @@ TEST_F(PaneTools, AfterReplaceAllTheHitListIsMadeAgainOnceAndAnOutdatedHitSelect
     pane(PaneId::Units).moveCursor(QTextCursor::Start);
     click(child<QPushButton>(findBar(), "ReplaceAllButton"));
     EXPECT_EQ(paneText(pane(PaneId::Units)), "0=Greece,A\n1=Spain,A,N");
-    EXPECT_TRUE(statusMessage().contains(QRegularExpression("^Replaced 2 in \\d+\\.\\d s$")))
+    EXPECT_EQ(paneText(pane(PaneId::Trigs)), "t=A,1");
+    EXPECT_EQ(findMessage(), "Replaced 3 in 2 panes");
+    EXPECT_TRUE(statusMessage().contains(QRegularExpression("^Replaced 3 in 2 panes in \\d+\\.\\d s$")))
         << statusMessage().toStdString();
     EXPECT_EQ(listings.count(), 0) << "not yet";
+    pane(PaneId::Trigs).undo();
+    EXPECT_EQ(paneText(pane(PaneId::Trigs)), "t=gun,1");
+    EXPECT_EQ(paneText(pane(PaneId::Units)), "0=Greece,A\n1=Spain,A,N") << "each pane has its own step";
 
     clickHit(1);
     EXPECT_EQ(selected(PaneId::Units), "") << "never \"A,N\", which stands there now";
@@ -240,11 +247,14 @@ TEST_F(PaneTools, AfterReplaceAllTheHitListIsMadeAgainOnceAndAnOutdatedHitSelect
     EXPECT_EQ(hitRows(), QStringList{"[Trigs]  0: t=gun,1"});
     EXPECT_EQ(listings.count(), 1);
 
+    const QString lastCommand = statusMessage();
+    pane(PaneId::Trigs).moveCursor(QTextCursor::Start);
     QTest::keyClicks(&pane(PaneId::Trigs), "gun ");
     QTest::qWait(FindBar::kRefreshDelayMs / 2);
     EXPECT_EQ(listings.count(), 1) << "not at every keystroke";
     EXPECT_TRUE(QTest::qWaitFor([&] { return listings.count() == 2; })) << "once after the last";
     EXPECT_EQ(hitRows(), (QStringList{"[Trigs]  0: gun t=gun,1", "[Trigs]  0: gun t=gun,1"}));
+    EXPECT_EQ(statusMessage(), lastCommand);
     pause();
     EXPECT_EQ(listings.count(), 2) << "and no more without a change";
 }
@@ -264,6 +274,14 @@ TEST_F(PaneTools, TheBarsTakeTheirRoomInsideTheWindow)
     settle();
     EXPECT_EQ(main().size(), before);
     EXPECT_GE(findBar().height(), findBar().sizeHint().height()) << "and have the room they ask for";
+    const auto controls = [&] {
+        return std::pair{findField()->geometry(), child<QPushButton>(findBar(), "FindCloseButton")->geometry()};
+    };
+    const auto placed = controls();
+    QTest::keyClicks(findField(), "x");
+    ASSERT_EQ(findMessage(), "Not found");
+    settle();
+    EXPECT_EQ(controls(), placed) << "a shorter message moves nothing";
 
     choose("Gotoline1");
     child<QLineEdit>(goToLineBar(), "GoToLineEdit")->setText(QString(200, QLatin1Char('9')));
