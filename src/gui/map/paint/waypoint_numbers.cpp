@@ -145,7 +145,7 @@ void paintTags(QPainter& painter, const std::vector<const PlacedTag*>& tags, Num
                     tag->number);
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 230));
+    painter.setBrush(Qt::white);  // opaque: no outline or shape below blurs the number
     painter.drawRects(fills);
     painter.setPen(QColor(0x10, 0x10, 0x10));
     painter.setBrush(Qt::NoBrush);
