@@ -19,6 +19,9 @@ constexpr std::array<std::uint32_t, kGroundKindCount> kGroundColours = {
     0xa0a0a0, // unknown: neutral grey
 };
 
+constexpr std::uint32_t kInteriorFloor = 0xc4bcac;  // light warm grey
+constexpr std::uint32_t kInteriorEmpty = 0x1c1c20;  // next to black
+
 constexpr std::uint32_t kWallColour = 0x3d342d;
 constexpr std::uint32_t kCrateColour = 0x8a5a2e;
 constexpr std::uint32_t kFarmColour = 0xece0a8;   // haystacks and crop fields: pale straw
@@ -52,6 +55,13 @@ constexpr std::array<OverlayLook, 25> kOverlayLooks = {
 std::uint32_t groundColour(GroundKind kind)
 {
     return kGroundColours[static_cast<std::size_t>(kind)];
+}
+
+std::uint32_t groundColour(const GroundCell& cell, Theater theater)
+{
+    if (theater != Theater::Interior || cell.kind != GroundKind::Clear)
+        return groundColour(cell.kind);
+    return isBareTemplate(cell.templateNumber) ? kInteriorEmpty : kInteriorFloor;
 }
 
 OverlayLook overlayLook(std::uint8_t overlay)

@@ -14,6 +14,11 @@ namespace vexa {
 // unknown ground a neutral grey.
 std::uint32_t groundColour(GroundKind kind);
 
+// The colour of a cell's ground in a theater. Indoors the clear ground of a template is
+// a light floor and a bare cell dark empty space, so that rooms and corridors show;
+// everything else, and every cell outdoors, has its kind's colour.
+std::uint32_t groundColour(const GroundCell& cell, Theater theater);
+
 // How an overlay of the overlay pack shows in its cell: ore and gems as fields that fill
 // the cell (denser numbers darker), walls and fences as walls that fill it too, crates
 // and the other small things as a mark in the middle of the cell.

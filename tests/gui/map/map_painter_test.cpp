@@ -215,6 +215,20 @@ TEST(MapPainter, EachLayerOfTheGroundShowsOnItsOwnAndAPackNotReadAddsNothing)
     EXPECT_TRUE(groundPicture(groundWithOverlays(), GroundLayers{false, false}).cells.isNull());
 }
 
+TEST(MapPainter, IndoorsAFloorShowsApartFromTheEmptyCellsAroundIt)
+{
+    GroundReading reading;
+    reading.mapPack = UnpackedPack::Status::Unpacked;
+    reading.ground.setTerrain(130, 268, 0);  // FLOR0001 beside bare cells
+    reading.theater = Theater::Interior;
+    const QImage indoors = pictureOnGround(groundPicture(reading, GroundLayers()));
+    EXPECT_EQ(centreOf(indoors, {2, 1}), look(groundColour(reading.ground.cell(130), Theater::Interior)));
+    EXPECT_NE(centreOf(indoors, {2, 1}), centreOf(indoors, {3, 1}));
+    reading.theater = Theater::Temperate;
+    const QImage outdoors = pictureOnGround(groundPicture(reading, GroundLayers()));
+    EXPECT_EQ(centreOf(outdoors, {2, 1}), centreOf(outdoors, {3, 1}));
+}
+
 TEST(MapPainter, ASelectedThingKeepsItsShapeWithinAnOutlineThatStaysBelowTheWaypointsNumbers)
 {
     MapContents contents;
