@@ -317,10 +317,13 @@ void MapWindow::readGroundOnChange(const Scenario& snapshot)
 {
     const MemoryPane& mapPack = snapshot.pane(PaneId::MapPack);
     const MemoryPane& overlayPack = snapshot.pane(PaneId::OverlayPack);
-    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text())
+    const Theater theater = theaterOf(snapshot);
+    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text() &&
+        canvas_->ground().theater == theater)
         return;
     packsRead_ = std::pair{mapPack.text(), overlayPack.text()};
     GroundReading reading = readGround(mapPack, overlayPack);
+    reading.theater = theater;
     const QString errors = reading.errors.empty() ? QString() : packErrorsText(reading.errors);
     enableBrush(reading);
     canvas_->setGround(std::move(reading));
