@@ -12,7 +12,8 @@ namespace {
 constexpr std::uint16_t kReadAsClearTemplate = 255;
 constexpr std::uint16_t kClearGroundTemplate = 0;
 
-// terrain_templates.inc is written at build time from data/terrain-templates.tsv.
+// terrain_templates.inc is written at build time from data/terrain-templates.tsv and
+// data/terrain-template-names.tsv.
 constexpr TerrainTemplate kTemplates[] = {
 #include "terrain_templates.inc"
 };
