@@ -82,7 +82,7 @@ void sendMouse(vexa::MapCanvas& canvas, QEvent::Type type, vexa::CellPlace place
 void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
 {
     vexa::MapCanvas& canvas = map.canvas();
-    const auto& things = canvas.contents().things;
+    const auto& things = map.document().contents().things;
     const auto structure = std::find_if(things.begin(), things.end(),
                                         [](const vexa::PlacedThing& thing) { return thing.kind == vexa::ThingKind::Structure; });
     if (structure == things.end())
@@ -102,7 +102,8 @@ void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
     sendMouse(canvas, QEvent::MouseButtonRelease, {centre.column + 3, centre.row + 1}, Qt::LeftButton);
 
     auto* overlays = map.findChild<QComboBox*>(QStringLiteral("BrushOverlay"));
-    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 3 (GOLD03)")));
+    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore patch 3 (GOLD03)")));
+    map.findChild<QAction*>(QStringLiteral("BrushTool"))->trigger();
     const vexa::CellPlace field{centre.column + 4, centre.row + 9};
     sendMouse(canvas, QEvent::MouseButtonPress, field, Qt::LeftButton);
     for (int row = 0; row < 4; ++row) {

@@ -77,9 +77,9 @@ void printJsonObjects(std::ostream& out, const std::string& file, const std::vec
     }
 }
 
-int runCheck(const std::vector<std::string>& args, Streams streams)
+int runCheck(const CommandLine& line, Streams streams)
 {
-    const auto parsed = parseFilesRequest(args, streams.err, "check");
+    const auto parsed = filesRequest(line, streams.err, "check");
     if (const int* exitCode = std::get_if<int>(&parsed))
         return *exitCode;
     const FilesRequest& request = std::get<FilesRequest>(parsed);

@@ -10,7 +10,7 @@ namespace vexa::cli {
 // `check FILE... [--format text|json]`: the scenario check of every file. Exit 0 nothing
 // found, 1 findings, 2 a usage or file error.
 extern const char* const kCheckHelp;
-int runCheck(const std::vector<std::string>& args, Streams streams);
+int runCheck(const CommandLine& line, Streams streams);
 // Its exit status for a file that cannot be read or written.
 inline constexpr int kCheckFileError = 2;
 

@@ -11,6 +11,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <iomanip>
 #include <iostream>
 
@@ -28,7 +32,8 @@ constexpr const char* kOverviewUsage =
 constexpr const char* kOverviewOptions =
     "\n"
     "A FILE (or OUT) named '-' is standard input (or output). Output that cannot\n"
-    "be written to standard output is a file error of the command.\n"
+    "be written to standard output is a file error of the command. '--' ends a\n"
+    "command's options; an option's value is the argument after it.\n"
     "'vexabuild-cli COMMAND --help' tells more about a command.\n"
     "\n"
     "Options:\n"
@@ -44,29 +49,39 @@ void printCheckHelp(std::ostream& out)
 
 constexpr std::array kCommands{
     Command{"normalize", "FILE [-o OUT]", "write FILE as the editor saves it",
-            [](std::ostream& out) { out << kNormalizeHelp; }, runNormalize, kNormalizeFileError},
+            [](std::ostream& out) { out << kNormalizeHelp; }, kNormalizeOptions, runNormalize, kNormalizeFileError},
     Command{"check", "FILE... [--format text|json]", "find the mistakes the game silently punishes",
-            printCheckHelp, runCheck, kCheckFileError},
+            printCheckHelp, kFilesOptions, runCheck, kCheckFileError},
     Command{"info", "FILE... [--format text|json]", "count what each scenario holds: things, ground, overlays",
-            [](std::ostream& out) { out << kInfoHelp; }, runInfo, kInfoFileError},
+            [](std::ostream& out) { out << kInfoHelp; }, kFilesOptions, runInfo, kInfoFileError},
 #ifdef VEXA_CLI_RENDER
     Command{"render", "FILE -o MAP.png [--size N] [--no-ground]", "draw the map on its ground, as a picture",
-            printRenderHelp, runRender, kRenderFileError},
+            printRenderHelp, kRenderOptions, runRender, kRenderFileError},
 #endif
 };
 
 // The tool's own output (its help, its version) that could not be written.
 constexpr int kExitOwnOutputFailed = 1;
 
-bool asksForHelp(const std::vector<std::string>& args)
-{
-    return std::any_of(args.begin(), args.end(), [](const std::string& arg) { return arg == "--help" || arg == "-h"; });
-}
-
 const Command* commandNamed(std::string_view name)
 {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return c.name == name; });
     return found == kCommands.end() ? nullptr : &*found;
+}
+
+// Why standard output took no more: a descriptor that is closed or open only for
+// reading, a pipe or socket whose reader has gone; a file or device that is full.
+FileError outputFailure(int descriptor)
+{
+    if (descriptor < 0)
+        return FileError{kDiskFull};
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
+        return errorFromErrno(EBADF, {});
+    struct stat info {};
+    if (::fstat(descriptor, &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)))
+        return errorFromErrno(EPIPE, {});
+    return FileError{kDiskFull};
 }
 
 // Every run ends here: output that could not be written to standard output (a full disk,
@@ -76,7 +91,7 @@ int withOutputWritten(int exitCode, int fileErrorExit, Streams streams)
     streams.out.flush();
     if (streams.out)
         return exitCode;
-    printFileError(streams.err, FileError{kDiskFull}, "<stdout>");
+    printFileError(streams.err, outputFailure(streams.outDescriptor), kStandardOutputName);
     return std::max(exitCode, fileErrorExit);
 }
 
@@ -99,12 +114,15 @@ int dispatch(const std::vector<std::string>& args, Streams streams)
             return usageError(streams.err, "unknown option '" + name + "'");
         return usageError(streams.err, "unknown command '" + name + "'");
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (asksForHelp(rest)) {
+    const auto parsed = parseCommandLine(std::vector<std::string>(args.begin() + 1, args.end()), command->options);
+    if (const auto* problem = std::get_if<std::string>(&parsed))
+        return usageError(streams.err, *problem, command->name);
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.help) {
         command->printHelp(streams.out);
         return withOutputWritten(kExitOk, command->fileErrorExit, streams);
     }
-    return withOutputWritten(command->run(rest, streams), command->fileErrorExit, streams);
+    return withOutputWritten(command->run(line, streams), command->fileErrorExit, streams);
 }
 
 } // namespace
@@ -129,14 +147,15 @@ void printOverview(std::ostream& out)
 
 } // namespace cli
 
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           int outDescriptor)
 {
-    return cli::dispatch(args, cli::Streams{in, out, err});
+    return cli::dispatch(args, cli::Streams{in, out, err, outDescriptor});
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runCli(const std::vector<std::string>& args)
 {
-    return runCli(args, std::cin, out, err);
+    return runCli(args, std::cin, std::cout, std::cerr, STDOUT_FILENO);
 }
 
 } // namespace vexa

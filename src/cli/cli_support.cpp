@@ -1,5 +1,7 @@
 #include "cli_support.h"
 
+#include "commands.h"
+
 #include "core/document/windows1252.h"
 
 #include <algorithm>
@@ -11,10 +13,129 @@
 
 namespace vexa::cli {
 
+namespace {
+
+const Option* optionNamed(std::span<const Option> options, std::string_view name)
+{
+    const auto found = std::find_if(options.begin(), options.end(), [&](const Option& o) { return o.name == name; });
+    return found == options.end() ? nullptr : &*found;
+}
+
+bool isOperand(const std::string& arg)
+{
+    return arg.empty() || arg[0] != '-' || isStandardStream(arg);
+}
+
+// How many bytes of a valid UTF-8 character start the text; 0 when its first byte does
+// not start one (a lone continuation byte, an overlong form, a surrogate, beyond U+10FFFF,
+// a character cut short).
+std::size_t utf8CharacterLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    // The length, and the range of the second byte, which rules out the forms that are not allowed.
+    std::size_t length = 2;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+std::string validUtf8(std::string_view text)
+{
+    std::string valid;
+    while (!text.empty()) {
+        const std::size_t length = utf8CharacterLength(text);
+        valid += length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(0, length);
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return valid;
+}
+
+} // namespace
+
+std::optional<std::string> CommandLine::value(std::string_view option) const
+{
+    const auto found = std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
+    return found == options.end() ? std::nullopt : std::optional(found->second);
+}
+
+bool CommandLine::given(std::string_view option) const
+{
+    return value(option).has_value();
+}
+
+std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::string>& args,
+                                                        std::span<const Option> options)
+{
+    CommandLine line;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            line.operands.insert(line.operands.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        }
+        if (isOperand(arg)) {
+            line.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            line.help = true;
+            return line;
+        }
+        const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, equals);
+        const Option* option = optionNamed(options, name);
+        if (!option)
+            return "unknown option '" + name + "'";
+        if (line.given(option->name))
+            return "option '" + name + "' given twice";
+        std::string value;
+        if (option->needs.empty()) {
+            if (equals != std::string::npos)
+                return "option '" + name + "' takes no value";
+        } else {
+            if (equals != std::string::npos)
+                value = arg.substr(equals + 1);
+            else if (i + 1 < args.size())
+                value = args[++i];
+            if (value.empty())
+                return "option '" + name + "' needs " + std::string(option->needs);
+        }
+        line.options.emplace_back(option->name, std::move(value));
+    }
+    return line;
+}
+
 int usageError(std::ostream& err, std::string_view what, std::string_view command)
 {
-    err << "vexabuild-cli: " << what << "\n"
-        << "Try 'vexabuild-cli " << command << (command.empty() ? "" : " ") << "--help' for more information.\n";
+    err << "vexabuild-cli: " << what << "\n";
+    const std::span<const Command> all = commands();
+    const auto named = std::find_if(all.begin(), all.end(), [&](const Command& c) { return c.name == command; });
+    if (named == all.end())
+        err << "Usage: vexabuild-cli COMMAND [ARGUMENTS]\n";
+    else
+        err << "Usage: vexabuild-cli " << named->name << ' ' << named->arguments << "\n";
+    err << "Try 'vexabuild-cli " << command << (command.empty() ? "" : " ") << "--help' for more information.\n";
     return kExitUsage;
 }
 
@@ -25,61 +146,41 @@ bool isStandardStream(std::string_view name)
 
 FileResult<std::string> readInput(const std::string& name, std::istream& in)
 {
-    if (!isStandardStream(name))
-        return readWholeFile(name);
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (in.bad())
-        return FileError{kReadBeyondEnd};
-    return bytes;
+    return isStandardStream(name) ? readWholeStream(in) : readWholeFile(name);
 }
 
 std::string displayName(const std::string& name)
 {
-    return isStandardStream(name) ? "<stdin>" : name;
+    return isStandardStream(name) ? "<stdin>" : validUtf8(name);
+}
+
+std::string displayOutputName(const std::string& name)
+{
+    return isStandardStream(name) ? std::string(kStandardOutputName) : validUtf8(name);
 }
 
 void printFileError(std::ostream& err, const FileError& error, std::string_view file)
 {
-    if (!file.empty())
-        err << file << ": ";
-    err << error.text() << ".\n";
+    err << (file.empty() ? "''" : file) << ": " << error.text() << ".\n";
 }
 
-namespace {
-
-std::optional<Format> formatNamed(std::string_view name)
+std::variant<std::string, int> soleFile(const CommandLine& line, std::ostream& err, std::string_view command)
 {
-    if (name == "text")
-        return Format::Text;
-    if (name == "json")
-        return Format::Json;
-    return std::nullopt;
+    if (line.operands.empty())
+        return usageError(err, "missing FILE", command);
+    if (line.operands.size() > 1)
+        return usageError(err, "unexpected argument '" + line.operands[1] + "'", command);
+    return line.operands[0];
 }
 
-} // namespace
-
-std::variant<FilesRequest, int> parseFilesRequest(const std::vector<std::string>& args, std::ostream& err,
-                                                  std::string_view command)
+std::variant<FilesRequest, int> filesRequest(const CommandLine& line, std::ostream& err, std::string_view command)
 {
-    FilesRequest request;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            request.files.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--format" || arg.starts_with("--format=")) {
-            if (arg == "--format" && i + 1 == args.size())
-                return usageError(err, "option '--format' needs 'text' or 'json'", command);
-            const std::string name = arg == "--format" ? args[++i] : arg.substr(9);
-            const auto format = formatNamed(name);
-            if (!format)
-                return usageError(err, "unknown format '" + name + "' (use 'text' or 'json')", command);
-            request.format = *format;
-        } else {
-            return usageError(err, "unknown option '" + arg + "'", command);
-        }
+    FilesRequest request{line.operands, Format::Text};
+    if (const auto format = line.value("--format")) {
+        if (*format == "json")
+            request.format = Format::Json;
+        else if (*format != "text")
+            return usageError(err, "unknown format '" + *format + "' (use 'text' or 'json')", command);
     }
     if (request.files.empty())
         return usageError(err, "missing FILE", command);

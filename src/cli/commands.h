@@ -23,7 +23,8 @@ struct Command {
     std::string_view arguments; // as the overview lists them: "FILE [-o OUT]"
     std::string_view summary;   // one line for the overview
     void (*printHelp)(std::ostream& out);
-    int (*run)(const std::vector<std::string>& args, Streams streams);
+    std::span<const Option> options; // besides --help, which every command takes
+    int (*run)(const CommandLine& line, Streams streams);
     // The exit status of a file error, which is also what output that could not be
     // written to standard output is.
     int fileErrorExit;

@@ -195,9 +195,9 @@ const char* const kInfoHelp =
     "\n"
     "Exit status: 0 every file was read, 2 a usage or file error.\n";
 
-int runInfo(const std::vector<std::string>& args, Streams streams)
+int runInfo(const CommandLine& line, Streams streams)
 {
-    const auto parsed = parseFilesRequest(args, streams.err, "info");
+    const auto parsed = filesRequest(line, streams.err, "info");
     if (const int* exitCode = std::get_if<int>(&parsed))
         return *exitCode;
     const FilesRequest& request = std::get<FilesRequest>(parsed);

@@ -16,35 +16,17 @@ struct NormalizeRequest {
 };
 
 // The request, or the exit code of a usage error already reported.
-std::variant<NormalizeRequest, int> parseNormalize(const std::vector<std::string>& args, std::ostream& err)
+std::variant<NormalizeRequest, int> normalizeRequest(const CommandLine& line, std::ostream& err)
 {
-    NormalizeRequest request;
-    bool haveInput = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-o") {
-            if (request.output)
-                return usageError(err, "option '-o' given twice", "normalize");
-            if (i + 1 == args.size())
-                return usageError(err, "option '-o' needs a file name", "normalize");
-            request.output = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usageError(err, "unknown option '" + arg + "'", "normalize");
-        } else if (haveInput) {
-            return usageError(err, "unexpected argument '" + arg + "'", "normalize");
-        } else {
-            request.input = arg;
-            haveInput = true;
-        }
-    }
-    if (!haveInput)
-        return usageError(err, "missing FILE", "normalize");
-    return request;
+    const auto file = soleFile(line, err, "normalize");
+    if (const int* exitCode = std::get_if<int>(&file))
+        return *exitCode;
+    return NormalizeRequest{std::get<std::string>(file), line.value("-o")};
 }
 
-int reportFileError(const FileError& error, std::ostream& err)
+int reportFileError(const FileError& error, const std::string& file, std::ostream& err)
 {
-    printFileError(err, error);
+    printFileError(err, error, file);
     return kNormalizeFileError;
 }
 
@@ -52,14 +34,14 @@ int normalize(const NormalizeRequest& request, Streams streams)
 {
     auto bytes = readInput(request.input, streams.in);
     if (const auto* error = std::get_if<FileError>(&bytes))
-        return reportFileError(*error, streams.err);
+        return reportFileError(*error, displayName(request.input), streams.err);
     const std::string written = writeScenario(readScenario(std::get<std::string>(bytes)));
     if (!request.output || isStandardStream(*request.output)) {
         streams.out.write(written.data(), static_cast<std::streamsize>(written.size()));
         return kExitOk;
     }
     if (const auto error = replaceFile(*request.output, written))
-        return reportFileError(*error, streams.err);
+        return reportFileError(*error, displayOutputName(*request.output), streams.err);
     return kExitOk;
 }
 
@@ -79,9 +61,9 @@ const char* const kNormalizeHelp =
     "\n"
     "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
 
-int runNormalize(const std::vector<std::string>& args, Streams streams)
+int runNormalize(const CommandLine& line, Streams streams)
 {
-    const auto request = parseNormalize(args, streams.err);
+    const auto request = normalizeRequest(line, streams.err);
     if (const int* exitCode = std::get_if<int>(&request))
         return *exitCode;
     return normalize(std::get<NormalizeRequest>(request), streams);

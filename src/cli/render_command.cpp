@@ -41,46 +41,23 @@ std::optional<int> parseWidth(const std::string& text)
 }
 
 // The request, or the exit code of a usage error already reported.
-std::variant<RenderRequest, int> parseRender(const std::vector<std::string>& args, std::ostream& err)
+std::variant<RenderRequest, int> renderRequest(const CommandLine& line, std::ostream& err)
 {
-    RenderRequest request;
-    bool haveInput = false;
-    bool haveOutput = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-o" || arg == "--size") {
-            if (i + 1 == args.size())
-                return usageError(err, "option '" + arg + "' needs " + (arg == "-o" ? "a file name" : "a number"), "render");
-            const std::string& value = args[++i];
-            if (arg == "-o") {
-                if (value.empty())
-                    return usageError(err, "option '-o' needs a file name", "render");
-                if (haveOutput)
-                    return usageError(err, "option '-o' given twice", "render");
-                request.output = value;
-                haveOutput = true;
-            } else if (const auto width = parseWidth(value)) {
-                request.width = *width;
-            } else {
-                return usageError(err, "the size '" + value + "' is not a whole number from " +
-                                           std::to_string(kSmallestMapPictureWidth) + " to " + std::to_string(kLargestWidth),
-                                  "render");
-            }
-        } else if (arg == "--no-ground") {
-            request.ground = false;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usageError(err, "unknown option '" + arg + "'", "render");
-        } else if (haveInput) {
-            return usageError(err, "unexpected argument '" + arg + "'", "render");
-        } else {
-            request.input = arg;
-            haveInput = true;
-        }
-    }
-    if (!haveInput)
-        return usageError(err, "missing FILE", "render");
-    if (!haveOutput)
+    const auto file = soleFile(line, err, "render");
+    if (const int* exitCode = std::get_if<int>(&file))
+        return *exitCode;
+    const std::optional<std::string> output = line.value("-o");
+    if (!output)
         return usageError(err, "missing '-o MAP.png' (or '-o -' for standard output)", "render");
+    RenderRequest request{std::get<std::string>(file), *output, kDefaultWidth, !line.given("--no-ground")};
+    if (const std::optional<std::string> size = line.value("--size")) {
+        const std::optional<int> width = parseWidth(*size);
+        if (!width)
+            return usageError(err, "the size '" + *size + "' is not a whole number from " +
+                                       std::to_string(kSmallestMapPictureWidth) + " to " + std::to_string(kLargestWidth),
+                              "render");
+        request.width = *width;
+    }
     return request;
 }
 
@@ -110,7 +87,7 @@ std::optional<std::string> pngBytes(const QImage& picture)
 
 int reportFileError(const FileError& error, const std::string& file, std::ostream& err)
 {
-    printFileError(err, error, displayName(file));
+    printFileError(err, error, file);
     return kRenderFileError;
 }
 
@@ -130,7 +107,7 @@ int render(const RenderRequest& request, Streams streams)
 {
     auto bytes = readInput(request.input, streams.in);
     if (const auto* error = std::get_if<FileError>(&bytes))
-        return reportFileError(*error, request.input, streams.err);
+        return reportFileError(*error, displayName(request.input), streams.err);
     SourceLines sources;
     const Scenario scenario = readScenario(std::get<std::string>(bytes), &sources);
     std::optional<std::string> png;
@@ -142,7 +119,7 @@ int render(const RenderRequest& request, Streams streams)
         png = pngBytes(mapPicture(readMapContents(scenario), title, request.width, ground));
     }
     if (!png) {
-        streams.err << displayName(request.output) << ": the picture could not be made; nothing was written.\n";
+        streams.err << displayOutputName(request.output) << ": the picture could not be made; nothing was written.\n";
         return kRenderFileError;
     }
     if (isStandardStream(request.output)) {
@@ -150,7 +127,7 @@ int render(const RenderRequest& request, Streams streams)
         return kExitOk;
     }
     if (const auto error = replaceFile(request.output, *png))
-        return reportFileError(*error, request.output, streams.err);
+        return reportFileError(*error, displayOutputName(request.output), streams.err);
     return kExitOk;
 }
 
@@ -182,9 +159,9 @@ void printRenderHelp(std::ostream& out)
            "Exit status: 0 done, 1 a file error, 2 a usage error.\n";
 }
 
-int runRender(const std::vector<std::string>& args, Streams streams)
+int runRender(const CommandLine& line, Streams streams)
 {
-    const auto request = parseRender(args, streams.err);
+    const auto request = renderRequest(line, streams.err);
     if (const int* exitCode = std::get_if<int>(&request))
         return *exitCode;
     return render(std::get<RenderRequest>(request), streams);

@@ -1,4 +1,5 @@
 #include "cli_run.h"
+#include "cli_support.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,12 @@ TEST_F(CheckCommand, ManyFilesStandardInputAndExitCodes)
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.err, (folder_ / "none.mpr").string() + ": Filen saknas.\n");
     EXPECT_NE(missing.out.find("[duplicate-key]"), std::string::npos);
+
+    // Standard input that cannot be read (a folder, as `check - < folder` gives it).
+    std::ifstream folderAsInput(folder_);
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"check", "-"}, folderAsInput, out, err), 2);
+    EXPECT_EQ(err.str(), "<stdin>: Filåtkomst vägras.\n");
 }
 
 // A terminal takes UTF-8; scenario text is Windows-1252.
@@ -68,10 +75,16 @@ TEST_F(CheckCommand, JsonForTools)
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(none.out, "[]\n");
 
-    // A file's name is the system's UTF-8, kept as it is.
-    const CliRun named = run({"check", "--format", "json", file("caf\xc3\xa9.mpr", "[Basic]\nPlayer=X\n")});
+    // A file's name is the system's UTF-8, kept as it is; a byte that is not UTF-8
+    // (Latin-1) becomes U+FFFD, in JSON as in plain text.
+    const CliRun named = run({"check", "--format", "json", file("caf\xc3\xa9.mpr", "[Basic]\nPlayer=X\n"),
+                              file("caf\xe9.mpr", "[Basic]\nPlayer=X\n")});
     EXPECT_NE(named.out.find("{\"file\": \"" + folder_.string() + "/caf\xc3\xa9.mpr\", \"line\": 2,"), std::string::npos)
         << named.out;
+    EXPECT_NE(named.out.find("{\"file\": \"" + folder_.string() + "/caf\xef\xbf\xbd.mpr\", \"line\": 2,"),
+              std::string::npos)
+        << named.out;
+    EXPECT_TRUE(run({"check", folder_.string() + "/caf\xe9.mpr"}).out.starts_with(folder_.string() + "/caf\xef\xbf\xbd.mpr:2:"));
 
     const CliRun result = run({"check", "--format=json", "-"}, "[Basic]\nPlayer=Gr\xe4\"ce\n");
     EXPECT_EQ(result.exitCode, 1);
@@ -79,4 +92,23 @@ TEST_F(CheckCommand, JsonForTools)
               "[\n  {\"file\": \"<stdin>\", \"line\": 2, \"severity\": \"error\", \"rule\": \"unknown-country\", "
               "\"section\": \"[Basic]\", \"message\": \"The player 'Gr\\u00e4\\\"ce' is not one of the twenty "
               "countries.\"}\n]\n");
+}
+
+// Each byte that is not part of a UTF-8 character becomes one U+FFFD; characters stay.
+TEST(FileNames, AreShownAsValidUtf8)
+{
+    const std::string replacement = "\xef\xbf\xbd";
+    EXPECT_EQ(cli::displayName("a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf"),
+              "a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf");
+    EXPECT_EQ(cli::displayName("\xe9t\xe9"), replacement + "t" + replacement) << "Latin-1";
+    EXPECT_EQ(cli::displayName("\xc0\x80"), replacement + replacement) << "overlong";
+    EXPECT_EQ(cli::displayName("\xe0\x9f\xbf"), replacement + replacement + replacement) << "overlong";
+    EXPECT_EQ(cli::displayName("\xed\xa0\x80"), replacement + replacement + replacement) << "a surrogate";
+    EXPECT_EQ(cli::displayName("\xf4\x90\x80\x80"), replacement + replacement + replacement + replacement)
+        << "beyond U+10FFFF";
+    EXPECT_EQ(cli::displayName("\xf0\x8f\xbf\xbf"), replacement + replacement + replacement + replacement) << "overlong";
+    EXPECT_EQ(cli::displayName("\xe2\x82"), replacement + replacement) << "cut short";
+    EXPECT_EQ(cli::displayName("\xe2\x82z"), replacement + replacement + "z") << "cut short";
+    EXPECT_EQ(cli::displayName("\xf8\x88\x80\x80\x80\xff"), std::string() + replacement + replacement + replacement
+                                                                      + replacement + replacement + replacement);
 }

@@ -1,4 +1,5 @@
 #include "cli_run.h"
+#include "commands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,17 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kData = VEXA_TEST_DATA;
+
+using CommandLine = vexa::test::CliFolder;
+
+// The exit code 2 and nothing on standard output; gives standard error.
+std::string usage(std::vector<std::string> args)
+{
+    const CliRun result = run(std::move(args));
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    return result.err;
+}
 
 } // namespace
 
@@ -35,16 +47,17 @@ TEST(Normalize, WritesToAFileAndIsStable)
     fs::remove(out);
 }
 
+// Each names the file it is about: the one read or the one written.
 TEST(Normalize, FileErrorsGoToStandardErrorWithExitOne)
 {
-    const CliRun missing = run({"normalize", "/tmp/vexa-no-such-file.mpr"});
+    const CliRun missing = run({"normalize", "/tmp/vexa-no-such-file.mpr", "-o", "/no-such-folder-vexa/x.mpr"});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "Filen saknas.\n");
+    EXPECT_EQ(missing.err, "/tmp/vexa-no-such-file.mpr: Filen saknas.\n");
     EXPECT_EQ(missing.out, "");
 
     const CliRun badFolder = run({"normalize", (kData / "golden-in.mpr").string(), "-o", "/no-such-folder-vexa/x.mpr"});
     EXPECT_EQ(badFolder.exitCode, 1);
-    EXPECT_EQ(badFolder.err, "Felaktigt filnamn.\n");
+    EXPECT_EQ(badFolder.err, "/no-such-folder-vexa/x.mpr: Felaktigt filnamn.\n");
 }
 
 TEST(Normalize, StandardInputAndOutputAreNamedByADash)
@@ -57,24 +70,67 @@ TEST(Normalize, StandardInputAndOutputAreNamedByADash)
 
 TEST(Cli, UsageErrorsSayWhatWasWrongAndPointToHelp)
 {
-    const auto usage = [](std::vector<std::string> args) {
-        const CliRun result = run(std::move(args));
-        EXPECT_EQ(result.exitCode, 2);
-        EXPECT_EQ(result.out, "");
-        return result.err;
+    const std::string toolUsage =
+        "Usage: vexabuild-cli COMMAND [ARGUMENTS]\nTry 'vexabuild-cli --help' for more information.\n";
+    EXPECT_EQ(usage({"frobnicate", "a"}), "vexabuild-cli: unknown command 'frobnicate'\n" + toolUsage);
+    EXPECT_EQ(usage({}), "vexabuild-cli: missing COMMAND\n" + toolUsage);
+    EXPECT_EQ(usage({"--frobnicate"}), "vexabuild-cli: unknown option '--frobnicate'\n" + toolUsage);
+    EXPECT_EQ(usage({"-"}), "vexabuild-cli: unknown command '-'\n" + toolUsage);
+
+    const auto firstLine = [](std::vector<std::string> args) {
+        const std::string err = usage(std::move(args));
+        return err.substr(0, err.find('\n'));
     };
-    EXPECT_EQ(usage({"frobnicate", "a"}),
-              "vexabuild-cli: unknown command 'frobnicate'\nTry 'vexabuild-cli --help' for more information.\n");
-    EXPECT_EQ(usage({}), "vexabuild-cli: missing COMMAND\nTry 'vexabuild-cli --help' for more information.\n");
-    EXPECT_EQ(usage({"--frobnicate"}).substr(0, 44), "vexabuild-cli: unknown option '--frobnicate'");
-    EXPECT_EQ(usage({"-"}).substr(0, 36), "vexabuild-cli: unknown command '-'\nT");
-    EXPECT_EQ(usage({"normalize", "a", "b"}),
-              "vexabuild-cli: unexpected argument 'b'\nTry 'vexabuild-cli normalize --help' for more information.\n");
-    EXPECT_EQ(usage({"normalize"}).substr(0, 33), "vexabuild-cli: missing FILE\nTry '");
-    EXPECT_EQ(usage({"normalize", "a", "-o"}).substr(0, 46), "vexabuild-cli: option '-o' needs a file name\nT");
-    EXPECT_EQ(usage({"check", "a", "--format", "xml"}).substr(0, 40), "vexabuild-cli: unknown format 'xml' (use");
-    EXPECT_EQ(usage({"check", "-", "-"}).substr(0, 59), "vexabuild-cli: standard input '-' can be read only once\nTry");
-    EXPECT_EQ(usage({"check", "--strict", "a"}).substr(0, 40), "vexabuild-cli: unknown option '--strict'");
+    EXPECT_EQ(firstLine({"normalize", "a", "b"}), "vexabuild-cli: unexpected argument 'b'");
+    EXPECT_EQ(firstLine({"normalize", "-o", "x"}), "vexabuild-cli: missing FILE");
+    EXPECT_EQ(firstLine({"check", "a", "--format", "xml"}), "vexabuild-cli: unknown format 'xml' (use 'text' or 'json')");
+    EXPECT_EQ(firstLine({"check", "-", "-"}), "vexabuild-cli: standard input '-' can be read only once");
+    EXPECT_EQ(firstLine({"check", "a", "--format=", "json"}), "vexabuild-cli: option '--format' needs 'text' or 'json'");
+}
+
+// Every command reads its arguments by the same rules: an unknown option, a missing or
+// empty value and an option given twice are usage errors that show the command's usage.
+TEST(Cli, EveryCommandTakesItsOptionsAlike)
+{
+    for (const cli::Command& command : cli::commands()) {
+        const std::string name(command.name);
+        const std::string commandUsage = "Usage: vexabuild-cli " + name + " " + std::string(command.arguments)
+            + "\nTry 'vexabuild-cli " + name + " --help' for more information.\n";
+        EXPECT_EQ(usage({name, "a", "--frobnicate"}), "vexabuild-cli: unknown option '--frobnicate'\n" + commandUsage);
+        for (const cli::Option& option : command.options) {
+            const std::string flag(option.name);
+            if (option.needs.empty()) {
+                EXPECT_EQ(usage({name, "a", flag, flag}), "vexabuild-cli: option '" + flag + "' given twice\n" + commandUsage);
+                continue;
+            }
+            const std::string needsValue = "vexabuild-cli: option '" + flag + "' needs " + std::string(option.needs) + "\n";
+            EXPECT_EQ(usage({name, "a", flag}), needsValue + commandUsage);
+            EXPECT_EQ(usage({name, flag, "", "a"}), needsValue + commandUsage);
+            EXPECT_EQ(usage({name, flag, "1024", "a", flag, "1024"}),
+                      "vexabuild-cli: option '" + flag + "' given twice\n" + commandUsage);
+        }
+    }
+}
+
+// "--" ends the options, and an option's value is the next argument whatever it is: a
+// dash, or what looks like an option.
+TEST_F(CommandLine, OptionsEndAtTwoDashesAndAValueIsTheNextArgument)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(folder_);
+    const CliRun checked = run({"check", "--", "-h"});
+    EXPECT_EQ(checked.exitCode, 2);
+    EXPECT_EQ(checked.err, "-h: Filen saknas.\n");
+
+    const std::string golden = (kData / "golden-in.mpr").string();
+    const CliRun written = run({"normalize", golden, "-o", "-h"});
+    EXPECT_EQ(written.exitCode, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(contents(folder_ / "-h"), contents(kData / "golden-out.mpr"));
+
+    EXPECT_EQ(run({"normalize", "-o", "-", "--", "-"}, contents(golden)).out, contents(kData / "golden-out.mpr"))
+        << "a dash stays standard input and output";
+    fs::current_path(before);
 }
 
 TEST(Cli, HelpListsTheCommandsAndEachCommandHasItsOwn)
@@ -119,4 +175,22 @@ TEST(Cli, OutputThatCannotBeWrittenIsAFileError)
     std::istringstream clean("");
     EXPECT_EQ(intoFullDisk({"check", "--format", "json", "-"}, clean).first, 2);
     EXPECT_EQ(intoFullDisk({"check", "--help"}, noInput).first, 2);
+}
+
+// Standard output that is closed, or a pipe nobody reads, is not a full disk.
+TEST(Cli, OutputThatCannotBeWrittenSaysWhy)
+{
+    const auto failedOutput = [](int descriptor) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        out.setstate(std::ios::badbit);
+        EXPECT_EQ(runCli({"--version"}, in, out, err, descriptor), 1);
+        return err.str();
+    };
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    EXPECT_EQ(failedOutput(ends[1]), "<stdout>: I/O fel " + std::to_string(EPIPE) + ".\n");
+    ::close(ends[1]);
+    EXPECT_EQ(failedOutput(ends[1]), "<stdout>: I/O fel " + std::to_string(EBADF) + ".\n");
 }

@@ -187,6 +187,16 @@ void Checker::reportOnSection(const Rule& rule, PaneId pane, std::string message
     findings_.push_back(std::move(finding));
 }
 
+void Checker::reportOnFileLine(const Rule& rule, std::size_t fileLine, std::string message)
+{
+    Finding finding;
+    finding.rule = rule.id;
+    finding.severity = rule.severity;
+    finding.fileLine = fileLine;
+    finding.message = std::move(message);
+    findings_.push_back(std::move(finding));
+}
+
 void Checker::report(const Rule& rule, FieldId field, std::string message)
 {
     report(rule, rule.severity, field, std::move(message));

@@ -62,6 +62,8 @@ public:
     ~Checker();
 
     const Scenario& scenario() const { return scenario_; }
+    // Where the scenario's lines stood in its file; nothing for a scenario that was never one.
+    const SourceLines* sources() const { return sources_; }
     const MapBounds& mapBounds() const { return mapBounds_; }
     bool isTriggerName(std::string_view name);
     // The ground of [MapPack] and [OverlayPack], unpacked when a rule first asks for it.
@@ -88,6 +90,8 @@ public:
                 std::string_view section = {});
     // A finding on a section pane proper as a whole: the file line is its header's.
     void reportOnSection(const Rule& rule, PaneId pane, std::string message);
+    // A finding on a line of the file that belongs to no pane or field (its first line).
+    void reportOnFileLine(const Rule& rule, std::size_t fileLine, std::string message);
     // A finding on a field of [Basic] or [Map].
     void report(const Rule& rule, FieldId field, std::string message);
     void report(const Rule& rule, Severity severity, FieldId field, std::string message);

@@ -18,7 +18,7 @@ std::string_view severityName(Severity severity);
 struct Finding {
     std::string_view rule;                 // the rule's id, "duplicate-key"
     Severity severity = Severity::Error;
-    std::string section;                   // "[STRUCTURES]", or a country section's header
+    std::string section;                   // "[STRUCTURES]", or a country section's header; empty for the file as a whole
     std::optional<PaneId> pane;            // the pane that holds the line
     std::optional<FieldId> field;          // or the [Basic]/[Map] field
     std::optional<std::size_t> paneLine;   // the line's index in its pane

@@ -1,4 +1,4 @@
-// The rules about the shape of sections: keys, numbering and fields.
+// The rules about the shape of the file and its sections: keys, numbering and fields.
 #include "core/check/rules.h"
 
 #include "core/placement/integers.h"
@@ -132,6 +132,16 @@ void checkTeamTypeSection(const Rule& rule, Checker& checker)
                                + "; this section is ignored.",
                            kOldTeamTypeHeader);
     }
+}
+
+// The reader skips the mark and saving drops it, but the file as it is hides its first
+// header from the game.
+void checkByteOrderMark(const Rule& rule, Checker& checker)
+{
+    if (checker.sources() && checker.sources()->startedWithByteOrderMark())
+        checker.reportOnFileLine(rule, 0,
+                                 "The file starts with a UTF-8 byte order mark, which hides its first section from "
+                                 "the game; saving it in the editor or with normalize drops the mark.");
 }
 
 } // namespace vexa

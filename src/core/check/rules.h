@@ -19,6 +19,7 @@ void checkTeamTypeSection(const Rule& rule, Checker& checker);
 void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 void checkPacks(const Rule& rule, Checker& checker);
 void groundOnLine(const Rule& rule, Checker& checker, const LineAt& line);
+void checkByteOrderMark(const Rule& rule, Checker& checker);
 
 // The team type header that the game does not read.
 inline constexpr std::string_view kOldTeamTypeHeader = "[TeamType]";

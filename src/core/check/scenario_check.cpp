@@ -9,7 +9,7 @@ namespace vexa {
 
 namespace {
 
-const std::array<Rule, 10> kRules = {{
+const std::array<Rule, 11> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
      duplicateKeyOnLine},
@@ -48,6 +48,9 @@ const std::array<Rule, 10> kRules = {{
      "A ship on a cell that is not water, or a unit or soldier on water or a river, as [MapPack] gives the "
      "ground: it cannot move from there.",
      groundOnLine},
+    {"byte-order-mark", Severity::Warning,
+     "The file starts with a UTF-8 byte order mark: the game does not see its first section.",
+     nullptr, checkByteOrderMark},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.

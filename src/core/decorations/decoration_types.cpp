@@ -1,5 +1,7 @@
 #include "core/decorations/decoration_types.h"
 
+#include "core/ground/overlays.h"
+
 #include <string>
 
 namespace vexa {
@@ -76,38 +78,18 @@ MenuTable makeSmudgeTypeMenus()
     };
 }
 
+// The overlay table's entries in its order, each submenu's entries together.
 MenuTable makeOverlayTypeMenus()
 {
-    return {
-        submenu("Walls", {
-            menuEntry("Sandbag wall", "SBAG"),
-            menuEntry("Barb wire", "BARB"),
-            menuEntry("Quarn barb wire", "FENC"),
-            menuEntry("Chain link fence", "CYCL"),
-            menuEntry("Wood fence", "WOOD"),
-            menuEntry("Concrete wall", "BRIK"),
-        }),
-        submenu("Ore", {
-            menuEntry("Ore patch 1", "GOLD01"),
-            menuEntry("Ore patch 2", "GOLD02"),
-            menuEntry("Ore patch 3", "GOLD03"),
-            menuEntry("Ore patch 4", "GOLD04"),
-        }),
-        submenu("Crates", {
-            menuEntry("Wood crate", "WCRATE"),
-            menuEntry("Water crate", "WWCRATE"),
-            menuEntry("Steel crate", "SCRATE"),
-        }),
-        submenu("Gems", {
-            menuEntry("Gem patch 1", "GEM01"),
-            menuEntry("Gem patch 2", "GEM02"),
-            menuEntry("Gem patch 3", "GEM03"),
-            menuEntry("Gem patch 4", "GEM04"),
-        }),
-        submenu("Misc.", {
-            menuEntry("Circular thing", "FPLS"),
-        }),
-    };
+    MenuTable menus;
+    for (const OverlayType& type : overlayTypes()) {
+        if (type.submenu.empty())
+            continue;
+        if (menus.empty() || menus.back().caption != type.submenu)
+            menus.push_back(submenu(std::string(type.submenu), {}));
+        menus.back().children.push_back(menuEntry(std::string(type.caption), std::string(type.code)));
+    }
+    return menus;
 }
 
 } // namespace

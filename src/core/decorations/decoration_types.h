@@ -15,7 +15,8 @@ const MenuTable& terrainTypeMenus();
 // "Create smudge": "Craters", "Scorch marks", "Dirt patches". No entry sets a spacing.
 const MenuTable& smudgeTypeMenus();
 
-// "Create overlay": "Walls", "Ore", "Crates", "Gems", "Misc.". No entry sets a spacing.
+// "Create overlay": "Walls", "Ore", "Crates", "Gems", "Misc.", built from the overlay
+// table (core/ground/overlays.h). No entry sets a spacing.
 const MenuTable& overlayTypeMenus();
 
 } // namespace vexa

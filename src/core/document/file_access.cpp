@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <istream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,21 +84,89 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
-// The file that a save should really replace: a link is followed to its target.
+// What a link points to, or nothing for what is not a link.
+std::optional<std::string> linkTarget(const std::string& path)
+{
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+    if (length < 0 || static_cast<std::size_t>(length) == sizeof target)
+        return std::nullopt;
+    return std::string(target, static_cast<std::size_t>(length));
+}
+
+// The file that a save should really replace: a link is followed to its target, also to
+// one that does not exist yet, which the save creates.
 std::string resolveTarget(const std::string& path)
 {
-    char resolved[PATH_MAX];
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
-        return resolved;
-    return path;
+    // The most links the system follows in one name; a longer chain fails as a loop.
+    constexpr int kMostLinks = 40;
+    std::string target = path;
+    for (int followed = 0; followed < kMostLinks; ++followed) {
+        const std::optional<std::string> next = linkTarget(target);
+        if (!next)
+            return target;
+        char resolved[PATH_MAX];
+        if (::realpath(target.c_str(), resolved))
+            return resolved;
+        target = next->starts_with('/') ? *next : folderOf(target) + "/" + *next;
+    }
+    return target;
+}
+
+// Opens a file without waiting for it: a named pipe's open waits for a program at its
+// other end, and such a file is refused once its kind is known. Reads and writes of what
+// was opened wait as usual.
+int openWithoutWaiting(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+// A device takes the bytes where it stands (/dev/null, /dev/full); a named pipe or a
+// socket would wait for another program.
+bool isWrittenInPlace(mode_t mode)
+{
+    return S_ISREG(mode) || S_ISCHR(mode) || S_ISBLK(mode);
+}
+
+FileError tooLarge()
+{
+    return FileError{EFBIG, true};
+}
+
+// Reads to the end, or refuses what grows beyond kLargestReadableFile. `read` fills a
+// buffer and gives how many bytes it holds (0 at the end), or the error.
+template <typename Read>
+FileResult<std::string> readToEnd(Read&& read, std::size_t expectedSize = 0)
+{
+    std::string bytes;
+    bytes.reserve(expectedSize);
+    char buffer[1 << 16];
+    for (;;) {
+        const FileResult<std::size_t> got = read(buffer, sizeof buffer);
+        if (const auto* error = std::get_if<FileError>(&got))
+            return *error;
+        const std::size_t count = std::get<std::size_t>(got);
+        if (count == 0)
+            return bytes;
+        if (count > kLargestReadableFile - bytes.size())
+            return tooLarge();
+        bytes.append(buffer, count);
+    }
 }
 
 std::optional<FileError> writeInPlace(const std::string& path, std::string_view bytes)
 {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    Descriptor fd(openWithoutWaiting(path, O_WRONLY | O_TRUNC));
     if (!fd.valid())
         return errorFromErrno(errno, path);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return errorFromErrno(errno, path);
+    if (!isWrittenInPlace(info.st_mode))
+        return FileError{kAccessDenied};
     if (const int error = writeAll(fd.get(), bytes))
         return errorFromErrno(error, path);
     // A device has nothing to flush to disk (EINVAL).
@@ -172,6 +241,7 @@ FileError errorFromErrno(int error, std::string_view path)
     case EROFS:
     case EISDIR:
     case ETXTBSY:
+    case ENXIO: // a socket, or a named pipe that no program reads
         return {kAccessDenied};
     case ENOSPC:
     case EDQUOT:
@@ -191,32 +261,42 @@ bool isReadOnlyFile(const std::string& path)
 
 FileResult<std::string> readWholeFile(const std::string& path)
 {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor fd(openWithoutWaiting(path, O_RDONLY));
     if (!fd.valid())
         return errorFromErrno(errno, path);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
         return errorFromErrno(errno, path);
-    // A folder has no text, and a device may never end (/dev/zero).
-    if (S_ISDIR(info.st_mode) || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+    // A folder has no text, a device may never end (/dev/zero), a named pipe waits.
+    if (!S_ISREG(info.st_mode))
         return FileError{kAccessDenied};
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size > kLargestReadableFile)
+        return tooLarge();
+    return readToEnd(
+        [&](char* buffer, std::size_t capacity) -> FileResult<std::size_t> {
+            for (;;) {
+                const ssize_t got = ::read(fd.get(), buffer, capacity);
+                if (got >= 0)
+                    return static_cast<std::size_t>(got);
+                if (errno != EINTR)
+                    return errorFromErrno(errno, path);
+            }
+        },
+        size);
+}
 
-    std::string bytes;
-    if (S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return errorFromErrno(errno, path);
+FileResult<std::string> readWholeStream(std::istream& in)
+{
+    return readToEnd([&](char* buffer, std::size_t capacity) -> FileResult<std::size_t> {
+        // A file stream throws on a read error (a folder as standard input, a closed one).
+        try {
+            return static_cast<std::size_t>(in.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(capacity)));
+        } catch (const std::ios_base::failure& failure) {
+            const std::error_code code = failure.code();
+            return code.category() == std::generic_category() ? errorFromErrno(code.value(), {}) : FileError{EIO, true};
         }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    return bytes;
+    });
 }
 
 int makeTemporaryFile(std::string& pattern)
@@ -237,8 +317,6 @@ std::optional<FileError> replaceFile(const std::string& requestedPath, std::stri
             return errorFromErrno(errno, path);
         return writeByRename(path, bytes, std::nullopt, makeTemporary);
     }
-    if (S_ISDIR(info.st_mode))
-        return FileError{kAccessDenied};
     if (!S_ISREG(info.st_mode))
         return writeInPlace(path, bytes);
 
@@ -246,7 +324,7 @@ std::optional<FileError> replaceFile(const std::string& requestedPath, std::stri
     if (isReadOnlyFile(path))
         return FileError{kAccessDenied};
     {
-        Descriptor probe(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+        Descriptor probe(openWithoutWaiting(path, O_WRONLY));
         if (!probe.valid())
             return errorFromErrno(errno, path);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,8 +39,17 @@ FileError errorFromErrno(int error, std::string_view path);
 template <typename T>
 using FileResult = std::variant<T, FileError>;
 
-// Reads a whole file.
+// The most bytes a file or standard input is read to; far more than any scenario holds
+// (a full map's packs take under 100 KB). Anything longer is refused as too large.
+inline constexpr std::size_t kLargestReadableFile = std::size_t{64} << 20;
+
+// Reads a whole regular file (a link followed). Anything else is refused before it could
+// block or never end: a folder, a device, a named pipe, a socket.
 FileResult<std::string> readWholeFile(const std::string& path);
+
+// Reads a stream, such as standard input, to its end. A read error of the stream is a
+// file error, as for a file.
+FileResult<std::string> readWholeStream(std::istream& in);
 
 // Makes the temporary file of a replace from a name pattern ending in "XXXXXX", which it
 // fills in, and returns the open descriptor, or -1 with errno set.
@@ -52,10 +63,11 @@ bool isReadOnlyFile(const std::string& path);
 
 // Replaces (or creates) a file so that it holds exactly the given bytes. The new content
 // goes to a temporary file in the same folder that is flushed to disk and renamed over
-// the target, so a failure part-way leaves any earlier file whole. Targets that are not
-// regular files (devices) are written in place, and so is an existing file whose folder
-// refuses the temporary file (no permission, read-only), since the file itself may still
-// be writable. A read-only file is refused before anything is written.
+// the target, so a failure part-way leaves any earlier file whole. A link is followed to
+// its target, which is created when it does not exist yet (the link stays). Devices are
+// written in place, and so is an existing file whose folder refuses the temporary file
+// (no permission, read-only), since the file itself may still be writable. A read-only
+// file, a folder, a named pipe or a socket is refused before anything is written.
 std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes,
                                      TemporaryFileMaker makeTemporary = makeTemporaryFile);
 

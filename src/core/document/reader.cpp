@@ -123,6 +123,11 @@ void takeBodyLine(Target& target, const OpenSection& section, std::string_view l
 
 Scenario readScenario(std::string_view bytes, SourceLines* sources)
 {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+        if (sources)
+            sources->byteOrderMarkSkipped();
+    }
     Scenario scenario;
     Target target{scenario, sources};
     OpenSection current;

@@ -7,6 +7,11 @@
 
 namespace vexa {
 
+// What some Windows editors put before the first line of a UTF-8 file. The game then does
+// not see the file's first header, so it loses the first section; the reader skips the
+// mark and keeps that section, and the writer never writes one.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Reads a scenario file's bytes. Any bytes are accepted: what is not understood is
 // dropped or carried in the rules pane. With sources, also records where each pane line
 // and field stood in the file; what goes into the scenario is the same either way.

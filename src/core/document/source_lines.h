@@ -26,11 +26,14 @@ public:
     // The file line of the first header of a section pane proper ([STRUCTURES], [MapPack]
     // ...), whose header is no line of its pane; nothing when the file has none.
     std::optional<std::size_t> headerLine(PaneId pane) const { return headers_[index(pane)]; }
+    // Whether the file began with a UTF-8 byte order mark, which the reader skipped.
+    bool startedWithByteOrderMark() const { return byteOrderMark_; }
 
     // Recorded by the reader, in file order.
     void paneLineFrom(PaneId pane, std::size_t paneLine, std::size_t fileLine);
     void fieldFrom(FieldId field, std::size_t fileLine) { fields_[index(field)] = fileLine; }
     void headerFrom(PaneId pane, std::size_t fileLine);
+    void byteOrderMarkSkipped() { byteOrderMark_ = true; }
 
 private:
     // count pane lines from firstPaneLine on come from consecutive file lines.
@@ -42,6 +45,7 @@ private:
     std::array<std::vector<Run>, kPaneCount> runs_;
     std::array<std::optional<std::size_t>, kFieldCount> fields_{};
     std::array<std::optional<std::size_t>, kPaneCount> headers_{};
+    bool byteOrderMark_ = false;
 };
 
 } // namespace vexa

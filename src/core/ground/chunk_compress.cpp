@@ -1,7 +1,5 @@
 #include "core/ground/chunk_codec.h"
 
-#include "core/ground/chunk_format.h"
-
 #include <algorithm>
 #include <array>
 #include <deque>
@@ -277,6 +275,12 @@ void putWord(std::vector<std::uint8_t>& data, std::size_t value)
     data.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
+void setWord(std::vector<std::uint8_t>& data, std::size_t at, std::size_t value)
+{
+    data[at] = static_cast<std::uint8_t>(value & 0xFF);
+    data[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
 // Appends the command of one choice that writes the input from `at` on.
 void putCommand(std::vector<std::uint8_t>& data, const Choice& choice, std::span<const std::uint8_t> input,
                 std::size_t at)
@@ -319,10 +323,10 @@ void putChunk(std::vector<std::uint8_t>& data, std::span<const std::uint8_t> inp
         at += choice.count;
     }
     data.push_back(kEndCommand);
+    // Within 16 bits: a block's commands take its 8192 bytes at most and a literal header per 63.
     const std::size_t length = data.size() - headerAt - kHeaderSize;
-    const std::uint32_t header = static_cast<std::uint32_t>(length) | std::uint32_t{kChunkFlag} << 24;
-    for (std::size_t i = 0; i < kHeaderSize; ++i)
-        data[headerAt + i] = static_cast<std::uint8_t>(header >> (8 * i));
+    setWord(data, headerAt, length);
+    setWord(data, headerAt + 2, input.size());
 }
 
 } // namespace
@@ -331,8 +335,8 @@ std::vector<std::uint8_t> compressChunks(std::span<const std::uint8_t> bytes, Ch
 {
     std::vector<std::uint8_t> data;
     std::vector<ChunkMemo::Chunk> chunks;
-    for (std::size_t at = 0, index = 0; at < bytes.size(); at += kChunkOutputLimit, ++index) {
-        const auto output = bytes.subspan(at, std::min(kChunkOutputLimit, bytes.size() - at));
+    for (std::size_t at = 0, index = 0; at < bytes.size(); at += kChunkBlockSize, ++index) {
+        const auto output = bytes.subspan(at, std::min(kChunkBlockSize, bytes.size() - at));
         const ChunkMemo::Chunk* known = memo && index < memo->chunks.size() ? &memo->chunks[index] : nullptr;
         const std::size_t start = data.size();
         if (known && std::equal(output.begin(), output.end(), known->output.begin(), known->output.end()))

@@ -1,7 +1,5 @@
 #include "core/ground/chunk_codec.h"
 
-#include "core/ground/chunk_format.h"
-
 #include <string>
 
 namespace vexa {
@@ -15,10 +13,9 @@ std::string number(std::size_t value)
     return std::to_string(value);
 }
 
-std::string hexByte(std::uint32_t value)
+std::size_t wordAt(std::span<const std::uint8_t> data, std::size_t at)
 {
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return std::string("0x") + kDigits[(value >> 4) & 0xF] + kDigits[value & 0xF];
+    return data[at] | static_cast<std::size_t>(data[at + 1]) << 8;
 }
 
 // Unpacks one chunk's commands, appending what they write to the output.
@@ -129,8 +126,8 @@ private:
 
     std::optional<DataFault> makeRoom(std::size_t count) const
     {
-        if (count > kChunkOutputLimit - written())
-            return fault("the chunk unpacks to more than " + number(kChunkOutputLimit) + " bytes");
+        if (count > kChunkBlockSize - written())
+            return fault("the chunk unpacks to more than " + number(kChunkBlockSize) + " bytes");
         return std::nullopt;
     }
 
@@ -163,6 +160,24 @@ DataFault shifted(DataFault fault, std::size_t by)
     return fault;
 }
 
+// The fault of the chunk whose header starts at `at`, before any of its commands runs.
+std::optional<DataFault> headerFault(std::span<const std::uint8_t> data, std::size_t at, std::size_t written,
+                                     std::size_t expectedSize)
+{
+    if (data.size() - at < kHeaderSize)
+        return DataFault{at, "the data ends inside a chunk header"};
+    const std::size_t length = wordAt(data, at);
+    const std::size_t blockSize = wordAt(data, at + 2);
+    if (blockSize != kChunkBlockSize)
+        return DataFault{at, "a chunk says it unpacks to " + number(blockSize) + " bytes, not " + number(kChunkBlockSize)};
+    if (written >= expectedSize)
+        return DataFault{at, "the chunks unpack to more than " + number(expectedSize) + " bytes"};
+    if (length > data.size() - at - kHeaderSize)
+        return DataFault{at, "a chunk of " + number(length) + " bytes of data, where only " +
+                                 number(data.size() - at - kHeaderSize) + " follow"};
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<DataFault> expandChunks(std::span<const std::uint8_t> data, std::size_t expectedSize,
@@ -172,23 +187,17 @@ std::optional<DataFault> expandChunks(std::span<const std::uint8_t> data, std::s
     output.reserve(expectedSize);
     std::size_t at = 0;
     while (at < data.size()) {
-        if (data.size() - at < kHeaderSize)
-            return DataFault{at, "the data ends inside a chunk header"};
-        const std::uint32_t header = static_cast<std::uint32_t>(data[at]) | static_cast<std::uint32_t>(data[at + 1]) << 8 |
-                                     static_cast<std::uint32_t>(data[at + 2]) << 16 |
-                                     static_cast<std::uint32_t>(data[at + 3]) << 24;
-        const std::size_t length = header & kMaxChunkDataSize;
-        const std::uint32_t flag = header >> 24;
-        if (flag != kChunkFlag)
-            return DataFault{at, "a chunk has the flag " + hexByte(flag) + "; only " + hexByte(kChunkFlag) + " is known"};
-        if (length > data.size() - at - kHeaderSize)
-            return DataFault{at, "a chunk of " + number(length) + " bytes of data, where only " +
-                                     number(data.size() - at - kHeaderSize) + " follow"};
+        const std::size_t blockStart = output.size();
+        if (auto failed = headerFault(data, at, blockStart, expectedSize))
+            return failed;
         const std::size_t begin = at + kHeaderSize;
+        const std::size_t length = wordAt(data, at);
         if (auto failed = ChunkExpander(data.subspan(begin, length), output).run())
             return shifted(*failed, begin);
-        if (output.size() > expectedSize)
-            return DataFault{at, "the chunks unpack to more than " + number(expectedSize) + " bytes"};
+        // The game fills a whole block from every chunk.
+        if (output.size() - blockStart != kChunkBlockSize)
+            return DataFault{at, "the chunk unpacks to " + number(output.size() - blockStart) + " bytes, not " +
+                                     number(kChunkBlockSize)};
         at = begin + length;
     }
     if (output.size() != expectedSize)

@@ -9,22 +9,10 @@ namespace vexa {
 
 namespace {
 
-// Overlay numbers and their type codes.
-constexpr std::array<std::string_view, 25> kOverlayNames = {
-    "SBAG",  "CYCL",  "BRIK",  "BARB",   "WOOD",   "GOLD01", "GOLD02", "GOLD03", "GOLD04",
-    "GEM01", "GEM02", "GEM03", "GEM04",  "V12",    "V13",    "V14",    "V15",    "V16",
-    "V17",   "V18",   "FPLS",  "WCRATE", "SCRATE", "FENC",   "WWCRATE",
-};
-
 // In the map pack all template numbers come first, then all tiles.
 constexpr std::size_t kTilesStart = 2 * kMapCellCount;
 
 } // namespace
-
-std::string_view overlayName(std::uint8_t overlay)
-{
-    return overlay < kOverlayNames.size() ? kOverlayNames[overlay] : std::string_view();
-}
 
 Ground::Ground()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ground/overlays.h"
 #include "core/ground/pack.h"
 #include "core/ground/terrain_templates.h"
 #include "core/map/placed_things.h"
@@ -8,20 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
 #include <vector>
 
 namespace vexa {
 
 class Pane;
 struct Scenario;
-
-// The overlay number of a cell without overlay.
-inline constexpr std::uint8_t kNoOverlay = 255;
-
-// The type code of an overlay number ("GOLD01"); empty for kNoOverlay and for numbers
-// that name no overlay.
-std::string_view overlayName(std::uint8_t overlay);
 
 // What lies on one cell of the map.
 struct GroundCell {

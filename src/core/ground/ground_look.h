@@ -8,7 +8,8 @@
 
 namespace vexa {
 
-// How the map draws the ground. Colours are 0xRRGGBB.
+// How the map draws the ground. Colours are 0xRRGGBB; how an overlay looks is told by
+// the overlay table (core/ground/overlays.h).
 
 // A colour per kind of ground: water blue, rock dark, clear land a calm olive green,
 // unknown ground a neutral grey.
@@ -18,21 +19,6 @@ std::uint32_t groundColour(GroundKind kind);
 // a light floor and a bare cell dark empty space, so that rooms and corridors show;
 // everything else, and every cell outdoors, has its kind's colour.
 std::uint32_t groundColour(const GroundCell& cell, Theater theater);
-
-// How an overlay of the overlay pack shows in its cell: ore and gems as fields that fill
-// the cell (denser numbers darker), walls and fences as walls that fill it too, crates
-// and the other small things as a mark in the middle of the cell.
-enum class OverlayShape { None, Field, Wall, Mark };
-
-struct OverlayLook {
-    OverlayShape shape = OverlayShape::None;
-    std::uint32_t colour = 0;
-
-    bool operator==(const OverlayLook&) const = default;
-};
-
-// None for kNoOverlay; a grey mark for a number that names no overlay.
-OverlayLook overlayLook(std::uint8_t overlay);
 
 // What the map tells of a cell's ground: "water; GOLD02", "clear", "overlay 77" for a
 // number that names no overlay. The terrain is told only when `terrain`, the overlay only

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 #include <span>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace vexa {
 
@@ -14,11 +15,14 @@ class Pane;
 // An overlay that the map's brush paints into the overlay pack.
 struct BrushOverlay {
     std::uint8_t number = 0;
-    std::string_view caption;  // "Ore 2 (GOLD02)"
+    std::string caption;  // the Overlay dialog's caption and the code: "Ore patch 2 (GOLD02)"
+
+    bool operator==(const BrushOverlay&) const = default;
 };
 
-// Ore and gems in their four densities, every wall and fence, the crates.
-std::span<const BrushOverlay> brushOverlays();
+// The overlays of the table that the brush offers, in the table's order: every wall and
+// fence, ore in its four densities, the crates, gems in their four densities.
+std::vector<BrushOverlay> brushOverlays();
 
 // The change that makes a pack's pane hold the pack of `bytes`: every line of the pane
 // goes and the packed lines (keys 1, 2, 3 ...) take their place. A memo spares packing

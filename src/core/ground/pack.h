@@ -19,7 +19,7 @@ class SourceLines;
 
 // The two packed sections of a scenario. A pack is the values of its section's lines,
 // joined in the order of their keys (1, 2, 3 ... without gap or repeat), read as Base64;
-// the bytes are chunks (core/ground/chunk_codec.h) that unpack to:
+// the bytes are chunks (core/ground/chunk_codec.h) that unpack, a block of 8192 bytes each, to:
 //   [MapPack]      a 16-bit little-endian template number per cell, then a tile byte per cell;
 //   [OverlayPack]  an overlay number per cell.
 enum class PackId { Map, Overlay };
@@ -54,7 +54,7 @@ struct PackError {
     bool operator==(const PackError&) const = default;
 };
 
-// "[MapPack] line 3 (key 4): a chunk has the flag 0x21; only 0x20 is known",
+// "[MapPack] line 3 (key 4): the chunk unpacks to 4096 bytes, not 8192",
 // "[OverlayPack] line 5 (key 2): the key is used twice (also on line 1)",
 // "[MapPack]: the chunks unpack to 16384 bytes, not 49152". Lines are the pane's, from 0.
 std::string describe(const PackError& error);

@@ -72,4 +72,10 @@ bool RunDialogs::fill(std::int32_t first, std::int32_t last)
     return true;
 }
 
+bool RunDialogs::spacingMissing() const
+{
+    const Entry* entry = currentEntry();
+    return entry && entry->fields.spacing->text().isEmpty();
+}
+
 } // namespace vexa

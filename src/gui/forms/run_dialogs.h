@@ -38,6 +38,8 @@ public:
     // Writes first into the current dialog's first position (which mirrors it into the
     // last), then last into its last position, as typing would. False without a dialog.
     bool fill(std::int32_t first, std::int32_t last);
+    // Whether the current dialog's spacing field is empty, which Create refuses.
+    bool spacingMissing() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

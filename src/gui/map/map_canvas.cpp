@@ -9,8 +9,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <map>
-#include <tuple>
 
 namespace vexa {
 
@@ -18,6 +16,23 @@ namespace {
 
 // Cell sides, in pixels, that the zoom steps through.
 constexpr std::array<int, 17> kZoomSteps = {1, 2, 3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 24, 32, 40, 48, 64};
+// The cell side some steps in (or, with a negative count, out) from the given one. A fitted
+// side may lie between the steps or beyond the largest: zooming in never makes it smaller,
+// and zooming out never larger.
+int zoomedCellSize(int cellSize, int steps)
+{
+    const auto stepIndex = [](auto at) { return static_cast<std::ptrdiff_t>(at - kZoomSteps.begin()); };
+    const std::ptrdiff_t last = stepIndex(kZoomSteps.end()) - 1;
+    if (steps == 0)
+        return cellSize;
+    if (steps > 0) {
+        const std::ptrdiff_t above = stepIndex(std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), cellSize));
+        return above > last ? cellSize : kZoomSteps[static_cast<std::size_t>(std::min(above + steps - 1, last))];
+    }
+    const std::ptrdiff_t below = stepIndex(std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), cellSize)) - 1;
+    return below < 0 ? cellSize : kZoomSteps[static_cast<std::size_t>(std::max<std::ptrdiff_t>(below + steps + 1, 0))];
+}
+
 // A press that moves no farther than this is a click, not a drag.
 constexpr int kClickSlop = 4;
 
@@ -26,20 +41,13 @@ const QColor kPreviewColour(255, 255, 255, 150);
 const QColor kBandFill(60, 120, 220, 50);
 const QColor kBandLine(60, 120, 220);
 
-using ThingKey = std::pair<PaneId, std::size_t>;
-
-ThingKey keyOf(const PlacedThing& thing)
-{
-    return {thing.pane, thing.line};
-}
-
-// The cells of the things.
-std::vector<std::int32_t> cellsOf(const MapContents& contents, const std::vector<std::uint32_t>& things)
+// The cells of the selected things.
+std::vector<std::int32_t> selectedCells(const MapDocument& map)
 {
     std::vector<std::int32_t> cells;
-    cells.reserve(things.size());
-    for (const std::uint32_t i : things)
-        cells.push_back(contents.things[i].cell);
+    cells.reserve(map.selection().size());
+    for (const std::uint32_t i : map.selection())
+        cells.push_back(map.contents().things[i].cell);
     return cells;
 }
 
@@ -58,8 +66,9 @@ std::vector<CellPlace> placesAlong(CellPlace from, CellPlace to)
 
 } // namespace
 
-MapCanvas::MapCanvas(QWidget* parent)
+MapCanvas::MapCanvas(MapDocument& map, QWidget* parent)
     : QWidget(parent)
+    , map_(map)
 {
     setObjectName(QStringLiteral("MapCanvas"));
     setMouseTracking(true);
@@ -67,154 +76,57 @@ MapCanvas::MapCanvas(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
+    connect(&map_, &MapDocument::contentsChanged, this, &MapCanvas::contentsChanged);
+    connect(&map_, &MapDocument::groundRead, this, &MapCanvas::remakeGroundPicture);
+    connect(&map_, &MapDocument::selectionChanged, this, qOverload<>(&MapCanvas::update));
+    connect(&map_, &MapDocument::shownKindsChanged, this, qOverload<>(&MapCanvas::update));
 }
 
 // New contents in which only cells changed (a move on the map, a cell typed in a pane)
-// repaint just those cells and keep the selection as it is. Otherwise the whole map is
-// painted again, and a selected thing stays selected while its line still places a thing
-// of its kind, type and country: lines typed above it in the pane put another thing on
-// its line, mostly one of another type.
-void MapCanvas::setContents(MapContents contents)
+// repaint just those cells; otherwise the whole map is painted again.
+void MapCanvas::contentsChanged(const ContentsChange& change)
 {
-    if (const auto moved = cellsMovedTo(contents)) {
-        contents_ = std::move(contents);
-        indexCells();
-        update(*moved);
+    if (!change.onlyCells) {
+        update();
         return;
     }
-    std::map<ThingKey, const PlacedThing*> kept;
-    for (const std::uint32_t i : selected_)
-        kept.emplace(keyOf(contents_.things[i]), &contents_.things[i]);
-    const auto sameThing = [&](const PlacedThing& thing) {
-        const auto was = kept.find(keyOf(thing));
-        return was != kept.end() && was->second->kind == thing.kind && was->second->type == thing.type
-            && was->second->country == thing.country;
-    };
-    std::vector<std::uint32_t> selected;
-    for (std::uint32_t i = 0; i < contents.things.size() && selected.size() < kept.size(); ++i) {
-        if (sameThing(contents.things[i]) && shown_[index(contents.things[i].kind)])
-            selected.push_back(i);
-    }
-    contents_ = std::move(contents);
-    indexCells();
-    setSelection(std::move(selected));
-    update();
-}
-
-// Where the map changes when the contents become the next ones, if nothing but the cells
-// of some things changed; nothing otherwise. A waypoint that moves may move the numbers
-// of others, so it counts as a change of more than its cells.
-std::optional<QRect> MapCanvas::cellsMovedTo(const MapContents& next) const
-{
-    const auto& before = contents_.things;
-    const auto& after = next.things;
-    const bool onlyCellsMoved = before.size() == after.size() && contents_.playable == next.playable &&
-        std::equal(before.begin(), before.end(), after.begin(), [](const PlacedThing& a, const PlacedThing& b) {
-            const bool sameButCell = a.kind == b.kind && a.type == b.type && a.country == b.country &&
-                                     a.subPosition == b.subPosition && a.pane == b.pane && a.line == b.line;
-            return sameButCell && (a.cell == b.cell || a.kind != ThingKind::Waypoint);
-        });
-    if (!onlyCellsMoved)
-        return std::nullopt;
-    // The outline around a run of selected cells spans neighbours that did not move when
-    // only some of the selection moved (a cell typed in a pane).
-    const auto selectedMoved = std::count_if(selected_.begin(), selected_.end(),
-                                             [&](std::uint32_t i) { return before[i].cell != after[i].cell; });
-    if (selectedMoved != 0 && static_cast<std::size_t>(selectedMoved) != selected_.size())
-        return std::nullopt;
     QRect changed;
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (before[i].cell == after[i].cell)
-            continue;
-        for (const std::int32_t cell : {before[i].cell, after[i].cell}) {
-            if (const auto place = placeOfCell(cell))
-                changed = changed.united(outlinedCellExtent(frame_, *place));
-        }
+    for (const std::int32_t cell : change.cells) {
+        if (const auto place = placeOfCell(cell))
+            changed = changed.united(outlinedCellExtent(frame_, *place));
     }
-    return changed;
+    update(changed);
 }
 
-void MapCanvas::indexCells()
+void MapCanvas::remakeGroundPicture()
 {
-    byCell_.resize(contents_.things.size());
-    for (std::uint32_t i = 0; i < byCell_.size(); ++i)
-        byCell_[i] = i;
-    std::stable_sort(byCell_.begin(), byCell_.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return contents_.things[a].cell < contents_.things[b].cell; });
-}
-
-std::vector<const PlacedThing*> MapCanvas::thingsAt(std::int32_t cell) const
-{
-    const auto cellOf = [this](std::uint32_t i) { return contents_.things[i].cell; };
-    const auto first =
-        std::partition_point(byCell_.begin(), byCell_.end(), [&](std::uint32_t i) { return cellOf(i) < cell; });
-    const auto last = std::partition_point(first, byCell_.end(), [&](std::uint32_t i) { return cellOf(i) == cell; });
-    std::vector<const PlacedThing*> things;
-    for (auto it = first; it != last; ++it) {
-        const PlacedThing& thing = contents_.things[*it];
-        if (shown_[index(thing.kind)])
-            things.push_back(&thing);
-    }
-    return things;
-}
-
-// The shown things of a cell, the one drawn on top first: by the painter's order of the
-// kinds, and within a kind the later line first.
-std::vector<std::uint32_t> MapCanvas::stackAt(std::int32_t cell) const
-{
-    std::vector<std::uint32_t> stack;
-    for (const PlacedThing* thing : thingsAt(cell))
-        stack.push_back(static_cast<std::uint32_t>(thing - contents_.things.data()));
-    std::sort(stack.begin(), stack.end(), [this](std::uint32_t a, std::uint32_t b) {
-        const auto order = [this](std::uint32_t i) { return std::tuple(paintOrder(contents_.things[i].kind), i); };
-        return order(a) > order(b);
-    });
-    return stack;
-}
-
-void MapCanvas::setShownKinds(const ShownKinds& shown)
-{
-    shown_ = shown;
-    std::vector<std::uint32_t> selected;
-    std::copy_if(selected_.begin(), selected_.end(), std::back_inserter(selected),
-                 [this](std::uint32_t i) { return shown_[index(contents_.things[i].kind)]; });
-    setSelection(std::move(selected));
-    update();
-}
-
-void MapCanvas::setGround(GroundReading reading)
-{
-    ground_ = std::move(reading);
-    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
+    groundPicture_ = vexa::groundPicture(map_.ground(), shownGround_);
     update();
 }
 
 void MapCanvas::setShownGround(GroundLayers shown)
 {
     shownGround_ = shown;
-    groundPicture_ = vexa::groundPicture(ground_, shownGround_);
-    update();
+    remakeGroundPicture();
 }
 
 QString MapCanvas::groundAt(std::int32_t cell) const
 {
     if (!isMapCell(cell))
         return {};
-    const GroundLayers drawn = drawnLayers(ground_, shownGround_);
-    return decodeText(describeGround(ground_.ground.cell(static_cast<std::size_t>(cell)), drawn.ground, drawn.overlayPack));
+    const GroundLayers drawn = drawnLayers(map_.ground(), shownGround_);
+    return decodeText(describeGround(map_.ground().ground.cell(static_cast<std::size_t>(cell)), drawn.ground, drawn.overlayPack));
 }
 
 void MapCanvas::fitPlayableArea()
 {
-    frame_ = fittingFrame(contents_, size());
+    frame_ = fittingFrame(map_.contents(), size());
     update();
 }
 
 void MapCanvas::zoom(int steps, QPoint around)
 {
-    const auto current = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), frame_.cellSize);
-    const auto at = std::clamp<std::ptrdiff_t>(current - kZoomSteps.begin() + steps, 0, kZoomSteps.size() - 1);
-    const int cellSize = kZoomSteps[static_cast<std::size_t>(at)];
+    const int cellSize = zoomedCellSize(frame_.cellSize, steps);
     if (cellSize == frame_.cellSize)
         return;
     // The map point under `around` stays there.
@@ -236,88 +148,6 @@ std::optional<std::int32_t> MapCanvas::cellAtPoint(QPointF point) const
     return std::nullopt;
 }
 
-// ---- Selecting
-
-std::vector<PlacedThing> MapCanvas::selectedThings() const
-{
-    std::vector<PlacedThing> things;
-    things.reserve(selected_.size());
-    for (const std::uint32_t i : selected_)
-        things.push_back(contents_.things[i]);
-    return things;
-}
-
-bool MapCanvas::isSelected(std::uint32_t thing) const
-{
-    return std::binary_search(selected_.begin(), selected_.end(), thing);
-}
-
-void MapCanvas::setSelection(std::vector<std::uint32_t> things)
-{
-    std::sort(things.begin(), things.end());
-    things.erase(std::unique(things.begin(), things.end()), things.end());
-    if (things == selected_)
-        return;
-    selected_ = std::move(things);
-    update();
-    Q_EMIT selectionChanged();
-}
-
-void MapCanvas::selectAllShown()
-{
-    selectWithin({0, 0}, {kMapSide - 1, kMapSide - 1}, false);
-}
-
-void MapCanvas::clearSelection()
-{
-    setSelection({});
-}
-
-// A click selects the thing on top; on a cell whose one thing is selected, the next one
-// down (and after the last, the top one again). Shift+click adds the first thing not yet
-// selected, or unselects the cell's things when all of them are.
-void MapCanvas::clickSelect(std::int32_t cell, bool add)
-{
-    const std::vector<std::uint32_t> stack = stackAt(cell);
-    if (stack.empty()) {
-        if (!add)
-            clearSelection();
-        return;
-    }
-    if (!add) {
-        std::size_t next = 0;
-        if (selected_.size() == 1) {
-            const auto at = std::find(stack.begin(), stack.end(), selected_.front());
-            if (at != stack.end())
-                next = static_cast<std::size_t>(at - stack.begin() + 1) % stack.size();
-        }
-        setSelection({stack[next]});
-        return;
-    }
-    std::vector<std::uint32_t> selected = selected_;
-    const auto unselected = std::find_if(stack.begin(), stack.end(), [this](std::uint32_t i) { return !isSelected(i); });
-    if (unselected != stack.end())
-        selected.push_back(*unselected);
-    else
-        std::erase_if(selected, [&](std::uint32_t i) { return std::find(stack.begin(), stack.end(), i) != stack.end(); });
-    setSelection(std::move(selected));
-}
-
-void MapCanvas::selectWithin(CellPlace from, CellPlace to, bool add)
-{
-    const auto [left, right] = std::minmax(from.column, to.column);
-    const auto [top, bottom] = std::minmax(from.row, to.row);
-    std::vector<std::uint32_t> selected = add ? selected_ : std::vector<std::uint32_t>{};
-    for (std::uint32_t i = 0; i < contents_.things.size(); ++i) {
-        const PlacedThing& thing = contents_.things[i];
-        const auto place = placeOfCell(thing.cell);
-        if (place && shown_[index(thing.kind)] && place->column >= left && place->column <= right && place->row >= top
-            && place->row <= bottom)
-            selected.push_back(i);
-    }
-    setSelection(std::move(selected));
-}
-
 // ---- Painting
 
 void MapCanvas::paintEvent(QPaintEvent* event)
@@ -325,12 +155,12 @@ void MapCanvas::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     // The selection and the run lie below the waypoints' numbers, which the painter keeps on top.
-    MapMarks marks{cellsOf(contents_, selected_), {}, std::nullopt};
+    MapMarks marks{selectedCells(map_), {}, std::nullopt};
     if (gesture_ == Gesture::Run) {
         marks.run = runCells_;
         marks.runEnd = cellAt(dragPlace_);
     }
-    paintMap(painter, contents_, frame_, event->rect(), shown_, hovered_, groundPicture_, marks);
+    paintMap(painter, map_.contents(), frame_, event->rect(), map_.shownKinds(), hovered_, groundPicture_, marks);
     paintGestures(painter);
 }
 
@@ -338,7 +168,7 @@ void MapCanvas::paintEvent(QPaintEvent* event)
 // run of side-by-side cells of a row, so that a selection of thousands draws as a few.
 QList<QRect> MapCanvas::selectionRects(CellPlace by) const
 {
-    QList<QRect> rects = cellRuns(frame_, cellsOf(contents_, selected_), by);
+    QList<QRect> rects = cellRuns(frame_, selectedCells(map_), by);
     for (QRect& rect : rects)
         rect.adjust(0, 0, -1, -1);
     return rects;
@@ -380,7 +210,8 @@ void MapCanvas::mousePressEvent(QMouseEvent* event)
     if (gesture_ != Gesture::None && event->buttons().testFlag(gestureButton_))
         return;
     dropGesture();
-    Q_EMIT pressing();
+    // What the press acts on is the document as it is now.
+    map_.refreshIfStale();
     startDrag(*event);
 }
 
@@ -482,16 +313,7 @@ void MapCanvas::followDrag(QPoint point)
 // selected; a drag from empty ground draws a rectangle.
 MapCanvas::Gesture MapCanvas::startMoveOrBand()
 {
-    const auto stack = stackAt(*cellAt(*pressedPlace_));
-    if (stack.empty())
-        return Gesture::Band;
-    const bool onSelection = std::any_of(stack.begin(), stack.end(), [this](std::uint32_t i) { return isSelected(i); });
-    if (!onSelection) {
-        std::vector<std::uint32_t> selected = adding_ ? selected_ : std::vector<std::uint32_t>{};
-        selected.push_back(stack.front());
-        setSelection(std::move(selected));
-    }
-    return Gesture::Move;
+    return map_.grabAt(*cellAt(*pressedPlace_), adding_) ? Gesture::Move : Gesture::Band;
 }
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event)
@@ -516,7 +338,7 @@ void MapCanvas::finishDrag(QPoint point)
             if (picking_)
                 Q_EMIT cellClicked(*cell);
             else
-                clickSelect(*cell, adding_);
+                map_.clickSelect(*cell, adding_);
         }
         break;
     case Gesture::Move:
@@ -524,7 +346,7 @@ void MapCanvas::finishDrag(QPoint point)
             Q_EMIT moveRequested(to.column - from->column, to.row - from->row);
         break;
     case Gesture::Band:
-        selectWithin(*from, to, adding_);
+        map_.selectWithin(*from, to, adding_);
         break;
     case Gesture::Run:
         Q_EMIT runDragged(*cellAt(*from), *cellAt(to));
@@ -552,14 +374,11 @@ void MapCanvas::paintStroke(std::optional<CellPlace> to)
         return;
     std::vector<CellPlace> places = strokePlace_ ? placesAlong(*strokePlace_, *to) : std::vector<CellPlace>{*to};
     strokePlace_ = to;
-    // What is painted shows at once, as the pack would show it.
-    ground_.overlayPack = UnpackedPack::Status::Unpacked;
     for (const CellPlace place : places) {
-        const auto cell = static_cast<std::size_t>(*cellAt(place));
-        if (ground_.ground.cell(cell).overlay == strokeOverlay_)
+        const std::int32_t cell = *cellAt(place);
+        if (!map_.paintOverlay(cell, strokeOverlay_))
             continue;
-        ground_.ground.setOverlay(cell, strokeOverlay_);
-        redrawCell(groundPicture_, ground_, shownGround_, static_cast<std::int32_t>(cell));
+        redrawCell(groundPicture_, map_.ground(), shownGround_, cell);
         strokeChanged_ = true;
         update(frame_.cellRect(place));
     }
@@ -601,10 +420,18 @@ void MapCanvas::updateRevealedTags(std::optional<std::int32_t> cell)
 {
     if (!cell)
         return;
-    for (const PlacedThing* thing : thingsAt(*cell)) {
+    for (const PlacedThing* thing : map_.thingsAt(*cell)) {
         if (thing->kind == ThingKind::Waypoint)
             update(revealedTagRect(frame_, *thing));
     }
+}
+
+// The mouse coming onto the map is the user turning to it: the map shows the document as
+// it is now.
+void MapCanvas::enterEvent(QEnterEvent* event)
+{
+    map_.refreshIfStale();
+    QWidget::enterEvent(event);
 }
 
 void MapCanvas::leaveEvent(QEvent*)

@@ -2,6 +2,7 @@
 
 #include "core/ground/ground.h"
 #include "core/map/placed_things.h"
+#include "gui/map/map_document.h"
 #include "gui/map/paint/map_painter.h"
 
 #include <QWidget>
@@ -12,7 +13,8 @@
 
 namespace vexa {
 
-// The map itself: paints the ground and the contents, zooms with the wheel and pans by
+// The map itself: shows the map's document (the ground and the contents, the selection)
+// and hands it the selecting gestures; zooms with the wheel and pans by
 // dragging with the middle (or, while selecting, the right) button, and reports the cell
 // under the mouse (showing there the waypoint numbers that found no room).
 //
@@ -22,25 +24,16 @@ namespace vexa {
 // the arrow keys ask for a move of one cell, Delete for the selection to go. Ctrl+drag
 // asks for a run from one cell to another, previewing its cells. With the brush the left
 // button paints the brush's overlay into the ground, the right one erases; the stroke is
-// reported when the button is let go. The canvas changes no document: its owner does.
+// reported when the button is let go. The canvas changes no pane: its owner does.
 class MapCanvas final : public QWidget {
     Q_OBJECT
 public:
     enum class Tool { Select, Brush };
 
-    explicit MapCanvas(QWidget* parent = nullptr);
+    explicit MapCanvas(MapDocument& map, QWidget* parent = nullptr);
 
-    // New contents keep the things selected that still stand on their pane lines.
-    void setContents(MapContents contents);
-    const MapContents& contents() const { return contents_; }
-    // Hiding a kind also unselects its things.
-    void setShownKinds(const ShownKinds& shown);
-    const ShownKinds& shownKinds() const { return shown_; }
-
-    // The ground read from the packs, and which of its layers show. Either remakes the
-    // picture of the ground that every paint draws.
-    void setGround(GroundReading reading);
-    const GroundReading& ground() const { return ground_; }
+    // Which layers of the ground show. A change remakes the picture of the ground that
+    // every paint draws, as a new reading of the packs does.
     void setShownGround(GroundLayers shown);
     GroundLayers shownGround() const { return shownGround_; }
     const GroundPicture& groundPicture() const { return groundPicture_; }
@@ -48,19 +41,11 @@ public:
     QString groundAt(std::int32_t cell) const;
 
     const MapFrame& frame() const { return frame_; }
+    // Shows the playable area (the whole map without one) as large as it fits.
     void fitPlayableArea();
     // One zoom step in or out, keeping the point under the given position in place.
     void zoom(int steps, QPoint around);
     void zoom(int steps) { zoom(steps, rect().center()); }
-
-    // The shown things standing in a cell, in pane order.
-    std::vector<const PlacedThing*> thingsAt(std::int32_t cell) const;
-
-    // The selected things, in pane order.
-    std::vector<PlacedThing> selectedThings() const;
-    void selectAllShown();
-    bool hasSelection() const { return !selected_.empty(); }
-    void clearSelection();
 
     // While a pick waits, a click only delivers its cell and a drag pans.
     void setPicking(bool picking) { picking_ = picking; }
@@ -81,9 +66,6 @@ Q_SIGNALS:
     // A click while a pick waits.
     void cellClicked(std::int32_t cell);
     void cellDoubleClicked(std::int32_t cell);
-    // Before any press acts: the owner brings the contents and the ground up to date.
-    void pressing();
-    void selectionChanged();
     void moveRequested(int columns, int rows);
     void deleteRequested();
     void runDragged(std::int32_t first, std::int32_t last);
@@ -97,6 +79,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -106,17 +89,10 @@ private:
 
     std::optional<std::int32_t> cellAtPoint(QPointF point) const;
     std::optional<CellPlace> placeAtPoint(QPointF point) const;
-    void indexCells();
-    std::optional<QRect> cellsMovedTo(const MapContents& next) const;
+    void contentsChanged(const ContentsChange& change);
+    void remakeGroundPicture();
     void setHovered(std::optional<std::int32_t> cell);
     void updateRevealedTags(std::optional<std::int32_t> cell);
-
-    // Selecting.
-    std::vector<std::uint32_t> stackAt(std::int32_t cell) const;
-    bool isSelected(std::uint32_t thing) const;
-    void setSelection(std::vector<std::uint32_t> things);
-    void clickSelect(std::int32_t cell, bool add);
-    void selectWithin(CellPlace from, CellPlace to, bool add);
 
     // The gestures.
     void startDrag(const QMouseEvent& event);
@@ -128,13 +104,7 @@ private:
     QList<QRect> selectionRects(CellPlace by) const;
     void paintGestures(QPainter& painter) const;
 
-    MapContents contents_;
-    // Indexes of contents_.things sorted by cell, so a cell's things are found without
-    // going through the list.
-    std::vector<std::uint32_t> byCell_;
-    std::vector<std::uint32_t> selected_;  // indexes of contents_.things, ascending
-    ShownKinds shown_ = kAllKinds;
-    GroundReading ground_;
+    MapDocument& map_;
     GroundLayers shownGround_;
     GroundPicture groundPicture_;
     MapFrame frame_;

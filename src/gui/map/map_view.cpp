@@ -32,41 +32,13 @@ namespace {
 
 // Typing in a pane redraws the map only once the typing pauses this long.
 constexpr int kRefreshDelayMs = 250;
-constexpr char kReplacementByte = '?';
-
+const QString kOutOfDate =
+    QStringLiteral("The document changed since the map read it; it reads it again when the mouse comes onto it");
 const QString kPickInstruction = QStringLiteral("Click a cell to deliver its number; Esc cancels");
 
 QString qstr(std::string_view text)
 {
     return decodeText(text);
-}
-
-// The panes whose lines the map reads besides those of the placed things.
-constexpr std::array<PaneId, 2> kPackPanes = {PaneId::MapPack, PaneId::OverlayPack};
-
-// The panes and fields the map reads, as bytes. A character no file can hold only blocks
-// saving; for the map it stands as a '?'.
-Scenario mapSnapshot(const ScenarioView& document)
-{
-    Scenario scenario;
-    const auto copyPane = [&](PaneId pane) {
-        scenario.pane(pane) = MemoryPane(encodeTextReplacing(paneText(*document.paneEditor(pane)), kReplacementByte));
-    };
-    for (std::size_t kind = 0; kind < kThingKindCount; ++kind)
-        copyPane(paneOfKind(static_cast<ThingKind>(kind)));
-    for (const PaneId pane : kPackPanes)
-        copyPane(pane);
-    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
-        scenario.field(field) = encodeTextReplacing(document.fieldText(field), kReplacementByte);
-    return scenario;
-}
-
-QString describe(const PlacedThing& thing)
-{
-    QString text = qstr(kindName(thing.kind)) + QLatin1Char(' ') + qstr(thing.type);
-    if (!thing.country.empty())
-        text += QStringLiteral(" (%1)").arg(qstr(thing.country));
-    return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line);
 }
 
 // The legend's sample of the ground: water beside land, and of the overlay pack: ore
@@ -80,16 +52,6 @@ QIcon twoColourIcon(std::uint32_t left, std::uint32_t right)
     return QIcon(QPixmap::fromImage(sample));
 }
 
-// "[MapPack] line 3 (key 4): ... — the map shows no ground from this pack"
-QString packErrorsText(const std::vector<PackError>& errors)
-{
-    QStringList texts;
-    for (const PackError& error : errors)
-        texts << qstr(describe(error));
-    return texts.join(QStringLiteral("; ")) + QStringLiteral(" \u2014 the map shows no ground from ") +
-           (errors.size() == 1 ? QStringLiteral("this pack") : QStringLiteral("these packs"));
-}
-
 } // namespace
 
 // ---- MapWindow
@@ -97,12 +59,12 @@ QString packErrorsText(const std::vector<PackError>& errors)
 MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , document_(document)
-    , canvas_(new MapCanvas(this))
+    , map_(document)
+    , canvas_(new MapCanvas(map_, this))
     , status_(new ElidedLabel(this))
     , selection_(new QLabel(this))
     , refreshTimer_(new QTimer(this))
     , hoverTimer_(new QTimer(this))
-    , history_(document)
 {
     setObjectName(QStringLiteral("MapWindow"));
     setWindowTitle(QStringLiteral("Map"));
@@ -128,19 +90,27 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     connect(hoverTimer_, &QTimer::timeout, this, &MapWindow::showHovered);
     refreshTimer_->setSingleShot(true);
     refreshTimer_->setInterval(kRefreshDelayMs);
-    connect(refreshTimer_, &QTimer::timeout, this, &MapWindow::refresh);
+    connect(refreshTimer_, &QTimer::timeout, &map_, &MapDocument::refreshIfStale);
     connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showCell);
     connect(canvas_, &MapCanvas::left, this, &MapWindow::showNoCell);
     connect(canvas_, &MapCanvas::cellClicked, this, &MapWindow::cellClicked);
     connect(canvas_, &MapCanvas::cellDoubleClicked, this, &MapWindow::jumpToLine);
-    connect(canvas_, &MapCanvas::pressing, this, &MapWindow::refreshIfStale);
-    connect(canvas_, &MapCanvas::selectionChanged, this, &MapWindow::selectionChanged);
-    connect(canvas_, &MapCanvas::moveRequested, this, &MapWindow::moveSelection);
-    connect(canvas_, &MapCanvas::deleteRequested, this, &MapWindow::deleteSelection);
+    connect(canvas_, &MapCanvas::moveRequested, this,
+            [this](int columns, int rows) { edited(map_.moveSelection(columns, rows)); });
+    connect(canvas_, &MapCanvas::deleteRequested, this, [this] { edited(map_.deleteSelection()); });
     connect(canvas_, &MapCanvas::runDragged, this, &MapWindow::fillRun);
-    connect(canvas_, &MapCanvas::strokeFinished, this, &MapWindow::finishStroke);
-    connect(&document_, &ScenarioView::replaced, this, [this] { history_.clear(); });
-    followDocument();
+    connect(canvas_, &MapCanvas::strokeFinished, this, [this] { edited(map_.finishStroke()); });
+    connect(&map_, &MapDocument::documentChanged, this, &MapWindow::documentChanged);
+    connect(&map_, &MapDocument::contentsChanged, this, &MapWindow::showCountries);
+    connect(&map_, &MapDocument::groundRead, this, &MapWindow::groundRead);
+    connect(&map_, &MapDocument::selectionChanged, this, &MapWindow::selectionChanged);
+    connect(&map_, &MapDocument::replaced, this, &MapWindow::startAfresh);
+}
+
+// The canvas shows the map's document to its end: it goes before the document does.
+MapWindow::~MapWindow()
+{
+    delete canvas_;
 }
 
 // Select and Brush, the brush's overlay, and why the brush is off when it is.
@@ -162,9 +132,9 @@ QToolBar* MapWindow::makeToolBar()
         });
         return action;
     };
-    addTool(QStringLiteral("Select"), QStringLiteral("SelectTool"), MapCanvas::Tool::Select,
-            QStringLiteral("Select, move and delete things; Ctrl+drag fills a Create dialog's positions"))
-        ->setChecked(true);
+    selectTool_ = addTool(QStringLiteral("Select"), QStringLiteral("SelectTool"), MapCanvas::Tool::Select,
+                          QStringLiteral("Select, move and delete things; Ctrl+drag fills a Create dialog's positions"));
+    selectTool_->setChecked(true);
     brushTool_ = addTool(QStringLiteral("Brush"), QStringLiteral("BrushTool"), MapCanvas::Tool::Brush,
                          QStringLiteral("Paint the overlay pack: the left button paints, the right one erases"));
     brushOverlay_ = new QComboBox(bar);
@@ -173,13 +143,19 @@ QToolBar* MapWindow::makeToolBar()
         brushOverlay_->addItem(qstr(overlay.caption), overlay.number);
     connect(brushOverlay_, &QComboBox::currentIndexChanged, this, [this] {
         canvas_->setBrushOverlay(static_cast<std::uint8_t>(brushOverlay_->currentData().toInt()));
-        brushTool_->setChecked(brushTool_->isEnabled());
     });
+    // The user's choice of an overlay, even of the one shown, picks the brush.
+    connect(brushOverlay_, &QComboBox::activated, this, [this] { brushTool_->setChecked(brushTool_->isEnabled()); });
     canvas_->setBrushOverlay(brushOverlays().front().number);
     bar->addWidget(brushOverlay_);
     brushState_ = new QLabel(bar);
     brushState_->setObjectName(QStringLiteral("BrushState"));
     bar->addWidget(brushState_);
+    auto* fitting = bar->addAction(QStringLiteral("Fit"));
+    fitting->setObjectName(QStringLiteral("MapFit"));
+    fitting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    fitting->setToolTip(QStringLiteral("Show the playable area (the whole map without one) as large as it fits (Ctrl+0)"));
+    connect(fitting, &QAction::triggered, this, &MapWindow::fit);
     return bar;
 }
 
@@ -196,10 +172,10 @@ void MapWindow::addShortcuts()
     addShortcut(QStringLiteral("MapZoomIn"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                 [this] { canvas_->zoom(1); });
     addShortcut(QStringLiteral("MapZoomOut"), {QKeySequence::ZoomOut}, [this] { canvas_->zoom(-1); });
-    addShortcut(QStringLiteral("MapSelectAll"), {QKeySequence::SelectAll}, [this] { canvas_->selectAllShown(); });
-    addShortcut(QStringLiteral("MapUndo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &MapWindow::undo);
+    addShortcut(QStringLiteral("MapSelectAll"), {QKeySequence::SelectAll}, [this] { map_.selectAllShown(); });
+    addShortcut(QStringLiteral("MapUndo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { showStatus(map_.undo()); });
     addShortcut(QStringLiteral("MapRedo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                &MapWindow::redo);
+                [this] { showStatus(map_.redo()); });
 }
 
 QWidget* MapWindow::makeLegend()
@@ -214,17 +190,17 @@ QWidget* MapWindow::makeLegend()
         box->setIcon(QIcon(QPixmap::fromImage(kindSample(kind, 16))));
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this, i](bool checked) {
-            ShownKinds shown = canvas_->shownKinds();
+            ShownKinds shown = map_.shownKinds();
             shown[i] = checked;
-            canvas_->setShownKinds(shown);
+            map_.setShownKinds(shown);
         });
         column->addWidget(box);
     }
     addGroundBoxes(legend, column);
     column->addSpacing(12);
-    auto* countries = new QLabel(legend);
-    countries->setObjectName(QStringLiteral("MapCountries"));
-    column->addWidget(countries);
+    countries_ = new QLabel(legend);
+    countries_->setObjectName(QStringLiteral("MapCountries"));
+    column->addWidget(countries_);
     column->addStretch(1);
     return legend;
 }
@@ -252,83 +228,54 @@ void MapWindow::addGroundBoxes(QWidget* legend, QLayout* column)
            twoColourIcon(overlayLook(kGold02).colour, overlayLook(kGem02).colour), &GroundLayers::overlayPack);
 }
 
-// Every change of a pane or of the Map page's position fields restarts the pause timer.
-void MapWindow::followDocument()
-{
-    for (std::size_t kind = 0; kind < kThingKindCount; ++kind) {
-        QPlainTextEdit* editor = document_.paneEditor(paneOfKind(static_cast<ThingKind>(kind)));
-        connect(editor, &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
-    }
-    for (const PaneId pane : kPackPanes)
-        connect(document_.paneEditor(pane), &QPlainTextEdit::textChanged, this, &MapWindow::documentChanged);
-    for (const FieldId field : {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height})
-        connect(document_.fieldEdit(field), &QLineEdit::textChanged, this, &MapWindow::documentChanged);
-}
-
-void MapWindow::refreshIfStale()
-{
-    if (stale_)
-        refresh();
-}
-
+// Typing in a pane puts the reading off until the typing pauses; a hidden window reads
+// when it is shown. A document that takes the map longer to read than a pause in typing
+// lasts is read again only once the user turns to the map, as the check waits for F7.
 void MapWindow::documentChanged()
 {
-    stale_ = true;
-    if (isVisible())
+    if (!isVisible())
+        return;
+    if (!map_.readsSlowly() || isActiveWindow()) {
         refreshTimer_->start();
+        return;
+    }
+    if (!isPicking())
+        showStatus(kOutOfDate);
+}
+
+void MapWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        map_.refreshIfStale();
 }
 
 void MapWindow::refresh()
 {
-    snapshot_ = mapSnapshot(document_);
-    showSnapshot();
+    map_.refresh();
 }
 
-// After the map's own edit the panes hold what the edit makes of the snapshot: the map
-// reads that, without copying every pane again.
-void MapWindow::refreshAfter(const std::vector<PaneChange>& changes)
+void MapWindow::showCountries()
 {
-    for (const PaneChange& change : changes)
-        snapshot_.pane(change.pane) = applied(snapshot_.pane(change.pane), change);
-    showSnapshot();
-}
-
-void MapWindow::showSnapshot()
-{
-    refreshTimer_->stop();
-    stale_ = false;
-    canvas_->setContents(readMapContents(snapshot_));
-    readGroundOnChange(snapshot_);
-
     QString html;
-    for (const std::string_view country : countriesIn(canvas_->contents())) {
+    for (const std::string_view country : countriesIn(map_.contents())) {
         html += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
                     .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
     }
     // A label of rich text lays its text out anew on every change: only a change counts.
-    auto* countries = findChild<QLabel*>(QStringLiteral("MapCountries"));
-    if (countries->text() != html)
-        countries->setText(html);
+    if (countries_->text() != html)
+        countries_->setText(html);
 }
 
-// Unpacking is the costly part of the ground: it runs only when the text of a pack's pane
-// has changed since the last reading. A pack that cannot be read says why, once.
-void MapWindow::readGroundOnChange(const Scenario& snapshot)
+// A pack that cannot be read says why, once, and what the map does not show of it.
+void MapWindow::groundRead()
 {
-    const MemoryPane& mapPack = snapshot.pane(PaneId::MapPack);
-    const MemoryPane& overlayPack = snapshot.pane(PaneId::OverlayPack);
-    const Theater theater = theaterOf(snapshot);
-    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text() &&
-        canvas_->ground().theater == theater)
-        return;
-    packsRead_ = std::pair{mapPack.text(), overlayPack.text()};
-    GroundReading reading = readGround(mapPack, overlayPack);
-    reading.theater = theater;
-    const QString errors = reading.errors.empty() ? QString() : packErrorsText(reading.errors);
+    const GroundReading& reading = map_.ground();
     enableBrush(reading);
-    canvas_->setGround(std::move(reading));
-    if (!errors.isEmpty())
-        showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + errors : errors);
+    if (reading.errors.empty())
+        return;
+    const QString errors = packErrorsText(reading.errors);
+    showStatus(isPicking() ? kPickInstruction + QStringLiteral(" \u2014 ") + errors : errors);
 }
 
 // An overlay pack that cannot be unpacked is never painted over: the brush waits until it
@@ -342,7 +289,7 @@ void MapWindow::enableBrush(const GroundReading& reading)
     brushOverlay_->setEnabled(usable);
     brushState_->setText(usable ? QString() : QStringLiteral("The brush is off: ") + qstr(describe(*failed)));
     if (!usable && canvas_->tool() == MapCanvas::Tool::Brush)
-        findChild<QAction*>(QStringLiteral("SelectTool"))->setChecked(true);
+        selectTool_->setChecked(true);
 }
 
 void MapWindow::open()
@@ -350,14 +297,30 @@ void MapWindow::open()
     show();
     raise();
     activateWindow();
+    fit();
+}
+
+void MapWindow::fit()
+{
     canvas_->fitPlayableArea();
 }
 
 void MapWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (stale_)
-        refresh();
+    map_.refreshIfStale();
+}
+
+// Another document is open: the map shows it fitted, with nothing selected and the
+// Select tool chosen, and says nothing of the last one. A waiting pick keeps waiting.
+void MapWindow::startAfresh()
+{
+    selectTool_->setChecked(true);
+    showStatus(isPicking() ? kPickInstruction : QString());
+    if (!isVisible())
+        return;
+    refresh();
+    fit();
 }
 
 void MapWindow::pickCell(std::function<void(std::int32_t)> deliver)
@@ -397,8 +360,8 @@ void MapWindow::keyPressEvent(QKeyEvent* event)
     }
     if (isPicking())
         cancelPick();
-    else if (canvas_->hasSelection())
-        canvas_->clearSelection();
+    else if (map_.hasSelection())
+        map_.clearSelection();
     else
         hide();
 }
@@ -435,7 +398,7 @@ QString MapWindow::cellText(std::int32_t cell) const
     const auto place = placeOfCell(cell);
     QString text = QStringLiteral("Cell %1 (column %2, row %3)").arg(cell).arg(place->column).arg(place->row);
     QStringList standing;
-    for (const PlacedThing* thing : canvas_->thingsAt(cell))
+    for (const PlacedThing* thing : map_.thingsAt(cell))
         standing << describe(*thing);
     if (!standing.isEmpty())
         text += QStringLiteral(": ") + standing.join(QStringLiteral("; "));
@@ -461,7 +424,7 @@ QString MapWindow::statusText()
 // Shows the first thing standing in the cell: its pane's tab, with its line selected.
 void MapWindow::jumpToLine(std::int32_t cell)
 {
-    const auto things = canvas_->thingsAt(cell);
+    const auto things = map_.thingsAt(cell);
     if (!things.empty())
         document_.showPaneLine(things.front()->pane, things.front()->line);
 }
@@ -474,19 +437,9 @@ void MapWindow::setRunDialogs(RunDialogs* dialogs)
     });
 }
 
-QString MapWindow::selectionText() const
-{
-    return selection_->text();
-}
-
 void MapWindow::selectionChanged()
 {
-    const std::vector<PlacedThing> things = canvas_->selectedThings();
-    QString text;
-    if (things.size() == 1)
-        text = describe(things.front());
-    else if (!things.empty())
-        text = QStringLiteral("%1 things").arg(countText(static_cast<qint64>(things.size())));
+    const QString text = map_.selectionText();
     selection_->setText(text);
     if (!text.isEmpty())
         showStatus(QStringLiteral("Selected: ") + text);
@@ -494,28 +447,12 @@ void MapWindow::selectionChanged()
 
 // ---- The edits
 
-void MapWindow::moveSelection(int columns, int rows)
+void MapWindow::edited(const QString& said)
 {
-    refreshIfStale();
-    const std::vector<PlacedThing> things = canvas_->selectedThings();
-    if (things.empty())
-        return;
-    apply(movedThings(snapshot_, things, columns, rows),
-          QStringLiteral("Moved %1 by %2 columns and %3 rows").arg(selectionText()).arg(columns).arg(rows));
-}
-
-void MapWindow::deleteSelection()
-{
-    refreshIfStale();
-    const std::vector<PlacedThing> things = canvas_->selectedThings();
-    if (things.empty())
-        return;
-    const QString deleted = QStringLiteral("Deleted ") + selectionText();
-    const MapEdit edit = deletedThings(snapshot_, things);
-    // A refused delete keeps the selection for another try.
-    if (!edit.refused())
-        canvas_->clearSelection();
-    apply(edit, deleted);
+    // An edit reads the document it changes: the pause's reading is done.
+    refreshTimer_->stop();
+    if (!said.isEmpty())
+        showStatus(said);
 }
 
 void MapWindow::fillRun(std::int32_t first, std::int32_t last)
@@ -524,50 +461,12 @@ void MapWindow::fillRun(std::int32_t first, std::int32_t last)
         showStatus(QStringLiteral("Open a Create dialog (buildings, units, terrain ...) to fill its positions by dragging"));
         return;
     }
-    showStatus(QStringLiteral("First position %1, last position %2: press Create in %3")
-                   .arg(first)
-                   .arg(last)
-                   .arg(runDialogs_->current()->windowTitle()));
-}
-
-// The painted ground goes into [OverlayPack] as a new pack, one undo step. The canvas
-// shows that ground already, so the new pack counts as read.
-void MapWindow::finishStroke()
-{
-    const std::vector<std::uint8_t> overlays = canvas_->ground().ground.overlayPackBytes();
-    const PaneChange change = rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays, &strokeMemo_);
-    history_.apply({change});
-    MemoryPane& pack = snapshot_.pane(PaneId::OverlayPack);
-    pack = applied(pack, change);
-    packsRead_ = std::pair{snapshot_.pane(PaneId::MapPack).text(), pack.text()};
-    refreshTimer_->stop();
-    stale_ = false;
-    showStatus(QStringLiteral("Painted the overlay pack"));
-}
-
-void MapWindow::apply(const MapEdit& edit, const QString& done)
-{
-    if (edit.refused()) {
-        showStatus(qstr(edit.refusal));
-        return;
-    }
-    history_.apply(edit.changes);
-    refreshAfter(edit.changes);
-    showStatus(done);
-}
-
-void MapWindow::undo()
-{
-    const QString refusal = history_.undo();
-    refresh();
-    showStatus(refusal.isEmpty() ? QStringLiteral("Undid the last map edit") : refusal);
-}
-
-void MapWindow::redo()
-{
-    const QString refusal = history_.redo();
-    refresh();
-    showStatus(refusal.isEmpty() ? QStringLiteral("Redid the map edit") : refusal);
+    const QString filled = QStringLiteral("First position %1, last position %2").arg(first).arg(last);
+    const QString dialog = runDialogs_->current()->windowTitle();
+    if (runDialogs_->spacingMissing())
+        showStatus(filled + QStringLiteral(" in %1: its spacing is missing; type one, then press Create").arg(dialog));
+    else
+        showStatus(filled + QStringLiteral(": press Create in %1").arg(dialog));
 }
 
 } // namespace vexa

@@ -237,6 +237,16 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
               Lines{});
 }
 
+TEST(ScenarioCheck, AByteOrderMarkIsAWarningOnTheFirstLine)
+{
+    const std::string marked = "\xEF\xBB\xBF" + kMap;
+    EXPECT_EQ(found(marked), Lines{"byte-order-mark@1"});
+    EXPECT_EQ(checkFile(marked)[0].severity, Severity::Warning);
+    EXPECT_EQ(found(kMap + "\xEF\xBB\xBF\n"), Lines{});
+    // The editor checks what Save will write, which has no mark.
+    EXPECT_EQ(checkScenario(readScenario(marked)), std::vector<Finding>{});
+}
+
 TEST(ScenarioCheck, RulesTableIsComplete)
 {
     for (const char* id : {"duplicate-key", "unknown-trigger", "off-map", "base-count", "unknown-country", "field-count",

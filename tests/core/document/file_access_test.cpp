@@ -4,12 +4,17 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 using namespace vexa;
 namespace fs = std::filesystem;
@@ -92,6 +97,54 @@ TEST_F(TempFolder, ReadsWholeFilesAndReportsRealFailures)
     EXPECT_EQ(errorCode(readWholeFile("/dev/zero")), kAccessDenied) << "an endless device is refused, not read";
 }
 
+// A named pipe or a socket would wait for another program: refused at once, as a device is.
+TEST_F(TempFolder, OnlyRegularFilesAreReadOrWrittenAndNothingWaits)
+{
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(errorCode(readWholeFile(path("pipe"))), kAccessDenied);
+    EXPECT_EQ(replaceFile(path("pipe"), "x"), FileError{kAccessDenied}) << "a pipe nobody reads";
+    const int reader = ::open(path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(replaceFile(path("pipe"), "x"), FileError{kAccessDenied}) << "a pipe that is read";
+    char got = 0;
+    EXPECT_LE(::read(reader, &got, 1), 0) << "nothing was written into it";
+    ::close(reader);
+
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path("socket").c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(errorCode(readWholeFile(path("socket"))), kAccessDenied);
+    EXPECT_EQ(replaceFile(path("socket"), "x"), FileError{kAccessDenied});
+    ::close(sock);
+    EXPECT_TRUE(fs::is_fifo(path("pipe")) && fs::is_socket(path("socket"))) << "neither is replaced";
+}
+
+// Anything longer than the limit is refused, a file before it is read.
+TEST_F(TempFolder, FilesAndStreamsAreReadUpToALimit)
+{
+    const FileError tooLarge{EFBIG, true};
+    std::ofstream(path("huge.mpr")).close();
+    fs::resize_file(path("huge.mpr"), kLargestReadableFile + 1);
+    EXPECT_EQ(std::get<FileError>(readWholeFile(path("huge.mpr"))), tooLarge);
+    fs::resize_file(path("huge.mpr"), kLargestReadableFile);
+    EXPECT_EQ(std::get<std::string>(readWholeFile(path("huge.mpr"))).size(), kLargestReadableFile);
+
+    std::istringstream text("a\r\n\xff");
+    EXPECT_EQ(std::get<std::string>(readWholeStream(text)), "a\r\n\xff");
+    std::ifstream endless("/dev/zero", std::ios::binary);
+    EXPECT_EQ(std::get<FileError>(readWholeStream(endless)), tooLarge);
+}
+
+// A stream that fails to read (a folder as standard input) is a file error, not an exception.
+TEST_F(TempFolder, AStreamThatCannotBeReadIsAFileError)
+{
+    std::ifstream folder(folder_);
+    ASSERT_TRUE(folder.is_open());
+    EXPECT_EQ(std::get<FileError>(readWholeStream(folder)), FileError{kAccessDenied});
+}
+
 TEST_F(TempFolder, ReplacesAndCreatesFiles)
 {
     ASSERT_EQ(replaceFile(path("new.ini"), "fresh"), std::nullopt);
@@ -121,6 +174,7 @@ TEST_F(TempFolder, AReadOnlyFileIsRefusedAndKeptWhole)
     EXPECT_FALSE(isReadOnlyFile(folder_.string()));
 }
 
+// A target that does not exist yet is created; the link stays.
 TEST_F(TempFolder, SavingThroughALinkReplacesItsTarget)
 {
     std::ofstream(path("real.mpr")) << "old";
@@ -128,6 +182,19 @@ TEST_F(TempFolder, SavingThroughALinkReplacesItsTarget)
     ASSERT_EQ(replaceFile(path("link.mpr"), "new"), std::nullopt);
     EXPECT_TRUE(fs::is_symlink(path("link.mpr")));
     EXPECT_EQ(contents(path("real.mpr")), "new");
+
+    fs::create_directory(path("sub"));
+    fs::create_symlink("../new.mpr", path("sub/dangling.mpr"));
+    fs::create_symlink("sub/dangling.mpr", path("chain.mpr"));
+    ASSERT_EQ(replaceFile(path("chain.mpr"), "created"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(path("chain.mpr")) && fs::is_symlink(path("sub/dangling.mpr")));
+    EXPECT_EQ(contents(path("new.mpr")), "created");
+
+    fs::create_symlink("missing-folder/x.mpr", path("nowhere.mpr"));
+    EXPECT_EQ(replaceFile(path("nowhere.mpr"), "x"), FileError{kPathNotFound});
+    fs::create_symlink("loop.mpr", path("loop.mpr"));
+    EXPECT_EQ(replaceFile(path("loop.mpr"), "x"), FileError{kPathNotFound});
+    EXPECT_TRUE(fs::is_symlink(path("nowhere.mpr")) && fs::is_symlink(path("loop.mpr")));
 }
 
 TEST_F(TempFolder, FailedReplaceLeavesTheOldFileWhole)

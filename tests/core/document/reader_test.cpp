@@ -1,4 +1,5 @@
 #include "core/document/reader.h"
+#include "core/document/writer.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,24 @@ TEST(Reader, LineEndsAndEndOfFile)
     EXPECT_EQ(linesOf(last, PaneId::Rules), (std::vector<std::string>{"[X]", "last"}));
     const Scenario header = readScenario("[X]\r\nx\r\n[Y]");
     EXPECT_EQ(linesOf(header, PaneId::Rules), (std::vector<std::string>{"[X]", "x", "", "[Y]"}));
+}
+
+// As some Windows editors save: without the skip the mark would hide the first header,
+// and [MapPack] with the map's ground would be dropped as lines before any header.
+TEST(Reader, AByteOrderMarkAtTheStartIsSkipped)
+{
+    SourceLines sources;
+    const Scenario marked = readScenario("\xEF\xBB\xBF[MapPack]\r\n1=AAAA\r\n", &sources);
+    EXPECT_EQ(linesOf(marked, PaneId::MapPack), (std::vector<std::string>{"1=AAAA"}));
+    EXPECT_EQ(sources.fileLineName(PaneId::MapPack, 0), "line 2");
+    EXPECT_TRUE(sources.startedWithByteOrderMark());
+    EXPECT_EQ(readScenario(writeScenario(marked)), marked);
+
+    // Anywhere else the mark is part of a line.
+    SourceLines unmarked;
+    const Scenario later = readScenario("[UNITS]\r\n\xEF\xBB\xBF[SHIPS]\r\n", &unmarked);
+    EXPECT_EQ(linesOf(later, PaneId::Units), (std::vector<std::string>{"\xEF\xBB\xBF[SHIPS]"}));
+    EXPECT_FALSE(unmarked.startedWithByteOrderMark());
 }
 
 TEST(Reader, EmptyAndOddInput)

@@ -48,7 +48,7 @@ std::vector<Command> commandsOf(const Bytes& data)
     std::vector<Command> commands;
     const auto word = [&](std::size_t at) { return std::size_t{data[at]} | std::size_t{data[at + 1]} << 8; };
     for (std::size_t at = 0; at < data.size();) {
-        const std::size_t end = at + 4 + (data[at] | data[at + 1] << 8 | data[at + 2] << 16);
+        const std::size_t end = at + 4 + word(at);
         for (at += 4; data[at] != 0x80; ) {
             const std::uint8_t c = data[at];
             if (c < 0x80) {
@@ -90,42 +90,40 @@ TEST(ExpandChunks, EveryCommand)
         0xC0, 0x01, 0x00,             // 3 bytes from offset 1: "bca"
         0xFF, 0x02, 0x00, 0x00, 0x00, // 2 bytes from offset 0: "ab"
         0xFF, 0x04, 0x00, 0x0F, 0x00, // 4 bytes from offset 15, overlapping: "abab"
+        0xFE, 0xEB, 0x1F, '.',        // the rest of the block: 8171 times '.'
         0x80,                         // end
     });
-    EXPECT_EQ(expandedText(data, 21), "abcabcazzzzzbcaababab");
+    EXPECT_EQ(expandedText(data, kChunkBlockSize), "abcabcazzzzzbcaababab" + std::string(8171, '.'));
 }
 
 TEST(ExpandChunks, OffsetsCountWithinTheirChunk)
 {
     // The second chunk's offset 0 and 1 back are its own first byte, not the first chunk's.
-    const Bytes data = joined({chunk({0x82, 'x', 'y', 0x80}), chunk({0x81, 'p', 0xC0, 0x00, 0x00, 0x00, 0x01, 0x80})});
-    EXPECT_EQ(expandedText(data, 9), "xyppppppp");
+    const Bytes data = joined({chunk({0x82, 'x', 'y', 0xFE, 0xFE, 0x1F, '.', 0x80}),
+                               chunk({0x81, 'p', 0xC0, 0x00, 0x00, 0x00, 0x01, 0xFE, 0xF9, 0x1F, '.', 0x80})});
+    const std::string text = expandedText(data, 2 * kChunkBlockSize);
+    EXPECT_EQ(text.substr(kChunkBlockSize - 2, 10), "..ppppppp.");
 }
 
 TEST(ExpandChunks, LongestCommandsAndFarthestReach)
 {
-    // A short copy reaches 4095 bytes back; a fill and a long copy write up to the chunk's limit.
-    Bytes commands = {0xFE, 0xFF, 0x0F, 'r', 0x81, 's', 0x7F, 0xFF};
-    commands.push_back(0x80);
-    const std::string text = expandedText(chunk(commands), 4106);
-    EXPECT_EQ(text.substr(4095), "srrrrrrrrrr");
+    // A short copy reaches 4095 bytes back; a fill and a long copy write up to the block's end.
+    const Bytes commands = {0xFE, 0xFF, 0x0F, 'r', 0x81, 's', 0x7F, 0xFF, 0xFE, 0xF6, 0x0F, '.', 0x80};
+    const std::string text = expandedText(chunk(commands), kChunkBlockSize);
+    EXPECT_EQ(text.substr(4095, 12), "srrrrrrrrrr.");
 
-    const std::string filled = expandedText(chunk({0x81, 'f', 0xFF, 0xFF, 0x1F, 0x00, 0x00, 0x80}), kChunkOutputLimit);
-    EXPECT_EQ(filled, std::string(kChunkOutputLimit, 'f'));
+    const std::string filled = expandedText(chunk({0x81, 'f', 0xFF, 0xFF, 0x1F, 0x00, 0x00, 0x80}), kChunkBlockSize);
+    EXPECT_EQ(filled, std::string(kChunkBlockSize, 'f'));
 }
 
 TEST(CompressChunks, RoundTripsWhateverTheBytes)
 {
     const std::vector<Bytes> inputs = {
         {},
-        {7},
-        {1, 2},
-        Bytes(3, 9),
-        randomBytes(kChunkOutputLimit, 1),
-        randomBytes(kChunkOutputLimit + 1, 2),
-        randomBytes(3 * kChunkOutputLimit - 5, 3, 4),  // few values: many short matches
-        randomBytes(20000, 4, 2),
-        Bytes(2 * kChunkOutputLimit, 0),
+        randomBytes(kChunkBlockSize, 1),
+        randomBytes(3 * kChunkBlockSize, 3, 4),  // few values: many short matches
+        randomBytes(2 * kChunkBlockSize, 4, 2),
+        Bytes(2 * kChunkBlockSize, 0),
     };
     for (const Bytes& input : inputs)
         EXPECT_EQ(roundTrip(input), input) << input.size();
@@ -136,30 +134,31 @@ TEST(CompressChunks, RoundTripsStructuredBytes)
     for (const std::size_t period : {2, 3, 7, 64, 65, 200, 4095, 4097}) {
         const Bytes pattern = randomBytes(period, static_cast<unsigned>(period));
         Bytes input;
-        while (input.size() < 3 * kChunkOutputLimit)
+        while (input.size() < 3 * kChunkBlockSize)
             input.push_back(pattern[input.size() % period]);
         EXPECT_EQ(roundTrip(input), input) << period;
     }
     // Runs of every length between values
     Bytes runs;
-    for (std::size_t length = 1; runs.size() < 2 * kChunkOutputLimit; ++length)
+    for (std::size_t length = 1; runs.size() < 2 * kChunkBlockSize; ++length)
         runs.insert(runs.end(), length, static_cast<std::uint8_t>(length));
+    runs.resize(2 * kChunkBlockSize);
     EXPECT_EQ(roundTrip(runs), runs);
 }
 
 TEST(CompressChunks, RunsAndRepeatsShrink)
 {
     // One fill per chunk: a header, 4 bytes of fill and the end.
-    EXPECT_EQ(compressChunks(Bytes(2 * kChunkOutputLimit, 0xFF)).size(), 2 * (4 + 4 + 1));
+    EXPECT_EQ(compressChunks(Bytes(2 * kChunkBlockSize, 0xFF)).size(), 2 * (4 + 4 + 1));
     // A 7-byte pattern repeated: one literal and one copy that overlaps itself.
     const Bytes pattern = randomBytes(7, 11);
     Bytes repeated;
-    while (repeated.size() < kChunkOutputLimit)
+    while (repeated.size() < kChunkBlockSize)
         repeated.push_back(pattern[repeated.size() % 7]);
     EXPECT_LE(compressChunks(repeated).size(), 4 + 8 + 5 + 1);
     // Random bytes grow only by their literal headers.
-    const Bytes noise = randomBytes(kChunkOutputLimit, 5);
-    EXPECT_LE(compressChunks(noise).size(), 4 + kChunkOutputLimit + kChunkOutputLimit / 63 + 2);
+    const Bytes noise = randomBytes(kChunkBlockSize, 5);
+    EXPECT_LE(compressChunks(noise).size(), 4 + kChunkBlockSize + kChunkBlockSize / 63 + 2);
 }
 
 TEST(CompressChunks, UsesEveryCommandOnARealGrid)
@@ -185,27 +184,26 @@ TEST(CompressChunks, CommandsReachTheirLimits)
     EXPECT_EQ(repeating(100, 64).back(), (Command{Command::MediumCopy, 64, 0}));
     EXPECT_EQ(repeating(200, 100).back(), (Command{Command::LongCopy, 100, 0}));
 
-    EXPECT_EQ(commandsOf(compressChunks(Bytes(kChunkOutputLimit, 7))),
-              (std::vector<Command>{{Command::Fill, kChunkOutputLimit, 7}}));
+    EXPECT_EQ(commandsOf(compressChunks(Bytes(kChunkBlockSize, 7))),
+              (std::vector<Command>{{Command::Fill, kChunkBlockSize, 7}}));
     std::size_t longestLiteral = 0;
-    for (const Command& command : commandsOf(compressChunks(randomBytes(kChunkOutputLimit, 22)))) {
+    for (const Command& command : commandsOf(compressChunks(randomBytes(kChunkBlockSize, 22)))) {
         if (command.kind == Command::Literal)
             longestLiteral = std::max(longestLiteral, command.count);
     }
     EXPECT_EQ(longestLiteral, 63U);
 }
 
-TEST(CompressChunks, ChunksOfTheLimitWithTheKnownFlag)
+TEST(CompressChunks, OneChunkPerBlock)
 {
-    const Bytes data = compressChunks(randomBytes(2 * kChunkOutputLimit + 100, 6));
+    // Each header gives the length of its data and the size of its block; a part of a
+    // block at the end gets a chunk of its own size, which no pack reads.
+    const Bytes data = compressChunks(randomBytes(2 * kChunkBlockSize + 100, 6));
     std::size_t at = 0;
-    for (const std::size_t size : {kChunkOutputLimit, kChunkOutputLimit, std::size_t{100}}) {
+    for (const std::size_t size : {kChunkBlockSize, kChunkBlockSize, std::size_t{100}}) {
         ASSERT_LT(at + 4, data.size());
-        EXPECT_EQ(data[at + 3], kChunkFlag);
-        const std::size_t length = data[at] | data[at + 1] << 8 | data[at + 2] << 16;
-        Bytes piece;
-        EXPECT_FALSE(expandChunks(std::span(data).subspan(at, 4 + length), size, piece));
-        at += 4 + length;
+        EXPECT_EQ(std::size_t{data[at + 2]} | std::size_t{data[at + 3]} << 8, size);
+        at += 4 + (data[at] | data[at + 1] << 8);
     }
     EXPECT_EQ(at, data.size());
 }

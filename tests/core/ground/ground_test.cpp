@@ -112,17 +112,6 @@ TEST(TerrainTemplates, NamesAndTheatersOfTheTemplates)
         EXPECT_FALSE(isBareTemplate(drawn)) << drawn;
 }
 
-TEST(OverlayName, EveryNumberOfTheTable)
-{
-    const std::vector<std::pair<int, std::string_view>> names = {
-        {0, "SBAG"},   {1, "CYCL"},  {2, "BRIK"},  {3, "BARB"},    {4, "WOOD"},    {5, "GOLD01"}, {8, "GOLD04"},
-        {9, "GEM01"},  {12, "GEM04"}, {13, "V12"}, {19, "V18"},    {20, "FPLS"},   {21, "WCRATE"},
-        {22, "SCRATE"}, {23, "FENC"}, {24, "WWCRATE"}, {25, ""},   {254, ""},      {kNoOverlay, ""},
-    };
-    for (const auto& [code, name] : names)
-        EXPECT_EQ(overlayName(static_cast<std::uint8_t>(code)), name) << code;
-}
-
 TEST(Ground, WithoutPacksIsClearEverywhere)
 {
     const Ground ground;

@@ -14,6 +14,12 @@
 #include <random>
 
 namespace vexa {
+
+void PrintTo(const BrushOverlay& overlay, std::ostream* out)
+{
+    *out << int{overlay.number} << " \"" << overlay.caption << '"';
+}
+
 namespace {
 
 using test::chunk;
@@ -253,10 +259,21 @@ TEST(Base64, EncodesWithPadding)
     EXPECT_EQ(encodeBase64(std::span(ones).first(2)), "//8=");
 }
 
-TEST(UnpackPackChunks, AnUnknownFlagIsAnError)
+// The game expands every chunk into a whole block of 8192 bytes, whatever the total.
+TEST(UnpackPackChunks, AChunkOfAnotherSizeThanABlockIsAnError)
 {
-    EXPECT_EQ(chunkError(chunk({0xFE, 0x00, 0x20, 0xFF, 0x80}, 0x21)).reason, "a chunk has the flag 0x21; only 0x20 is known");
-    EXPECT_EQ(chunkError(chunk({0xFE, 0x00, 0x20, 0xFF, 0x80}, 0x00)).reason, "a chunk has the flag 0x00; only 0x20 is known");
+    const Bytes half = chunk({0xFE, 0x00, 0x10, 0xFF, 0x80});
+    const Bytes whole = chunk({0xFE, 0x00, 0x20, 0xFF, 0x80});
+    EXPECT_EQ(chunkError(joined({half, whole, half})).reason, "the chunk unpacks to 4096 bytes, not 8192");
+    const Bytes saysHalf = chunk({0xFE, 0x00, 0x10, 0xFF, 0x80}, 4096);
+    EXPECT_EQ(chunkError(joined({saysHalf, whole, saysHalf})).reason, "a chunk says it unpacks to 4096 bytes, not 8192");
+    EXPECT_EQ(chunkError(chunk({0xFE, 0x00, 0x20, 0xFF, 0x80}, 0x2100)).reason,
+              "a chunk says it unpacks to 8448 bytes, not 8192");
+
+    // The line at fault is the one where the chunk's header starts (byte 9, Base64
+    // character 12), not where its commands end.
+    const PackError error = errorOf(PackId::Overlay, packPane(joined({whole, half, half}), 4));
+    EXPECT_EQ(error, (PackError{PackId::Overlay, 3, "4", "the chunk unpacks to 4096 bytes, not 8192"}));
 }
 
 TEST(UnpackPackChunks, AChunkLongerThanTheDataIsAnError)
@@ -333,11 +350,11 @@ TEST(UnpackPackChunks, AFaultIsReportedOnTheLineThatHoldsIt)
     // The second chunk's header starts at byte 9, Base64 character 12: on the third line
     // of five characters, which a comment pushes down to pane line 3.
     Bytes data = emptyOverlayData();
-    data[9 + 3] = 0x30;
+    data[9 + 3] = 0x30;  // the second chunk's block: 0x3000 bytes
     std::vector<std::string> lines = packPane(data, 5).lines();
     lines.insert(lines.begin(), "; the lines of this pack are short");
     EXPECT_EQ(errorOf(PackId::Overlay, paneOf(lines)),
-              (PackError{PackId::Overlay, 3, "3", "a chunk has the flag 0x30; only 0x20 is known"}));
+              (PackError{PackId::Overlay, 3, "3", "a chunk says it unpacks to 12288 bytes, not 8192"}));
 }
 
 TEST(DescribePackError, NamesPackLineKeyAndReason)
@@ -397,12 +414,13 @@ TEST(PackLines, AMemoChangesNothingOfTheLines)
     EXPECT_EQ(packLines(overlays, &memo), packLines(overlays)) << "fewer chunks";
 }
 
-TEST(BrushOverlays, EachCaptionNamesItsOverlay)
+TEST(BrushOverlays, TheMenusCaptionAndCodeOfWhatTheBrushPaints)
 {
-    for (const BrushOverlay& overlay : brushOverlays()) {
-        const std::string name = "(" + std::string(overlayName(overlay.number)) + ")";
-        EXPECT_NE(overlay.caption.find(name), std::string_view::npos) << overlay.caption;
-    }
+    const std::vector<BrushOverlay> overlays = brushOverlays();
+    EXPECT_EQ(overlays.size(), 17u) << "walls, ore, crates, gems; no farm things, no flag";
+    EXPECT_EQ(overlays.front(), (BrushOverlay{0, "Sandbag wall (SBAG)"}));
+    EXPECT_EQ(overlays.back(), (BrushOverlay{12, "Gem patch 4 (GEM04)"}));
+    EXPECT_NE(std::find(overlays.begin(), overlays.end(), BrushOverlay{23, "Quarn barb wire (FENC)"}), overlays.end());
 }
 
 } // namespace

@@ -34,13 +34,13 @@ inline MemoryPane packPane(const std::vector<std::uint8_t>& data, std::size_t wi
     return pane;
 }
 
-// One chunk: its header (data length and flag) and then its commands as given.
-inline std::vector<std::uint8_t> chunk(const std::vector<std::uint8_t>& commands, std::uint8_t flag = kChunkFlag)
+// One chunk: its header (data length and the size it expands to) and then its commands.
+inline std::vector<std::uint8_t> chunk(const std::vector<std::uint8_t>& commands,
+                                       std::size_t expandsTo = kChunkBlockSize)
 {
     const std::size_t length = commands.size();
-    std::vector<std::uint8_t> bytes = {static_cast<std::uint8_t>(length & 0xFF),
-                                       static_cast<std::uint8_t>(length >> 8 & 0xFF),
-                                       static_cast<std::uint8_t>(length >> 16 & 0xFF), flag};
+    std::vector<std::uint8_t> bytes = {static_cast<std::uint8_t>(length & 0xFF), static_cast<std::uint8_t>(length >> 8),
+                                       static_cast<std::uint8_t>(expandsTo & 0xFF), static_cast<std::uint8_t>(expandsTo >> 8)};
     bytes.insert(bytes.end(), commands.begin(), commands.end());
     return bytes;
 }

@@ -6,6 +6,7 @@
 #include "gui/document/scenario_view.h"
 #include "gui/map/map_view.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QApplication>
@@ -37,7 +38,7 @@ protected:
         desktop_.openAnswers.push_back(path("editing.mpr"));
         choose("Load1");
         choose("Map1");
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !canvas().contents().things.empty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !map().document().contents().things.empty(); }));
     }
 
     // Presses on one cell and moves to the other in a few steps, holding the button.
@@ -70,6 +71,23 @@ protected:
     }
 
     void press(const char* shortcut) const { child<QAction>(map(), shortcut)->trigger(); }
+
+    // Chooses an entry of the brush's overlays as the user does: in the list it opens.
+    void chooseOverlay(const QString& caption) const
+    {
+        auto* overlays = child<QComboBox>(map(), "BrushOverlay");
+        overlays->showPopup();
+        QAbstractItemView* list = overlays->view();
+        const QModelIndex entry = list->model()->index(overlays->findText(caption), 0);
+        list->setCurrentIndex(entry);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+
+    bool fitted() const
+    {
+        const MapFrame fit = fittingFrame(map().document().contents(), canvas().size());
+        return canvas().frame().cellSize == fit.cellSize && canvas().frame().origin == fit.origin;
+    }
 };
 
 // Row 39 of the map: 5000 is column 8, 5010 column 18, 5020 column 28; the smudge at 5260
@@ -166,6 +184,10 @@ TEST_F(MapEditing, CtrlDragFillsTheDialogUsedLastWhichThenCreatesTheRow)
     openScenario();
     QWidget& terrain = openForm("Terrain1", "TForm8");
     fillPowerPlantRow(QString(), QString());
+    typeOver(form<QLineEdit>("Edit6"), QString());
+    drag(6000, 6006, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(map().statusText().toStdString(), "First position 6000, last position 6006 in Create buildings: "
+                                                "its spacing is missing; type one, then press Create");
     typeOver(form<QLineEdit>("Edit6"), QStringLiteral("2"));
     const QColor ground = colourAt(6002);
 
@@ -197,9 +219,11 @@ TEST_F(MapEditing, CtrlDragFillsTheDialogUsedLastWhichThenCreatesTheRow)
 TEST_F(MapEditing, ABrushStrokeSavesAPackOfThePaintedGrid)
 {
     openScenario();
-    auto* overlays = child<QComboBox>(map(), "BrushOverlay");
-    overlays->setCurrentIndex(overlays->findText(QStringLiteral("Ore 2 (GOLD02)")));
+    chooseOverlay(QStringLiteral("Ore patch 2 (GOLD02)"));
     ASSERT_TRUE(child<QAction>(map(), "BrushTool")->isChecked());
+    child<QAction>(map(), "SelectTool")->trigger();
+    chooseOverlay(QStringLiteral("Ore patch 2 (GOLD02)"));
+    ASSERT_TRUE(child<QAction>(map(), "BrushTool")->isChecked()) << "the entry already shown picks the brush too";
     drag(7000, 7009);
     drag(7004, 7004, Qt::RightButton);
     const auto packed = [this](std::int32_t cell) {
@@ -225,6 +249,48 @@ TEST_F(MapEditing, ABrushStrokeSavesAPackOfThePaintedGrid)
     map().refresh();
     EXPECT_FALSE(child<QAction>(map(), "BrushTool")->isEnabled());
     EXPECT_TRUE(child<QLabel>(map(), "BrushState")->text().startsWith("The brush is off: [OverlayPack] line 0"));
+    EXPECT_TRUE(map().statusText().endsWith(
+        "\u2014 the map shows no ore, gems, walls or crates from this pack; the ground still shows"))
+        << map().statusText().toStdString();
+}
+
+// Another document opened after zooming, selecting and picking the brush shows afresh:
+// fitted, nothing selected, the Select tool, no message of the last document. Its
+// playable area of 4 by 4 cells fits with cells larger than any zoom step.
+TEST_F(MapEditing, OpeningADocumentShowsItAfreshAndFitTakesTheViewBack)
+{
+    openScenario();
+    press("MapZoomIn");
+    press("MapZoomIn");
+    clickCell(5000);
+    ASSERT_NE(map().statusText(), "");
+    child<QAction>(map(), "BrushTool")->trigger();
+
+    writeFile("small.mpr", "[Map]\r\nX=60\r\nY=60\r\nWidth=4\r\nHeight=4\r\n[UNITS]\r\n0=Greece,JEEP,256,7741,0,Guard,None\r\n");
+    desktop_.openAnswers.push_back(path("small.mpr"));
+    choose("Load1");
+    ASSERT_EQ(map().document().contents().things.size(), 1u) << "read at once";
+    EXPECT_TRUE(fitted());
+    EXPECT_GT(canvas().frame().cellSize, 64);
+    EXPECT_EQ(map().selectionText(), "");
+    EXPECT_EQ(child<QLabel>(map(), "MapSelection")->text(), "");
+    EXPECT_TRUE(child<QAction>(map(), "SelectTool")->isChecked());
+    EXPECT_EQ(map().statusText(), "");
+
+    const int fittedCell = canvas().frame().cellSize;
+    press("MapZoomIn");
+    EXPECT_EQ(canvas().frame().cellSize, fittedCell) << "zooming in never makes the cells smaller";
+    press("MapZoomOut");
+    EXPECT_EQ(canvas().frame().cellSize, 64);
+    press("MapFit");
+    EXPECT_TRUE(fitted());
 }
 
 } // namespace
+
+TEST(MapStatusText, AMoveNamesTheColumnsAndRowsItTookInTheirNumber)
+{
+    EXPECT_EQ(movedText(QStringLiteral("3 things"), 1, 0), "Moved 3 things by 1 column");
+    EXPECT_EQ(movedText(QStringLiteral("it"), 0, -1), "Moved it by -1 row");
+    EXPECT_EQ(movedText(QStringLiteral("it"), -2, 3), "Moved it by -2 columns and 3 rows");
+}

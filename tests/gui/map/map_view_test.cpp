@@ -25,9 +25,9 @@ protected:
     // The map redraws once the document has been still for a moment.
     bool waitForThings(std::size_t count) const
     {
-        for (int waited = 0; waited < 3000 && canvas().contents().things.size() != count; waited += 20)
+        for (int waited = 0; waited < 3000 && map().document().contents().things.size() != count; waited += 20)
             QTest::qWait(20);
-        return canvas().contents().things.size() == count;
+        return map().document().contents().things.size() == count;
     }
 
     // Moves the mouse over a cell, as the window system reports it.
@@ -133,10 +133,17 @@ TEST_F(MapView, TheGroundOfThePacksLiesUnderEverythingAndIsUnpackedOncePerChange
     ASSERT_TRUE(waitForThings(3));
     EXPECT_EQ(canvas().groundPicture().cells.cacheKey(), picture);
 
+    // The Map page's theater paints the ground anew: indoors a clear cell is floor or void.
+    document().setFieldText(FieldId::Theater, "INTERIOR");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != picture; }));
+    const GroundCell clear = map().document().ground().ground.cell(8242);
+    EXPECT_EQ(colourAt(8242), QColor::fromRgb(groundColour(clear, Theater::Interior)));
+    const qint64 indoors = canvas().groundPicture().cells.cacheKey();
+
     // A map pack that cannot be unpacked: no ground from it, the ore still shows, and the
     // status line says why.
     setPane(PaneId::MapPack, "1=HQEAIIH//lkQ\n2=!!!!\n");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != picture; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != indoors; }));
     EXPECT_TRUE(map().statusText().startsWith("[MapPack] line 1 (key 2): ")) << map().statusText().toStdString();
     EXPECT_TRUE(map().statusText().endsWith("\u2014 the map shows no ground from this pack"));
     EXPECT_EQ(canvas().grab().toImage(), overlayOnly) << "as with the ground hidden";
@@ -213,7 +220,7 @@ TEST_F(MapView, WaypointNumbersNeverCoverEachOtherAtAnyZoom)
     for (int cellSize = 0; cellSize != canvas().frame().cellSize; canvas().zoom(1, centreOf(blockCentre))) {
         cellSize = canvas().frame().cellSize;
         SCOPED_TRACE(cellSize);
-        const std::vector<WaypointTag> tags = placeWaypointTags(canvas().contents(), canvas().frame());
+        const std::vector<WaypointTag> tags = placeWaypointTags(map().document().contents(), canvas().frame());
         if (cellSize < 8) {
             EXPECT_TRUE(tags.empty()) << "cells too small to carry numbers";
             continue;
@@ -305,4 +312,24 @@ TEST_F(MapView, WhileAPickWaitsTheStatusKeepsItsInstructionAndNamesTheCellUnderT
     EXPECT_EQ(form<QLineEdit>("Edit4")->text(), "2381");
     hover(2380);
     EXPECT_TRUE(map().statusText().startsWith("Cell 2380")) << "the pick is over";
+}
+
+// A document whose reading takes longer than a pause in typing (here every one) is not
+// read again while the user types elsewhere: the map says so and reads it when the mouse
+// comes onto it.
+TEST_F(MapView, ADocumentSlowToReadIsReadAgainWhenTheUserTurnsToTheMap)
+{
+    choose("Map1");
+    map().document().setTypingBudget(std::chrono::milliseconds(0));
+    map().refresh();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main().isActiveWindow(); }));
+
+    setPane(PaneId::Units, "0=Greece,JEEP,256,300,0,Guard,None\n");
+    QTest::qWait(400);
+    EXPECT_TRUE(map().document().contents().things.empty());
+    EXPECT_TRUE(map().statusText().startsWith("The document changed since the map read it"));
+    QEnterEvent enter(centreOf(300), centreOf(300), canvas().mapToGlobal(centreOf(300)));
+    QApplication::sendEvent(&canvas(), &enter);
+    EXPECT_EQ(map().document().contents().things.size(), 1u);
 }
