@@ -1,5 +1,6 @@
 #include "core/ground/ground.h"
 
+#include "core/document/body_line.h"
 #include "core/document/scenario.h"
 
 #include <algorithm>
@@ -83,7 +84,14 @@ GroundReading readGround(const Pane& mapPackPane, const Pane& overlayPackPane)
 
 GroundReading readGround(const Scenario& scenario)
 {
-    return readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    GroundReading reading = readGround(scenario.pane(PaneId::MapPack), scenario.pane(PaneId::OverlayPack));
+    reading.theater = theaterOf(scenario);
+    return reading;
+}
+
+Theater theaterOf(const Scenario& scenario)
+{
+    return theaterNamed(valueText(scenario.field(FieldId::Theater)));
 }
 
 } // namespace vexa

@@ -60,13 +60,17 @@ private:
 // cannot be read leaves its part of the ground as it is without packs.
 struct GroundReading {
     Ground ground;
+    Theater theater = Theater::Temperate;  // read from a scenario's [Map] Theater= only
     UnpackedPack::Status mapPack = UnpackedPack::Status::NoPack;
     UnpackedPack::Status overlayPack = UnpackedPack::Status::NoPack;
     std::vector<PackError> errors;  // one for each pack that could not be read
 };
 
 GroundReading readGround(const Pane& mapPackPane, const Pane& overlayPackPane);
-// The same from a scenario's [MapPack] and [OverlayPack].
+// The same from a scenario's [MapPack] and [OverlayPack], in its theater.
 GroundReading readGround(const Scenario& scenario);
+
+// The theater of a scenario's [Map] Theater=.
+Theater theaterOf(const Scenario& scenario);
 
 } // namespace vexa

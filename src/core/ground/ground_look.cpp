@@ -19,11 +19,21 @@ constexpr std::array<std::uint32_t, kGroundKindCount> kGroundColours = {
     0xa0a0a0, // unknown: neutral grey
 };
 
+constexpr std::uint32_t kInteriorFloor = 0xc4bcac;  // light warm grey
+constexpr std::uint32_t kInteriorEmpty = 0x1c1c20;  // next to black
+
 } // namespace
 
 std::uint32_t groundColour(GroundKind kind)
 {
     return kGroundColours[static_cast<std::size_t>(kind)];
+}
+
+std::uint32_t groundColour(const GroundCell& cell, Theater theater)
+{
+    if (theater != Theater::Interior || cell.kind != GroundKind::Clear)
+        return groundColour(cell.kind);
+    return isBareTemplate(cell.templateNumber) ? kInteriorEmpty : kInteriorFloor;
 }
 
 std::string describeGround(const GroundCell& cell, bool terrain, bool overlay)

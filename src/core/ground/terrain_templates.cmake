@@ -1,9 +1,38 @@
-# Writes the C++ rows of the terrain template table from data/terrain-templates.tsv:
-#   cmake -DINPUT=terrain-templates.tsv -DOUTPUT=terrain_templates.inc -P terrain_templates.cmake
-# Each row is number, width, height and one ground letter per tile, tab-separated, in
-# rising number order; '#' starts a comment line. A malformed row stops the build.
+# Writes the C++ rows of the terrain template table from data/terrain-templates.tsv and
+# data/terrain-template-names.tsv:
+#   cmake -DINPUT=terrain-templates.tsv -DNAMES=terrain-template-names.tsv -DOUTPUT=terrain_templates.inc
+#         -P terrain_templates.cmake
+# Each row of INPUT is number, width, height and one ground letter per tile; each row of
+# NAMES is number, name and theaters (outdoor, interior or all); both tab-separated, in
+# rising number order; '#' starts a comment line. A template may go without a name; a name
+# of no template, or a malformed row, stops the build.
+
+# The names first, as name_<number> and theaters_<number>.
+file(STRINGS "${NAMES}" lines ENCODING UTF-8)
+set(previous -1)
+set(named "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^#" OR line STREQUAL "")
+    continue()
+  endif()
+  if(NOT line MATCHES "^([0-9]+)\t([A-Za-z0-9]+)\t(outdoor|interior|all)$")
+    message(FATAL_ERROR "${NAMES}: the row '${line}' is not number, name and theaters (outdoor, interior or all), tab-separated")
+  endif()
+  set(number ${CMAKE_MATCH_1})
+  if(NOT number GREATER previous)
+    message(FATAL_ERROR "${NAMES}: template ${number} comes after ${previous}: the numbers must rise")
+  endif()
+  set(previous ${number})
+  set(name_${number} ${CMAKE_MATCH_2})
+  string(TOUPPER "${CMAKE_MATCH_3}" theaters)
+  string(SUBSTRING "${theaters}" 0 1 first)
+  string(SUBSTRING "${CMAKE_MATCH_3}" 1 -1 rest)
+  set(theaters_${number} "${first}${rest}")
+  list(APPEND named ${number})
+endforeach()
+
 file(STRINGS "${INPUT}" lines ENCODING UTF-8)
-set(rows "// Written from terrain-templates.tsv at build time; edit that file instead.\n")
+set(rows "// Written from terrain-templates.tsv and terrain-template-names.tsv at build time; edit those files instead.\n")
 set(previous -1)
 foreach(line IN LISTS lines)
   if(line MATCHES "^#" OR line STREQUAL "")
@@ -23,8 +52,18 @@ foreach(line IN LISTS lines)
     message(FATAL_ERROR "${INPUT}: template ${number} comes after ${previous}: the numbers must rise")
   endif()
   set(previous ${number})
-  string(APPEND rows "{${number}, ${width}, ${height}, \"${letters}\"},\n")
+  set(name "")
+  set(theaters None)
+  if(DEFINED name_${number})
+    set(name ${name_${number}})
+    set(theaters ${theaters_${number}})
+    list(REMOVE_ITEM named ${number})
+  endif()
+  string(APPEND rows "{${number}, ${width}, ${height}, \"${letters}\", \"${name}\", TemplateTheaters::${theaters}},\n")
 endforeach()
+if(named)
+  message(FATAL_ERROR "${NAMES}: no template of terrain-templates.tsv has the number ${named}")
+endif()
 file(WRITE "${OUTPUT}.new" "${rows}")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.new")

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace vexa {
 
 namespace {
 
-// terrain_templates.inc is written at build time from data/terrain-templates.tsv.
+// Template 255, which the game reads as clear ground in every theater, and CLEAR1.
+constexpr std::uint16_t kReadAsClearTemplate = 255;
+constexpr std::uint16_t kClearGroundTemplate = 0;
+
+// terrain_templates.inc is written at build time from data/terrain-templates.tsv and
+// data/terrain-template-names.tsv.
 constexpr TerrainTemplate kTemplates[] = {
 #include "terrain_templates.inc"
 };
@@ -48,6 +54,36 @@ const TerrainTemplate* findTerrainTemplate(std::uint16_t number)
     const auto found = std::lower_bound(std::begin(kTemplates), std::end(kTemplates), number,
                                         [](const TerrainTemplate& entry, std::uint16_t wanted) { return entry.number < wanted; });
     return found != std::end(kTemplates) && found->number == number ? found : nullptr;
+}
+
+Theater theaterNamed(std::string_view value)
+{
+    const auto is = [value](std::string_view name) {
+        return std::equal(value.begin(), value.end(), name.begin(), name.end(),
+                          [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+    };
+    if (is("SNOW"))
+        return Theater::Snow;
+    if (is("INTERIOR"))
+        return Theater::Interior;
+    return Theater::Temperate;
+}
+
+bool belongsTo(const TerrainTemplate& entry, Theater theater)
+{
+    switch (entry.theaters) {
+    case TemplateTheaters::All: return true;
+    case TemplateTheaters::Outdoor: return theater != Theater::Interior;
+    case TemplateTheaters::Interior: return theater == Theater::Interior;
+    case TemplateTheaters::None: break;
+    }
+    return false;
+}
+
+bool isBareTemplate(std::uint16_t templateNumber)
+{
+    return templateNumber == kClearTemplate || templateNumber == kReadAsClearTemplate ||
+           templateNumber == kClearGroundTemplate;
 }
 
 GroundKind groundKindOf(std::uint16_t templateNumber, std::uint8_t tile)

@@ -9,8 +9,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <map>
-#include <tuple>
 
 namespace vexa {
 
@@ -38,38 +36,19 @@ int zoomedCellSize(int cellSize, int steps)
 // A press that moves no farther than this is a click, not a drag.
 constexpr int kClickSlop = 4;
 
-const QColor kSelectionOuter(0, 0, 0);
 const QColor kSelectionInner(255, 255, 255);
 const QColor kPreviewColour(255, 255, 255, 150);
 const QColor kBandFill(60, 120, 220, 50);
 const QColor kBandLine(60, 120, 220);
 
-// The rectangle a highlight or preview goes around: the cell, a little larger where the
-// cells are too small to show an outline inside them.
-QRect markRect(const MapFrame& frame, CellPlace place)
+// The cells of the selected things.
+std::vector<std::int32_t> selectedCells(const MapDocument& map)
 {
-    const QRect cell = frame.cellRect(place);
-    const int grow = frame.cellSize < 8 ? 2 : 0;
-    return cell.adjusted(-grow, -grow, grow - 1, grow - 1);
-}
-
-// A dark line around each rectangle and a light band of two lines inside it, so that a
-// mark shows on any ground and beside any thing; drawn in a few calls, as a selection may
-// hold thousands.
-void outline(QPainter& painter, const QList<QRect>& rects)
-{
-    QList<QRect> inner;
-    inner.reserve(2 * rects.size());
-    for (const QRect& rect : rects) {
-        inner.push_back(rect.adjusted(1, 1, -1, -1));
-        inner.push_back(rect.adjusted(2, 2, -2, -2));
-    }
-    // Zero-width lines are a pixel wide and the quickest to draw.
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kSelectionOuter, 0));
-    painter.drawRects(rects);
-    painter.setPen(QPen(kSelectionInner, 0));
-    painter.drawRects(inner);
+    std::vector<std::int32_t> cells;
+    cells.reserve(map.selection().size());
+    for (const std::uint32_t i : map.selection())
+        cells.push_back(map.contents().things[i].cell);
+    return cells;
 }
 
 // The cells of a straight line from one place to the next, so that a quick stroke leaves
@@ -114,7 +93,7 @@ void MapCanvas::contentsChanged(const ContentsChange& change)
     QRect changed;
     for (const std::int32_t cell : change.cells) {
         if (const auto place = placeOfCell(cell))
-            changed = changed.united(markRect(frame_, *place));
+            changed = changed.united(outlinedCellExtent(frame_, *place));
     }
     update(changed);
 }
@@ -175,43 +154,30 @@ void MapCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    paintMap(painter, map_.contents(), frame_, event->rect(), map_.shownKinds(), hovered_, groundPicture_);
+    // The selection and the run lie below the waypoints' numbers, which the painter keeps on top.
+    MapMarks marks{selectedCells(map_), {}, std::nullopt};
+    if (gesture_ == Gesture::Run) {
+        marks.run = runCells_;
+        marks.runEnd = cellAt(dragPlace_);
+    }
+    paintMap(painter, map_.contents(), frame_, event->rect(), map_.shownKinds(), hovered_, groundPicture_, marks);
     paintGestures(painter);
 }
 
-// The marks around the selected things' cells, moved by the given columns and rows: one
-// around each run of side-by-side cells of a row, so that a selection of thousands draws
-// as a few rectangles.
+// The selection moved by the given columns and rows: one rectangle on the edge of each
+// run of side-by-side cells of a row, so that a selection of thousands draws as a few.
 QList<QRect> MapCanvas::selectionRects(CellPlace by) const
 {
-    const MapContents& contents = map_.contents();
-    std::vector<std::int32_t> cells;
-    cells.reserve(map_.selection().size());
-    for (const std::uint32_t i : map_.selection()) {
-        if (isMapCell(contents.things[i].cell))
-            cells.push_back(contents.things[i].cell);
-    }
-    std::sort(cells.begin(), cells.end());
-    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-    QList<QRect> rects;
-    for (std::size_t first = 0; first < cells.size();) {
-        std::size_t last = first;
-        while (last + 1 < cells.size() && cells[last + 1] == cells[last] + 1 && cells[last + 1] % kMapSide != 0)
-            ++last;
-        const CellPlace start = *placeOfCell(cells[first]);
-        const CellPlace end = *placeOfCell(cells[last]);
-        rects.push_back(markRect(frame_, {start.column + by.column, start.row + by.row})
-                            .united(markRect(frame_, {end.column + by.column, end.row + by.row})));
-        first = last + 1;
-    }
+    QList<QRect> rects = cellRuns(frame_, selectedCells(map_), by);
+    for (QRect& rect : rects)
+        rect.adjust(0, 0, -1, -1);
     return rects;
 }
 
-// The selection outlined, and what a drag would do: the selection at its new place, the
-// rectangle being drawn, the cells of a run.
+// What a drag would do: the selection at its new place, the rectangle being drawn. (The
+// selection's outline and a run's cells are the painter's marks.)
 void MapCanvas::paintGestures(QPainter& painter) const
 {
-    outline(painter, selectionRects({0, 0}));
     if (!pressedPlace_)
         return;
     const CellPlace from = *pressedPlace_;
@@ -224,16 +190,6 @@ void MapCanvas::paintGestures(QPainter& painter) const
         painter.setPen(kBandLine);
         painter.setBrush(kBandFill);
         painter.drawRect(band.adjusted(0, 0, -1, -1));
-    } else if (gesture_ == Gesture::Run) {
-        QList<QRect> run;
-        for (const std::int32_t cell : runCells_) {
-            if (const auto place = placeOfCell(cell))
-                run.push_back(markRect(frame_, *place));
-        }
-        painter.setPen(QPen(kSelectionOuter, 1));
-        painter.setBrush(kPreviewColour);
-        painter.drawRects(run);
-        outline(painter, {markRect(frame_, from), markRect(frame_, dragPlace_)});
     }
 }
 
@@ -424,7 +380,7 @@ void MapCanvas::paintStroke(std::optional<CellPlace> to)
             continue;
         redrawCell(groundPicture_, map_.ground(), shownGround_, cell);
         strokeChanged_ = true;
-        update(markRect(frame_, place));
+        update(frame_.cellRect(place));
     }
 }
 

@@ -22,7 +22,8 @@ constexpr char kReplacementByte = '?';
 
 // The panes whose lines the map reads besides those of the placed things.
 constexpr std::array<PaneId, 2> kPackPanes = {PaneId::MapPack, PaneId::OverlayPack};
-constexpr std::array<FieldId, 4> kAreaFields = {FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height};
+// The Map page's fields the map reads: the theater and the playable area.
+constexpr std::array<FieldId, 5> kMapFields = {FieldId::Theater, FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height};
 
 QString qstr(std::string_view text)
 {
@@ -45,7 +46,7 @@ Scenario mapSnapshot(const ScenarioView& document)
     Scenario scenario;
     for (const PaneId pane : panesRead())
         scenario.pane(pane) = MemoryPane(encodeTextReplacing(paneText(*document.paneEditor(pane)), kReplacementByte));
-    for (const FieldId field : kAreaFields)
+    for (const FieldId field : kMapFields)
         scenario.field(field) = encodeTextReplacing(document.fieldText(field), kReplacementByte);
     return scenario;
 }
@@ -115,12 +116,12 @@ MapDocument::MapDocument(ScenarioView& document, QObject* parent)
     connect(&document_, &ScenarioView::replaced, this, &MapDocument::forget);
 }
 
-// Every change of a pane or of the Map page's position fields makes the reading old.
+// Every change of a pane or of the Map page's theater and position fields makes the reading old.
 void MapDocument::followDocument()
 {
     for (const PaneId pane : panesRead())
         connect(document_.paneEditor(pane), &QPlainTextEdit::textChanged, this, &MapDocument::markStale);
-    for (const FieldId field : kAreaFields)
+    for (const FieldId field : kMapFields)
         connect(document_.fieldEdit(field), &QLineEdit::textChanged, this, &MapDocument::markStale);
 }
 
@@ -169,15 +170,16 @@ void MapDocument::showSnapshot()
 }
 
 // Unpacking is the costly part of the ground: it runs only when the text of a pack's pane
-// has changed since the last reading.
+// has changed since the last reading. A new theater repaints the ground, unpacked anew.
 void MapDocument::readGroundOnChange()
 {
     const MemoryPane& mapPack = snapshot_.pane(PaneId::MapPack);
     const MemoryPane& overlayPack = snapshot_.pane(PaneId::OverlayPack);
-    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text())
+    if (packsRead_ && packsRead_->first == mapPack.text() && packsRead_->second == overlayPack.text() &&
+        ground_.theater == theaterOf(snapshot_))
         return;
     packsRead_ = std::pair{mapPack.text(), overlayPack.text()};
-    ground_ = readGround(mapPack, overlayPack);
+    ground_ = readGround(snapshot_);
     Q_EMIT groundRead();
 }
 

@@ -84,6 +84,21 @@ TEST(GroundLook, WallsFillTheirCellAndSmallThingsAreMarks)
     EXPECT_EQ(overlayLook(kNoOverlay).shape, OverlayShape::None);
 }
 
+TEST(GroundLook, IndoorsAFloorIsLightAndABareCellDarkOutdoorsBothAreClear)
+{
+    const GroundCell floor{268, 0, GroundKind::Clear, kNoOverlay};  // FLOR0001
+    const GroundCell wall{330, 0, GroundKind::Wall, kNoOverlay};
+    const std::uint32_t floorColour = groundColour(floor, Theater::Interior);
+    for (const std::uint16_t bare : {kClearTemplate, std::uint16_t{255}, std::uint16_t{0}}) {
+        const GroundCell empty{bare, 0, GroundKind::Clear, kNoOverlay};
+        EXPECT_LT(Rgb(groundColour(empty, Theater::Interior)).lightness() * 3, Rgb(floorColour).lightness()) << bare;
+        EXPECT_EQ(groundColour(empty, Theater::Snow), groundColour(GroundKind::Clear)) << bare;
+    }
+    EXPECT_EQ(groundColour(wall, Theater::Interior), groundColour(GroundKind::Wall));
+    for (const Theater outdoor : {Theater::Temperate, Theater::Snow})
+        EXPECT_EQ(groundColour(floor, outdoor), groundColour(GroundKind::Clear));
+}
+
 TEST(GroundLook, ACellTellsItsGroundAndOverlayAsFarAsTheyAreShown)
 {
     const GroundCell gold{1, 0, GroundKind::Water, 6};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -27,7 +28,7 @@ TEST(TerrainTemplates, TableHoldsEveryRowOfTheTsv)
         fields >> number >> width >> height >> tiles;
         letters.push_back(tiles);
         rows.push_back({static_cast<std::uint16_t>(number), static_cast<std::uint8_t>(width),
-                        static_cast<std::uint8_t>(height), {}});
+                        static_cast<std::uint8_t>(height), {}, {}, {}});
     }
     const auto table = terrainTemplates();
     ASSERT_EQ(table.size(), rows.size());
@@ -80,6 +81,37 @@ TEST(TerrainTemplates, ClearUnknownAndPastTheLetters)
     EXPECT_EQ(groundKindName(GroundKind::Unknown), "unknown");
 }
 
+TEST(TerrainTemplates, NamesAndTheatersOfTheTemplates)
+{
+    const auto check = [](std::uint16_t number, std::string_view name, std::vector<Theater> theaters) {
+        const TerrainTemplate* found = findTerrainTemplate(number);
+        ASSERT_NE(found, nullptr) << number;
+        EXPECT_EQ(found->name, name) << number;
+        for (const Theater theater : {Theater::Temperate, Theater::Snow, Theater::Interior}) {
+            const bool listed = std::find(theaters.begin(), theaters.end(), theater) != theaters.end();
+            EXPECT_EQ(belongsTo(*found, theater), listed) << number << " in " << static_cast<int>(theater);
+        }
+    };
+    check(0, "CLEAR1", {Theater::Temperate, Theater::Snow, Theater::Interior});
+    check(1, "W1", {Theater::Temperate, Theater::Snow});
+    check(268, "FLOR0001", {Theater::Interior});
+    check(399, "XTRA0016", {Theater::Interior});
+    check(255, "", {});  // read as clear ground, never painted
+
+    EXPECT_EQ(theaterNamed("INTERIOR"), Theater::Interior);
+    EXPECT_EQ(theaterNamed("interior"), Theater::Interior);
+    EXPECT_EQ(theaterNamed("Snow"), Theater::Snow);
+    EXPECT_EQ(theaterNamed("TEMPERATE"), Theater::Temperate);
+    EXPECT_EQ(theaterNamed(""), Theater::Temperate);
+    EXPECT_EQ(theaterNamed("INTERIORS"), Theater::Temperate);
+    EXPECT_EQ(theaterNamed("SNO"), Theater::Temperate);
+
+    for (const std::uint16_t bare : {kClearTemplate, std::uint16_t{255}, std::uint16_t{0}})
+        EXPECT_TRUE(isBareTemplate(bare)) << bare;
+    for (const std::uint16_t drawn : {1, 254, 256, 268, 65534})
+        EXPECT_FALSE(isBareTemplate(drawn)) << drawn;
+}
+
 TEST(Ground, WithoutPacksIsClearEverywhere)
 {
     const Ground ground;
@@ -96,6 +128,10 @@ TEST(Ground, ReadFromTheRealPacks)
     EXPECT_EQ(reading.mapPack, Status::Unpacked);
     EXPECT_EQ(reading.overlayPack, Status::Unpacked);
     EXPECT_TRUE(reading.errors.empty());
+    EXPECT_EQ(reading.theater, Theater::Temperate);
+    Scenario indoors = scenario;
+    indoors.field(FieldId::Theater) = " interior ; the cellars";
+    EXPECT_EQ(readGround(indoors).theater, Theater::Interior);
     const Ground& ground = reading.ground;
     EXPECT_EQ(ground.cell(8256), (GroundCell{kClearTemplate, 0, GroundKind::Clear, kNoOverlay}));
     EXPECT_EQ(ground.cell(2093), (GroundCell{37, 2, GroundKind::Beach, kNoOverlay}));

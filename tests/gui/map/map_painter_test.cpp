@@ -17,13 +17,26 @@ PlacedThing thing(ThingKind kind, std::int32_t cell, std::string country = {}, i
     return {kind, cell, "X", std::move(country), subPosition, paneOfKind(kind), 0};
 }
 
-QImage picture(const MapContents& contents, const ShownKinds& shown = kAllKinds)
+QImage picture(const MapContents& contents, const ShownKinds& shown = kAllKinds, const MapMarks& marks = {})
 {
     QImage image(kMapSide * kCell, kMapSide * kCell, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintMap(painter, contents, MapFrame{QPoint(0, 0), kCell}, image.rect(), shown);
+    paintMap(painter, contents, MapFrame{QPoint(0, 0), kCell}, image.rect(), shown, std::nullopt, {}, marks);
     return image;
+}
+
+// The smallest rectangle that holds every pixel in which the pictures differ.
+QRect differences(const QImage& one, const QImage& other)
+{
+    QRect changed;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.pixel(x, y) != other.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
 }
 
 QColor centreOf(const QImage& image, CellPlace place)
@@ -200,4 +213,66 @@ TEST(MapPainter, EachLayerOfTheGroundShowsOnItsOwnAndAPackNotReadAddsNothing)
     EXPECT_TRUE(nothing.cells.isNull());
     EXPECT_TRUE(nothing.marks.empty());
     EXPECT_TRUE(groundPicture(groundWithOverlays(), GroundLayers{false, false}).cells.isNull());
+}
+
+TEST(MapPainter, IndoorsAFloorShowsApartFromTheEmptyCellsAroundIt)
+{
+    GroundReading reading;
+    reading.mapPack = UnpackedPack::Status::Unpacked;
+    reading.ground.setTerrain(130, 268, 0);  // FLOR0001 beside bare cells
+    reading.theater = Theater::Interior;
+    const QImage indoors = pictureOnGround(groundPicture(reading, GroundLayers()));
+    EXPECT_EQ(centreOf(indoors, {2, 1}), look(groundColour(reading.ground.cell(130), Theater::Interior)));
+    EXPECT_NE(centreOf(indoors, {2, 1}), centreOf(indoors, {3, 1}));
+    reading.theater = Theater::Temperate;
+    const QImage outdoors = pictureOnGround(groundPicture(reading, GroundLayers()));
+    EXPECT_EQ(centreOf(outdoors, {2, 1}), centreOf(outdoors, {3, 1}));
+}
+
+TEST(MapPainter, ASelectedThingKeepsItsShapeWithinAnOutlineThatStaysBelowTheWaypointsNumbers)
+{
+    MapContents contents;
+    contents.things.push_back(thing(ThingKind::Structure, *cellAt({20, 20}), "Greece"));
+    contents.things.push_back(thing(ThingKind::Waypoint, *cellAt({40, 20})));
+    const QImage plain = picture(contents);
+    const MapFrame frame{QPoint(0, 0), kCell};
+    for (const CellPlace place : {CellPlace{20, 20}, CellPlace{40, 20}}) {
+        SCOPED_TRACE(place.column);
+        const QImage marked = picture(contents, kAllKinds, MapMarks{{*cellAt(place)}, {}, std::nullopt});
+        const QRect cell = frame.cellRect(place);
+        EXPECT_EQ(marked.copy(cell), plain.copy(cell)) << "the thing is not covered";
+        EXPECT_EQ(differences(plain, marked), outlinedCellExtent(frame, place)) << "what a move repaints";
+        // From the cell outwards: a light line, a dark band.
+        const int middle = cell.center().y();
+        EXPECT_EQ(marked.pixelColor(cell.left() - 1, middle), QColor(Qt::white));
+        EXPECT_EQ(marked.pixelColor(cell.left() - 2, middle), QColor(Qt::black));
+        EXPECT_EQ(marked.pixelColor(cell.right() + kMarkOutlineWidth, middle), QColor(Qt::black));
+    }
+    const std::vector<WaypointTag> tags = placeWaypointTags(contents, frame);
+    ASSERT_EQ(tags.size(), 1U);
+    const QRect tag = tags.front().rect;
+    ASSERT_TRUE(tag.intersects(outlinedCellExtent(frame, {40, 20})));
+    EXPECT_EQ(picture(contents, kAllKinds, MapMarks{{*cellAt({40, 20})}, {}, std::nullopt}).copy(tag), plain.copy(tag))
+        << "the number's tag lies over the outline";
+}
+
+TEST(MapPainter, ARunVeilsTheCellsThatGetAThingAndRingsItsEndCell)
+{
+    const MapFrame frame{QPoint(0, 0), kCell};
+    const QImage plain = picture(MapContents{});
+    const std::vector<std::int32_t> run = {*cellAt({10, 10}), *cellAt({13, 10})};
+    const QImage marked = picture(MapContents{}, kAllKinds, MapMarks{{}, run, *cellAt({14, 10})});
+    for (const std::int32_t cell : run) {
+        const QRect rect = frame.cellRect(*placeOfCell(cell));
+        EXPECT_NE(marked.pixelColor(rect.center()), plain.pixelColor(rect.center())) << "veiled";
+        EXPECT_EQ(marked.pixelColor(rect.left() - 2, rect.center().y()), plain.pixelColor(rect.left() - 2, rect.center().y()))
+            << "not ringed";
+    }
+    const QRect skipped = frame.cellRect({11, 10});
+    EXPECT_EQ(marked.pixelColor(skipped.center()), plain.pixelColor(skipped.center()));
+    const QRect end = frame.cellRect({14, 10});
+    EXPECT_EQ(marked.pixelColor(end.center()), plain.pixelColor(end.center())) << "the end gets no thing";
+    const QColor ring = marked.pixelColor(end.right() + 2, end.center().y());
+    EXPECT_NE(ring, plain.pixelColor(end.right() + 2, end.center().y()));
+    EXPECT_NE(ring, QColor(Qt::black)) << "not the selection's outline";
 }

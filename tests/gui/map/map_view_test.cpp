@@ -133,10 +133,17 @@ TEST_F(MapView, TheGroundOfThePacksLiesUnderEverythingAndIsUnpackedOncePerChange
     ASSERT_TRUE(waitForThings(3));
     EXPECT_EQ(canvas().groundPicture().cells.cacheKey(), picture);
 
+    // The Map page's theater paints the ground anew: indoors a clear cell is floor or void.
+    document().setFieldText(FieldId::Theater, "INTERIOR");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != picture; }));
+    const GroundCell clear = map().document().ground().ground.cell(8242);
+    EXPECT_EQ(colourAt(8242), QColor::fromRgb(groundColour(clear, Theater::Interior)));
+    const qint64 indoors = canvas().groundPicture().cells.cacheKey();
+
     // A map pack that cannot be unpacked: no ground from it, the ore still shows, and the
     // status line says why.
     setPane(PaneId::MapPack, "1=HQEAIIH//lkQ\n2=!!!!\n");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != picture; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return canvas().groundPicture().cells.cacheKey() != indoors; }));
     EXPECT_TRUE(map().statusText().startsWith("[MapPack] line 1 (key 2): ")) << map().statusText().toStdString();
     EXPECT_TRUE(map().statusText().endsWith("\u2014 the map shows no ground from this pack"));
     EXPECT_EQ(canvas().grab().toImage(), overlayOnly) << "as with the ground hidden";

@@ -28,9 +28,9 @@ struct CellLook {
     std::optional<QRgb> mark;
 };
 
-CellLook cellLook(const GroundCell& ground, GroundLayers drawn)
+CellLook cellLook(const GroundCell& ground, GroundLayers drawn, Theater theater)
 {
-    CellLook look{drawn.ground ? kOpaque | groundColour(ground.kind) : 0, std::nullopt};
+    CellLook look{drawn.ground ? kOpaque | groundColour(ground, theater) : 0, std::nullopt};
     if (drawn.overlayPack && ground.overlay != kNoOverlay) {
         const OverlayLook overlay = overlayLook(ground.overlay);
         if (overlay.shape == OverlayShape::Mark)
@@ -62,7 +62,7 @@ GroundPicture groundPicture(const GroundReading& reading, GroundLayers shown)
         QRgb* line = reinterpret_cast<QRgb*>(cells.scanLine(row));
         for (int column = 0; column < kMapSide; ++column) {
             const std::int32_t cell = column + kMapSide * row;
-            const CellLook look = cellLook(reading.ground.cell(static_cast<std::size_t>(cell)), drawn);
+            const CellLook look = cellLook(reading.ground.cell(static_cast<std::size_t>(cell)), drawn, reading.theater);
             if (look.mark)
                 picture.marks.push_back({cell, *look.mark});
             line[column] = look.colour;
@@ -79,7 +79,8 @@ void redrawCell(GroundPicture& picture, const GroundReading& reading, GroundLaye
     const auto place = placeOfCell(cell);
     if (!place)
         return;
-    const CellLook look = cellLook(reading.ground.cell(static_cast<std::size_t>(cell)), drawnLayers(reading, shown));
+    const CellLook look =
+        cellLook(reading.ground.cell(static_cast<std::size_t>(cell)), drawnLayers(reading, shown), reading.theater);
     if (picture.cells.isNull() && look.colour != 0)
         picture.cells = emptyCells();
     if (!picture.cells.isNull())
