@@ -6,25 +6,30 @@
 #include "core/placement/integers.h"
 
 #include <functional>
+#include <random>
 
 namespace vexa {
 
 namespace {
 
-// Keys are mostly numbers counting up: a number hashes to itself, so they take
-// neighbouring slots and the table is walked in order, not at random.
+// Mixes every bit of the key into every bit of the slot it takes, with a seed drawn once
+// a run: keys that share their low bits (a multiple of 1024 plus a few, say) spread over
+// the table as well as keys counting up, so no file makes the probing walk long runs.
+std::uint32_t mixed(std::uint64_t value)
+{
+    static const std::uint64_t seed = std::random_device{}();
+    value += seed;
+    value ^= value >> 33;
+    value *= 0xff51afd7ed558ccdULL;
+    value ^= value >> 33;
+    value *= 0xc4ceb9fe1a85ec53ULL;
+    value ^= value >> 33;
+    return static_cast<std::uint32_t>(value);
+}
+
 std::uint32_t hashOf(std::string_view key)
 {
-    if (!key.empty() && key.size() <= 9) {
-        std::uint32_t number = 0;
-        for (const char c : key) {
-            if (c < '0' || c > '9')
-                return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
-            number = number * 10 + static_cast<std::uint32_t>(c - '0');
-        }
-        return number;
-    }
-    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+    return mixed(std::hash<std::string_view>{}(key));
 }
 
 } // namespace
@@ -134,13 +139,13 @@ std::vector<Finding> Checker::run(std::span<const Rule> rules)
         if (collectsSections(pane))
             continue;
         const LineFormat* format = formatOf(pane);
+        const std::optional<ThingKind> kind = kindInPane(pane);
         const MemoryPane& lines = scenario_.pane(pane);
         for (std::size_t i = 0; i < lines.lineCount(); ++i) {
             const BodyLine body = readBodyLine(lines.lineView(i));
             const Fields fields(body);
-            LineAt line{pane, i, body, fields, format, std::nullopt};
-            if (format && hasField(line, format->cellField))
-                line.cell = parseInteger(fields[*format->cellField]);
+            const ThingLine thingLine = kind ? readThingLine(*kind, body, fields) : ThingLine{};
+            const LineAt line{pane, i, body, fields, format, kind ? &thingLine : nullptr};
             for (const Rule& rule : rules) {
                 if (rule.onLine)
                     rule.onLine(rule, *this, line);

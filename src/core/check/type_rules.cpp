@@ -4,6 +4,8 @@
 #include "core/placement/building_types.h"
 #include "core/placement/unit_types.h"
 
+#include <span>
+#include <string>
 #include <unordered_set>
 
 namespace vexa {
@@ -13,21 +15,44 @@ namespace {
 // Codes seen in real scenarios that no Create dialog offers.
 constexpr std::string_view kFurtherTypeCodes[] = {"PT", "MNLY"};
 
-// The menu tables live for the whole run, so the set can hold views of their codes.
-std::unordered_set<std::string_view> knownPlacementCodes()
+// The codes of the game's two expansion packs, which no dialog offers either.
+constexpr std::string_view kExpansionTypeCodes[] = {
+    "CTNK", "DTRK", "QTNK", "TTNK", "STNK", "ANT1", "ANT2", "ANT3",  // units
+    "MECH", "SHOK",                                                  // soldiers
+    "MSUB", "CARR",                                                  // ships
+    "QUEE", "LAR1", "LAR2",                                          // structures
+};
+
+// The game compares type codes without regard to case.
+std::string upperCase(std::string_view code)
 {
-    std::unordered_set<std::string_view> codes(std::begin(kFurtherTypeCodes), std::end(kFurtherTypeCodes));
+    std::string upper(code);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+std::unordered_set<std::string> knownPlacementCodes()
+{
+    std::unordered_set<std::string> codes;
+    using Codes = std::span<const std::string_view>;
+    for (const Codes list : {Codes(kFurtherTypeCodes), Codes(kExpansionTypeCodes)}) {
+        for (const std::string_view code : list)
+            codes.insert(upperCase(code));
+    }
     for (const MenuTable* table : {&buildingTypeMenus(), &unitTypeMenus(), &shipTypeMenus(), &infantryTypeMenus()}) {
         for (const MenuItem* entry : menuEntries(*table))
-            codes.insert(entry->code);
+            codes.insert(upperCase(entry->code));
     }
     return codes;
 }
 
 bool isKnownPlacementCode(std::string_view code)
 {
-    static const std::unordered_set<std::string_view> known = knownPlacementCodes();
-    return known.contains(code);
+    static const std::unordered_set<std::string> known = knownPlacementCodes();
+    return known.contains(upperCase(code));
 }
 
 } // namespace
@@ -35,13 +60,13 @@ bool isKnownPlacementCode(std::string_view code)
 // Terrain has many more codes than its dialog offers, so only placed objects are looked at.
 void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    if (!line.format || !hasField(line, line.format->typeField))
+    const PlacedThing* thing = line.thing();
+    if (!thing || !line.format || !line.format->typeField)
         return;
-    const std::string_view code = line.fields[*line.format->typeField];
-    if (!isKnownPlacementCode(code))
+    if (!isKnownPlacementCode(thing->type))
         checker.report(rule, line.pane, line.index,
-                       "The type " + quoted(code) + " is offered by no Create dialog: the game drops what it does "
-                           "not know.");
+                       "The type " + quoted(thing->type) + " is offered by no Create dialog: the game drops what it "
+                           "does not know.");
 }
 
 } // namespace vexa
