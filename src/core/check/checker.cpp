@@ -12,9 +12,8 @@ namespace vexa {
 
 namespace {
 
-// Mixes every bit of the key into every bit of the slot it takes, with a seed drawn once
-// a run: keys that share their low bits (a multiple of 1024 plus a few, say) spread over
-// the table as well as keys counting up, so no file makes the probing walk long runs.
+// Every bit of the value spread over every bit of the result, with a seed drawn once a
+// run, so that no set of keys falls into the same few slots every time.
 std::uint32_t mixed(std::uint64_t value)
 {
     static const std::uint64_t seed = std::random_device{}();
@@ -27,8 +26,21 @@ std::uint32_t mixed(std::uint64_t value)
     return static_cast<std::uint32_t>(value);
 }
 
+// Keys are mostly numbers counting up. Numbers in one run of eight take one run of eight
+// slots, in order, so such keys walk the table a cache line at a time; where each run
+// lies is mixed from the number's other bits, so keys alike in their low bits (a multiple
+// of 65536 plus a few, say) spread over the table like any others.
 std::uint32_t hashOf(std::string_view key)
 {
+    if (!key.empty() && key.size() <= 9) {
+        std::uint32_t number = 0;
+        for (const char c : key) {
+            if (c < '0' || c > '9')
+                return mixed(std::hash<std::string_view>{}(key));
+            number = number * 10 + static_cast<std::uint32_t>(c - '0');
+        }
+        return mixed(number >> 3) << 3 | (number & 7);
+    }
     return mixed(std::hash<std::string_view>{}(key));
 }
 

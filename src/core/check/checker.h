@@ -32,7 +32,7 @@ struct LineAt {
     // The line as the map reads it, for a pane that places things; nothing otherwise.
     const ThingLine* thingLine;
 
-    const PlacedThing* thing() const { return thingLine && thingLine->thing ? &*thingLine->thing : nullptr; }
+    const ThingFields* thing() const { return thingLine && thingLine->thing ? &*thingLine->thing : nullptr; }
 };
 
 // The first line of each key of one pane, kept compactly: a million keys are common in

@@ -64,7 +64,7 @@ void checkPacks(const Rule& rule, Checker& checker)
 void groundOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
     const std::string_view name = movingThingName(line.pane);
-    const PlacedThing* thing = line.thing();
+    const ThingFields* thing = line.thing();
     if (name.empty() || !thing || !isMapCell(thing->cell))
         return;
     const auto cell = static_cast<std::size_t>(thing->cell);

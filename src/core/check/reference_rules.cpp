@@ -63,7 +63,7 @@ void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line
     if (!line.format || !line.format->countryField)
         return;
     if (line.thingLine) {
-        if (const PlacedThing* thing = line.thing())
+        if (const ThingFields* thing = line.thing())
             reportCountryName(rule, checker, line, thing->country);
         return;
     }
@@ -88,7 +88,8 @@ void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line)
         return;
     const std::string_view cell = line.thingLine->cell->text;
     const bool mustBePlayable = line.format && line.format->insidePlayableArea;
-    checkCell(rule, checker, line, cell, parseInteger(cell), mustBePlayable);
+    const ThingFields* thing = line.thing();
+    checkCell(rule, checker, line, cell, thing ? std::optional(thing->cell) : parseInteger(cell), mustBePlayable);
     // A smudge repeats its cell: only a second, different cell needs a word.
     const LineFormat* format = line.format;
     if (format && format->keyIsCell && hasField(line, format->cellField) && line.fields[*format->cellField] != cell)

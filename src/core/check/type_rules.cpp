@@ -4,7 +4,8 @@
 #include "core/placement/building_types.h"
 #include "core/placement/unit_types.h"
 
-#include <span>
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <unordered_set>
 
@@ -34,25 +35,31 @@ std::string upperCase(std::string_view code)
     return upper;
 }
 
-std::unordered_set<std::string> knownPlacementCodes()
+// Looked up by a code's own text where it is in upper case already, as most are.
+struct CodeHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view code) const { return std::hash<std::string_view>{}(code); }
+};
+using CodeSet = std::unordered_set<std::string, CodeHash, std::equal_to<>>;
+
+CodeSet knownPlacementCodes()
 {
-    std::unordered_set<std::string> codes;
-    using Codes = std::span<const std::string_view>;
-    for (const Codes list : {Codes(kFurtherTypeCodes), Codes(kExpansionTypeCodes)}) {
-        for (const std::string_view code : list)
-            codes.insert(upperCase(code));
-    }
+    CodeSet codes;
+    const auto add = [&](std::string_view code) { codes.insert(upperCase(code)); };
+    std::for_each(std::begin(kFurtherTypeCodes), std::end(kFurtherTypeCodes), add);
+    std::for_each(std::begin(kExpansionTypeCodes), std::end(kExpansionTypeCodes), add);
     for (const MenuTable* table : {&buildingTypeMenus(), &unitTypeMenus(), &shipTypeMenus(), &infantryTypeMenus()}) {
         for (const MenuItem* entry : menuEntries(*table))
-            codes.insert(upperCase(entry->code));
+            add(entry->code);
     }
     return codes;
 }
 
 bool isKnownPlacementCode(std::string_view code)
 {
-    static const std::unordered_set<std::string> known = knownPlacementCodes();
-    return known.contains(upperCase(code));
+    static const CodeSet known = knownPlacementCodes();
+    const bool upper = std::none_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return upper ? known.contains(code) : known.contains(upperCase(code));
 }
 
 } // namespace
@@ -60,7 +67,7 @@ bool isKnownPlacementCode(std::string_view code)
 // Terrain has many more codes than its dialog offers, so only placed objects are looked at.
 void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    const PlacedThing* thing = line.thing();
+    const ThingFields* thing = line.thing();
     if (!thing || !line.format || !line.format->typeField)
         return;
     if (!isKnownPlacementCode(thing->type))

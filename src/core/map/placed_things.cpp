@@ -42,10 +42,18 @@ std::optional<LinePart> fieldAt(const Fields& fields, std::size_t index)
     return index < fields.count() ? std::optional(fields.part(index)) : std::nullopt;
 }
 
+// The format of structure, unit, ship and infantry lines, by kind.
+const LineFormat& objectFormat(ThingKind kind)
+{
+    static const std::array<const LineFormat*, 4> formats = {
+        formatOf(PaneId::Structures), formatOf(PaneId::Units), formatOf(PaneId::Ships), formatOf(PaneId::Infantry)};
+    return *formats[index(kind)];
+}
+
 std::optional<LinePart> cellPartOf(ThingKind kind, const BodyLine& line, const Fields& fields)
 {
     if (isPlacedObject(kind))
-        return fieldAt(fields, *formatOf(paneOfKind(kind))->cellField);
+        return fieldAt(fields, *objectFormat(kind).cellField);
     if (isCellKeyed(kind))
         return line.key;
     if (kind == ThingKind::Waypoint)
@@ -61,41 +69,42 @@ std::optional<std::string_view> triggerOf(ThingKind kind, const BodyLine& line, 
         return line.value.text;
     if (!isPlacedObject(kind))
         return std::nullopt;
-    const auto field = fieldAt(fields, *formatOf(paneOfKind(kind))->triggerField);
+    const auto field = fieldAt(fields, *objectFormat(kind).triggerField);
     return field ? std::optional(field->text) : std::nullopt;
 }
 
 // country,type,health,cell,... as the structure, unit, ship and infantry lines have it.
-PlacedThing numberedObjectAt(ThingKind kind, std::int32_t cell, const Fields& fields)
+void placeObject(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t cell, const Fields& fields)
 {
-    const LineFormat& format = *formatOf(paneOfKind(kind));
-    PlacedThing thing{kind, cell, std::string(fields[*format.typeField]), std::string(fields[*format.countryField])};
+    const LineFormat& format = objectFormat(kind);
+    int subPosition = 0;
     if (format.subPositionField) {
         // The game knows five places; anything else stands in the centre.
         const std::int32_t sub = readInteger(fields[*format.subPositionField], 0);
-        thing.subPosition = sub >= 0 && sub <= 4 ? sub : 0;
+        subPosition = sub >= 0 && sub <= 4 ? sub : 0;
     }
-    return thing;
+    thing.emplace(cell, fields[*format.typeField], fields[*format.countryField], subPosition);
 }
 
-// The thing of a line whose cell is known.
-std::optional<PlacedThing> thingAt(ThingKind kind, std::int32_t cell, const BodyLine& line, const Fields& fields,
-                                   std::string_view baseCountry)
+// The thing of a line whose cell is known, made in place: the check reads every line.
+void placeThing(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t cell, const BodyLine& line,
+                const Fields& fields, std::string_view baseCountry)
 {
-    if (isPlacedObject(kind))
-        return numberedObjectAt(kind, cell, fields);
-    if (isCellKeyed(kind)) {
+    if (isPlacedObject(kind)) {
+        placeObject(thing, kind, cell, fields);
+    } else if (isCellKeyed(kind)) {
         // cell=type[,...]
         const std::string_view type = kind == ThingKind::CellTrigger ? line.value.text : fields[0];
-        return type.empty() ? std::nullopt : std::optional(PlacedThing{kind, cell, std::string(type), {}});
-    }
-    if (kind == ThingKind::Waypoint) {
+        if (!type.empty())
+            thing.emplace(cell, type, std::string_view(), 0);
+    } else if (kind == ThingKind::Waypoint) {
         // W=cell, the waypoint known by its number
-        const auto number = parseInteger(line.key.text);
-        return number ? std::optional(PlacedThing{kind, cell, decimalText(*number), {}}) : std::nullopt;
+        if (parseInteger(line.key.text))
+            thing.emplace(cell, line.key.text, std::string_view(), 0);
+    } else {
+        // NNN=type,cell
+        thing.emplace(cell, fields[kBaseTypeField], baseCountry, 0);
     }
-    // NNN=type,cell
-    return PlacedThing{kind, cell, std::string(fields[kBaseTypeField]), std::string(baseCountry)};
 }
 
 std::string baseCountryOf(const MemoryPane& base)
@@ -139,18 +148,20 @@ ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fiel
         return result;
     result.cell = cellPartOf(kind, body, fields);
     result.trigger = triggerOf(kind, body, fields);
-    const auto cell = result.cell ? parseInteger(result.cell->text) : std::nullopt;
-    if (cell)
-        result.thing = thingAt(kind, *cell, body, fields, baseCountry);
-    if (result.thing)
-        result.thing->pane = paneOfKind(kind);
+    if (const auto cell = result.cell ? parseInteger(result.cell->text) : std::nullopt)
+        placeThing(result.thing, kind, *cell, body, fields, baseCountry);
     return result;
 }
 
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry)
 {
     const BodyLine body = readBodyLine(line);
-    return readThingLine(kind, body, Fields(body), baseCountry).thing;
+    const auto thing = readThingLine(kind, body, Fields(body), baseCountry).thing;
+    if (!thing)
+        return std::nullopt;
+    // A waypoint shows its number as the game reads it: 7 for a key 007.
+    std::string type = kind == ThingKind::Waypoint ? decimalText(*parseInteger(thing->type)) : std::string(thing->type);
+    return PlacedThing{kind, thing->cell, std::move(type), std::string(thing->country), thing->subPosition, paneOfKind(kind)};
 }
 
 MapContents readMapContents(const Scenario& scenario)

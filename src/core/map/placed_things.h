@@ -48,6 +48,15 @@ struct MapContents {
     std::optional<PlayableArea> playable; // when [Map] gives one that lies inside the map
 };
 
+// A placed thing as its line gives it, the texts in place: what PlacedThing holds but its
+// kind and place. A waypoint's type is its key as written.
+struct ThingFields {
+    std::int32_t cell = 0;
+    std::string_view type;
+    std::string_view country;
+    int subPosition = 0;
+};
+
 // How one line of a map pane reads, the same for the check, the map, `info` and the
 // map's edits.
 //
@@ -65,7 +74,7 @@ struct ThingLine {
     // What the line places: something when the cell is a whole number and the line holds
     // every field up to the cell. Fields after it may be missing: a soldier without a
     // sub-position, or with one that is no number, stands in the centre of its cell.
-    std::optional<PlacedThing> thing;
+    std::optional<ThingFields> thing;
 };
 
 // Structures, units, ships and soldiers: the things with a country, a type and a cell in
@@ -79,7 +88,7 @@ std::optional<ThingKind> kindInPane(PaneId pane);
 // entries take as theirs.
 ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fields, std::string_view baseCountry = {});
 
-// What one line of the pane that holds things of this kind places: readThingLine's thing.
+// What one line of the pane that holds things of this kind places, as readThingLine reads it.
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry = {});
 
 // Everything a scenario places, pane by pane in kind order, each pane in line order.

@@ -82,6 +82,12 @@ TEST(ScenarioCheck, DuplicateKeyWithinOneSectionOnly)
               Lines{"duplicate-key@6"});
 }
 
+TEST(ScenarioCheck, KeysWithEqualHashesAreNotDuplicates)
+{
+    EXPECT_EQ(found(lf({"[TERRAIN]", "1=T01", "01=T02", "001=T03"})), Lines{});
+    EXPECT_EQ(found(lf({"[TERRAIN]", "1=T01", "01=T02", "1=T03"})), Lines{"duplicate-key@4"});
+}
+
 TEST(ScenarioCheck, UnknownTriggerInEveryLineThatNamesOne)
 {
     const std::string trigs = lf({"[Trigs]", "alarm=0,1,0,0,11,-1,2,0,-1,-1,1,-1,-1,1,0,-1,-1,-1"});
