@@ -62,7 +62,7 @@ void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line
     }
     if (!line.format || !line.format->countryField)
         return;
-    if (line.thingLine) {
+    if (line.format->countryForm == CountryForm::Name) {
         if (const ThingFields* thing = line.thing())
             reportCountryName(rule, checker, line, thing->country);
         return;

@@ -58,7 +58,7 @@ std::optional<LinePart> cellPartOf(ThingKind kind, const BodyLine& line, const F
         return line.key;
     if (kind == ThingKind::Waypoint)
         return fieldAt(fields, 0);
-    if (line.key.text == kBasePlayerKey || line.key.text == kBaseCountKey)
+    if (isBaseHeaderKey(line.key.text))
         return std::nullopt;
     return fieldAt(fields, kBaseCellField);
 }
