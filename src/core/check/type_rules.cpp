@@ -24,12 +24,17 @@ constexpr std::string_view kExpansionTypeCodes[] = {
     "QUEE", "LAR1", "LAR2",                                          // structures
 };
 
-// The game compares type codes without regard to case.
+// The game compares type codes without regard to case, in ASCII whatever the locale.
+bool isLowerCase(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
 std::string upperCase(std::string_view code)
 {
     std::string upper(code);
     for (char& c : upper) {
-        if (c >= 'a' && c <= 'z')
+        if (isLowerCase(c))
             c = static_cast<char>(c - 'a' + 'A');
     }
     return upper;
@@ -58,8 +63,7 @@ CodeSet knownPlacementCodes()
 bool isKnownPlacementCode(std::string_view code)
 {
     static const CodeSet known = knownPlacementCodes();
-    const bool upper = std::none_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    return upper ? known.contains(code) : known.contains(upperCase(code));
+    return std::any_of(code.begin(), code.end(), isLowerCase) ? known.contains(upperCase(code)) : known.contains(code);
 }
 
 } // namespace
