@@ -6,25 +6,42 @@
 #include "core/placement/integers.h"
 
 #include <functional>
+#include <random>
 
 namespace vexa {
 
 namespace {
 
-// Keys are mostly numbers counting up: a number hashes to itself, so they take
-// neighbouring slots and the table is walked in order, not at random.
+// Every bit of the value spread over every bit of the result, with a seed drawn once a
+// run, so that no set of keys falls into the same few slots every time.
+std::uint32_t mixed(std::uint64_t value)
+{
+    static const std::uint64_t seed = std::random_device{}();
+    value += seed;
+    value ^= value >> 33;
+    value *= 0xff51afd7ed558ccdULL;
+    value ^= value >> 33;
+    value *= 0xc4ceb9fe1a85ec53ULL;
+    value ^= value >> 33;
+    return static_cast<std::uint32_t>(value);
+}
+
+// Keys are mostly numbers counting up. Numbers in one run of eight take one run of eight
+// slots, in order, so such keys walk the table a cache line at a time; where each run
+// lies is mixed from the number's other bits, so keys alike in their low bits (a multiple
+// of 65536 plus a few, say) spread over the table like any others.
 std::uint32_t hashOf(std::string_view key)
 {
     if (!key.empty() && key.size() <= 9) {
         std::uint32_t number = 0;
         for (const char c : key) {
             if (c < '0' || c > '9')
-                return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+                return mixed(std::hash<std::string_view>{}(key));
             number = number * 10 + static_cast<std::uint32_t>(c - '0');
         }
-        return number;
+        return mixed(number >> 3) << 3 | (number & 7);
     }
-    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+    return mixed(std::hash<std::string_view>{}(key));
 }
 
 } // namespace
@@ -134,13 +151,13 @@ std::vector<Finding> Checker::run(std::span<const Rule> rules)
         if (collectsSections(pane))
             continue;
         const LineFormat* format = formatOf(pane);
+        const std::optional<ThingKind> kind = kindInPane(pane);
         const MemoryPane& lines = scenario_.pane(pane);
         for (std::size_t i = 0; i < lines.lineCount(); ++i) {
             const BodyLine body = readBodyLine(lines.lineView(i));
             const Fields fields(body);
-            LineAt line{pane, i, body, fields, format, std::nullopt};
-            if (format && hasField(line, format->cellField))
-                line.cell = parseInteger(fields[*format->cellField]);
+            const ThingLine thingLine = kind ? readThingLine(*kind, body, fields) : ThingLine{};
+            const LineAt line{pane, i, body, fields, format, kind ? &thingLine : nullptr};
             for (const Rule& rule : rules) {
                 if (rule.onLine)
                     rule.onLine(rule, *this, line);

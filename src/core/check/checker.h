@@ -6,6 +6,7 @@
 #include "core/document/scenario.h"
 #include "core/document/source_lines.h"
 #include "core/map/cells.h"
+#include "core/map/placed_things.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,9 +29,10 @@ struct LineAt {
     const BodyLine& body;
     const Fields& fields;        // of a key=value line's value; none otherwise
     const LineFormat* format;    // nothing for a pane without one ([Base], the packs)
-    // The number in the format's cell field, read once for the rules that look at it:
-    // nothing when the line has no such field (see hasField) or it holds no number.
-    std::optional<std::int32_t> cell;
+    // The line as the map reads it, for a pane that places things; nothing otherwise.
+    const ThingLine* thingLine;
+
+    const ThingFields* thing() const { return thingLine && thingLine->thing ? &*thingLine->thing : nullptr; }
 };
 
 // The first line of each key of one pane, kept compactly: a million keys are common in

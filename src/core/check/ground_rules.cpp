@@ -63,18 +63,18 @@ void checkPacks(const Rule& rule, Checker& checker)
 // says nothing about the ground.
 void groundOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    const std::string_view thing = movingThingName(line.pane);
-    const std::optional<std::int32_t> cell = line.cell;
-    if (thing.empty() || !cell || !isMapCell(*cell))
+    const std::string_view name = movingThingName(line.pane);
+    const ThingFields* thing = line.thing();
+    if (name.empty() || !thing || !isMapCell(thing->cell))
         return;
+    const auto cell = static_cast<std::size_t>(thing->cell);
     const Ground* mapGround = checker.mapGround();
-    if (!mapGround || !isStranded(line.pane, mapGround->kind(static_cast<std::size_t>(*cell))))
+    if (!mapGround || !isStranded(line.pane, mapGround->kind(cell)))
         return;
-    const GroundCell ground = mapGround->cell(static_cast<std::size_t>(*cell));
-    const CellPlace place = *placeOfCell(*cell);
-    std::string message = "The " + std::string(thing) + " " + quoted(line.fields[*line.format->typeField]) + " at cell "
-        + std::to_string(*cell) + " (x " + std::to_string(place.column) + ", y " + std::to_string(place.row)
-        + ") stands on " + groundWords(ground);
+    const CellPlace place = *placeOfCell(thing->cell);
+    std::string message = "The " + std::string(name) + " " + quoted(thing->type) + " at cell "
+        + std::to_string(thing->cell) + " (x " + std::to_string(place.column) + ", y " + std::to_string(place.row)
+        + ") stands on " + groundWords(mapGround->cell(cell));
     message += line.pane == PaneId::Ships ? ", not on water." : ".";
     checker.report(rule, line.pane, line.index, std::move(message));
 }

@@ -39,11 +39,6 @@ std::string baseEntryKey(std::size_t k)
     return digits;
 }
 
-bool isBaseHeaderKey(std::string_view key)
-{
-    return key == kBasePlayerKey || key == kBaseCountKey;
-}
-
 void duplicateKeyOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
     if (!line.body.isKeyValue() || std::find(std::begin(kKeyedPanes), std::end(kKeyedPanes), line.pane) == std::end(kKeyedPanes))

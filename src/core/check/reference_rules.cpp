@@ -44,26 +44,33 @@ void reportCountryName(const Rule& rule, Checker& checker, const LineAt& line, s
 
 void unknownTriggerOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    if (!line.format || !hasField(line, line.format->triggerField))
+    if (!line.thingLine || !line.thingLine->trigger)
         return;
-    const std::string_view trigger = line.fields[*line.format->triggerField];
+    const std::string_view trigger = *line.thingLine->trigger;
     if (trigger != "None" && !checker.isTriggerName(trigger))
         checker.report(rule, line.pane, line.index,
                        "The trigger " + quoted(trigger) + " is neither None nor a trigger of [Trigs].");
 }
 
+// Placed objects name their country; base entries take the base's, which is checked on
+// its Player= line; triggers and team types give a number.
 void unknownCountryOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
     if (line.pane == PaneId::Base && line.body.isKeyValue() && line.body.key.text == kBasePlayerKey) {
         reportCountryName(rule, checker, line, line.body.value.text);
         return;
     }
-    if (!line.format || !hasField(line, line.format->countryField))
+    if (!line.format || !line.format->countryField)
+        return;
+    if (line.format->countryForm == CountryForm::Name) {
+        if (const ThingFields* thing = line.thing())
+            reportCountryName(rule, checker, line, thing->country);
+        return;
+    }
+    if (!hasField(line, line.format->countryField))
         return;
     const std::string_view country = line.fields[*line.format->countryField];
-    if (line.format->countryForm == CountryForm::Name)
-        reportCountryName(rule, checker, line, country);
-    else if (!isCountryNumber(country))
+    if (!isCountryNumber(country))
         checker.report(rule, line.pane, line.index,
                        "The country number " + quoted(country) + " is not one of the twenty countries (0 to 19).");
 }
@@ -77,21 +84,17 @@ void checkPlayerCountry(const Rule& rule, Checker& checker)
 
 void offMapOnLine(const Rule& rule, Checker& checker, const LineAt& line)
 {
-    if (!line.body.isKeyValue())
+    if (!line.thingLine || !line.thingLine->cell)
         return;
-    if (line.pane == PaneId::Base) {
-        if (!isBaseHeaderKey(line.body.key.text) && line.fields.count() == kBaseEntryFieldCount)
-            checkCell(rule, checker, line, line.fields[kBaseCellField], parseInteger(line.fields[kBaseCellField]), false);
-        return;
-    }
-    if (!line.format)
-        return;
-    const LineFormat& format = *line.format;
-    if (format.keyIsCell)
-        checkCell(rule, checker, line, line.body.key.text, parseInteger(line.body.key.text), format.insidePlayableArea);
+    const std::string_view cell = line.thingLine->cell->text;
+    const bool mustBePlayable = line.format && line.format->insidePlayableArea;
+    const ThingFields* thing = line.thing();
+    checkCell(rule, checker, line, cell, thing ? std::optional(thing->cell) : parseInteger(cell), mustBePlayable);
     // A smudge repeats its cell: only a second, different cell needs a word.
-    if (hasField(line, format.cellField) && !(format.keyIsCell && line.fields[*format.cellField] == line.body.key.text))
-        checkCell(rule, checker, line, line.fields[*format.cellField], line.cell, format.insidePlayableArea);
+    const LineFormat* format = line.format;
+    if (format && format->keyIsCell && hasField(line, format->cellField) && line.fields[*format->cellField] != cell)
+        checkCell(rule, checker, line, line.fields[*format->cellField], parseInteger(line.fields[*format->cellField]),
+                  false);
 }
 
 // A playable area off the map is no playable area: said once, on the field that takes it

@@ -30,6 +30,5 @@ bool hasField(const LineAt& line, std::optional<std::size_t> index);
 
 // The key of base entry k as the buildings dialog writes it: 000, 001, ... 100.
 std::string baseEntryKey(std::size_t k);
-bool isBaseHeaderKey(std::string_view key);
 
 } // namespace vexa

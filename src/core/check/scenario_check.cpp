@@ -37,8 +37,8 @@ const std::array<Rule, 11> kRules = {{
      "A [TeamType] section: the game reads team types from [TeamTypes] and ignores it.",
      nullptr, checkTeamTypeSection},
     {"unknown-type", Severity::Warning,
-     "A building, unit, ship or soldier whose type code no Create dialog offers: most often a typo, and the "
-     "game drops it without a word.",
+     "A building, unit, ship or soldier whose type code no Create dialog offers and the expansion packs do not "
+     "know, in upper or lower case: most often a typo, and the game drops it without a word.",
      unknownTypeOnLine},
     {"pack", Severity::Error,
      "[MapPack] or [OverlayPack] cannot be unpacked: the map's ground, or its ore, walls and crates, cannot be "

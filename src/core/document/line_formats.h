@@ -39,5 +39,10 @@ inline constexpr std::string_view kBaseCountKey = "Count";
 inline constexpr std::size_t kBaseEntryFieldCount = 2;
 inline constexpr std::size_t kBaseTypeField = 0;
 inline constexpr std::size_t kBaseCellField = 1;
+// Player= and Count=: every other line of [Base] is an entry.
+inline bool isBaseHeaderKey(std::string_view key)
+{
+    return key == kBasePlayerKey || key == kBaseCountKey;
+}
 
 } // namespace vexa

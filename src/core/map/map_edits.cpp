@@ -21,29 +21,14 @@ constexpr std::string_view kOutOfDate = "The map is out of date; try again.";
 std::vector<LinePart> cellParts(ThingKind kind, const BodyLine& body)
 {
     const Fields fields(body);
-    switch (kind) {
-    case ThingKind::Structure:
-    case ThingKind::Unit:
-    case ThingKind::Ship:
-    case ThingKind::Infantry:
-        return {fields.part(*formatOf(paneOfKind(kind))->cellField)};
-    case ThingKind::BaseEntry:
-        return {fields.part(kBaseCellField)};
-    case ThingKind::Waypoint:
-        return {fields.part(0)};
-    case ThingKind::Terrain:
-    case ThingKind::Overlay:
-    case ThingKind::CellTrigger:
-        return {body.key};
-    case ThingKind::Smudge: {
-        // cell=type,cell,0: the value repeats the key's cell when the line has that field.
-        const std::size_t cellField = *formatOf(PaneId::Smudge)->cellField;
-        if (fields.count() <= cellField)
-            return {body.key};
-        return {body.key, fields.part(cellField)};
-    }
-    }
-    return {};
+    const auto cell = readThingLine(kind, body, fields).cell;
+    if (!cell)
+        return {};
+    // cell=type,cell,0: a smudge repeats the key's cell when the line has that field.
+    const std::size_t repeated = *formatOf(PaneId::Smudge)->cellField;
+    if (kind == ThingKind::Smudge && fields.count() > repeated)
+        return {*cell, fields.part(repeated)};
+    return {*cell};
 }
 
 // The edits that give the cell parts of a line the cell, for a line known to place a thing.

@@ -30,63 +30,81 @@ constexpr std::array<KindInfo, kThingKindCount> kKinds = {{
     {ThingKind::BaseEntry, "Base entry", PaneId::Base},
 }};
 
-std::optional<std::int32_t> numberIn(LinePart part)
+bool isCellKeyed(ThingKind kind)
 {
-    return parseInteger(part.text);
+    return kind == ThingKind::Terrain || kind == ThingKind::Smudge || kind == ThingKind::Overlay
+        || kind == ThingKind::CellTrigger;
 }
 
-// N=country,type,health,cell,... as the structure, unit, ship and infantry lines have it.
-// Later fields may be missing: the map shows what it can place.
-std::optional<PlacedThing> readNumberedObject(ThingKind kind, const BodyLine& line, const Fields& fields)
+// The field at the index, when the value reaches it.
+std::optional<LinePart> fieldAt(const Fields& fields, std::size_t index)
 {
-    const LineFormat& format = *formatOf(paneOfKind(kind));
-    const std::size_t needed = 1 + std::max(*format.cellField, format.subPositionField.value_or(0));
-    if (!numberIn(line.key) || fields.count() < needed)
+    return index < fields.count() ? std::optional(fields.part(index)) : std::nullopt;
+}
+
+// The format of structure, unit, ship and infantry lines, by kind.
+const LineFormat& objectFormat(ThingKind kind)
+{
+    static const std::array<const LineFormat*, 4> formats = {
+        formatOf(PaneId::Structures), formatOf(PaneId::Units), formatOf(PaneId::Ships), formatOf(PaneId::Infantry)};
+    return *formats[index(kind)];
+}
+
+std::optional<LinePart> cellPartOf(ThingKind kind, const BodyLine& line, const Fields& fields)
+{
+    if (isPlacedObject(kind))
+        return fieldAt(fields, *objectFormat(kind).cellField);
+    if (isCellKeyed(kind))
+        return line.key;
+    if (kind == ThingKind::Waypoint)
+        return fieldAt(fields, 0);
+    if (isBaseHeaderKey(line.key.text))
         return std::nullopt;
-    const auto cell = parseInteger(fields[*format.cellField]);
-    if (!cell)
+    return fieldAt(fields, kBaseCellField);
+}
+
+std::optional<std::string_view> triggerOf(ThingKind kind, const BodyLine& line, const Fields& fields)
+{
+    if (kind == ThingKind::CellTrigger)
+        return line.value.text;
+    if (!isPlacedObject(kind))
         return std::nullopt;
-    PlacedThing thing{kind, *cell, std::string(fields[*format.typeField]), std::string(fields[*format.countryField])};
+    const auto field = fieldAt(fields, *objectFormat(kind).triggerField);
+    return field ? std::optional(field->text) : std::nullopt;
+}
+
+// country,type,health,cell,... as the structure, unit, ship and infantry lines have it.
+void placeObject(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t cell, const Fields& fields)
+{
+    const LineFormat& format = objectFormat(kind);
+    int subPosition = 0;
     if (format.subPositionField) {
-        const auto sub = parseInteger(fields[*format.subPositionField]);
-        if (!sub)
-            return std::nullopt;
-        // The game knows five places; any other number stands in the centre.
-        thing.subPosition = *sub >= 0 && *sub <= 4 ? *sub : 0;
+        // The game knows five places; anything else stands in the centre.
+        const std::int32_t sub = readInteger(fields[*format.subPositionField], 0);
+        subPosition = sub >= 0 && sub <= 4 ? sub : 0;
     }
-    return thing;
+    thing.emplace(cell, fields[*format.typeField], fields[*format.countryField], subPosition);
 }
 
-// cell=type[,...], the terrain, smudge, overlay and cell trigger lines. A cell trigger's
-// whole value is the trigger's name.
-std::optional<PlacedThing> readCellKeyed(ThingKind kind, const BodyLine& line, const Fields& fields)
+// The thing of a line whose cell is known, made in place: the check reads every line.
+void placeThing(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t cell, const BodyLine& line,
+                const Fields& fields, std::string_view baseCountry)
 {
-    const auto cell = numberIn(line.key);
-    const std::string_view type = kind == ThingKind::CellTrigger ? line.value.text : fields[0];
-    if (!cell || type.empty())
-        return std::nullopt;
-    return PlacedThing{kind, *cell, std::string(type), {}};
-}
-
-// W=cell
-std::optional<PlacedThing> readWaypoint(const BodyLine& line, const Fields& fields)
-{
-    const auto number = numberIn(line.key);
-    const auto cell = fields.count() == 1 ? parseInteger(fields[0]) : std::nullopt;
-    if (!number || !cell)
-        return std::nullopt;
-    return PlacedThing{ThingKind::Waypoint, *cell, decimalText(*number), {}};
-}
-
-// NNN=type,cell
-std::optional<PlacedThing> readBaseEntry(const BodyLine& line, const Fields& fields, std::string_view baseCountry)
-{
-    if (!numberIn(line.key) || fields.count() != kBaseEntryFieldCount)
-        return std::nullopt;
-    const auto cell = parseInteger(fields[kBaseCellField]);
-    if (!cell)
-        return std::nullopt;
-    return PlacedThing{ThingKind::BaseEntry, *cell, std::string(fields[kBaseTypeField]), std::string(baseCountry)};
+    if (isPlacedObject(kind)) {
+        placeObject(thing, kind, cell, fields);
+    } else if (isCellKeyed(kind)) {
+        // cell=type[,...]
+        const std::string_view type = kind == ThingKind::CellTrigger ? line.value.text : fields[0];
+        if (!type.empty())
+            thing.emplace(cell, type, std::string_view(), 0);
+    } else if (kind == ThingKind::Waypoint) {
+        // W=cell, the waypoint known by its number
+        if (parseInteger(line.key.text))
+            thing.emplace(cell, line.key.text, std::string_view(), 0);
+    } else {
+        // NNN=type,cell
+        thing.emplace(cell, fields[kBaseTypeField], baseCountry, 0);
+    }
 }
 
 std::string baseCountryOf(const MemoryPane& base)
@@ -111,36 +129,39 @@ PaneId paneOfKind(ThingKind kind)
     return kKinds[index(kind)].pane;
 }
 
+bool isPlacedObject(ThingKind kind)
+{
+    return kind == ThingKind::Structure || kind == ThingKind::Unit || kind == ThingKind::Ship
+        || kind == ThingKind::Infantry;
+}
+
+std::optional<ThingKind> kindInPane(PaneId pane)
+{
+    const auto found = std::find_if(kKinds.begin(), kKinds.end(), [pane](const KindInfo& info) { return info.pane == pane; });
+    return found == kKinds.end() ? std::nullopt : std::optional(found->kind);
+}
+
+ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fields, std::string_view baseCountry)
+{
+    ThingLine result;
+    if (!body.isKeyValue())
+        return result;
+    result.cell = cellPartOf(kind, body, fields);
+    result.trigger = triggerOf(kind, body, fields);
+    if (const auto cell = result.cell ? parseInteger(result.cell->text) : std::nullopt)
+        placeThing(result.thing, kind, *cell, body, fields, baseCountry);
+    return result;
+}
+
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry)
 {
     const BodyLine body = readBodyLine(line);
-    if (!body.isKeyValue())
+    const auto thing = readThingLine(kind, body, Fields(body), baseCountry).thing;
+    if (!thing)
         return std::nullopt;
-    const Fields fields(body);
-    std::optional<PlacedThing> thing;
-    switch (kind) {
-    case ThingKind::Structure:
-    case ThingKind::Unit:
-    case ThingKind::Ship:
-    case ThingKind::Infantry:
-        thing = readNumberedObject(kind, body, fields);
-        break;
-    case ThingKind::Terrain:
-    case ThingKind::Smudge:
-    case ThingKind::Overlay:
-    case ThingKind::CellTrigger:
-        thing = readCellKeyed(kind, body, fields);
-        break;
-    case ThingKind::Waypoint:
-        thing = readWaypoint(body, fields);
-        break;
-    case ThingKind::BaseEntry:
-        thing = readBaseEntry(body, fields, baseCountry);
-        break;
-    }
-    if (thing)
-        thing->pane = paneOfKind(kind);
-    return thing;
+    // A waypoint shows its number as the game reads it: 7 for a key 007.
+    std::string type = kind == ThingKind::Waypoint ? decimalText(*parseInteger(thing->type)) : std::string(thing->type);
+    return PlacedThing{kind, thing->cell, std::move(type), std::string(thing->country), thing->subPosition, paneOfKind(kind)};
 }
 
 MapContents readMapContents(const Scenario& scenario)

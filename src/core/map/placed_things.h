@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/body_line.h"
 #include "core/document/layout.h"
 #include "core/map/cells.h"
 
@@ -47,10 +48,47 @@ struct MapContents {
     std::optional<PlayableArea> playable; // when [Map] gives one that lies inside the map
 };
 
-// Reads one line of the pane that holds things of this kind; nothing for a line that
-// places nothing (a comment, a header such as "Player=", a line whose key or cell is no
-// number, a line with too few fields).
-// The base country is what base entries take as theirs.
+// A placed thing as its line gives it, the texts in place: what PlacedThing holds but its
+// kind and place. A waypoint's type is its key as written.
+struct ThingFields {
+    std::int32_t cell = 0;
+    std::string_view type;
+    std::string_view country;
+    int subPosition = 0;
+};
+
+// How one line of a map pane reads, the same for the check, the map, `info` and the
+// map's edits.
+//
+// The key of a structure, unit, ship or soldier line is only a name: the game reads these
+// sections line by line. The key of a terrain, smudge, overlay or cell trigger line is
+// its cell, that of a waypoint its number. A base entry is any line of [Base] but its
+// Player= and Count=.
+struct ThingLine {
+    // What gives the line's cell: the key of a cell-keyed line, else the field that holds
+    // it. Nothing when the value does not reach that field, or the line gives no cell.
+    std::optional<LinePart> cell;
+    // The trigger the line names, when it reaches that field; a cell trigger's whole
+    // value is the trigger's name.
+    std::optional<std::string_view> trigger;
+    // What the line places: something when the cell is a whole number and the line holds
+    // every field up to the cell. Fields after it may be missing: a soldier without a
+    // sub-position, or with one that is no number, stands in the centre of its cell.
+    std::optional<ThingFields> thing;
+};
+
+// Structures, units, ships and soldiers: the things with a country, a type and a cell in
+// their value.
+bool isPlacedObject(ThingKind kind);
+
+// The kind of thing the lines of a pane place, or nothing for a pane that places none.
+std::optional<ThingKind> kindInPane(PaneId pane);
+
+// Reads a line of the pane that holds things of this kind. The base country is what base
+// entries take as theirs.
+ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fields, std::string_view baseCountry = {});
+
+// What one line of the pane that holds things of this kind places, as readThingLine reads it.
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry = {});
 
 // Everything a scenario places, pane by pane in kind order, each pane in line order.

@@ -2,16 +2,23 @@
 
 #include "core/document/body_line.h"
 #include "core/document/scenario.h"
+#include "core/map/placed_things.h"
 
 namespace vexa {
 
 namespace {
 
-std::size_t keyValueLines(const MemoryPane& pane)
+// The lines that place a structure, unit, ship or soldier, as the map draws them; the
+// key=value lines of the other sections.
+std::size_t entriesOf(const MemoryPane& pane, PaneId id)
 {
+    const std::optional<ThingKind> kind = kindInPane(id);
+    const bool placesObjects = kind && isPlacedObject(*kind);
     std::size_t count = 0;
-    for (std::size_t i = 0; i < pane.lineCount(); ++i)
-        count += readBodyLine(pane.lineView(i)).isKeyValue() ? 1 : 0;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        const std::string_view line = pane.lineView(i);
+        count += (placesObjects ? readPlacedThing(*kind, line).has_value() : readBodyLine(line).isKeyValue()) ? 1 : 0;
+    }
     return count;
 }
 
@@ -46,7 +53,7 @@ ScenarioSummary summarizeScenario(const Scenario& scenario)
     summary.theater = valueText(scenario.field(FieldId::Theater));
     summary.playable = readMapBounds(scenario).area;
     for (std::size_t i = 0; i < kSummarySections.size(); ++i)
-        summary.entries[i] = keyValueLines(scenario.pane(kSummarySections[i].pane));
+        summary.entries[i] = entriesOf(scenario.pane(kSummarySections[i].pane), kSummarySections[i].pane);
 
     const GroundReading reading = readGround(scenario);
     for (const PackError& error : reading.errors)

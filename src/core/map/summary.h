@@ -46,7 +46,9 @@ struct OverlayCount {
 struct ScenarioSummary {
     std::string theater;                   // the value of Theater= in [Map]; empty without one
     std::optional<PlayableArea> playable;  // when [Map] gives one that lies inside the map
-    // The key=value lines of each section of kSummarySections, in its order.
+    // The entries of each section of kSummarySections, in its order: the lines that place
+    // a thing in the sections of structures, units, ships and infantry, the key=value lines
+    // in the others.
     std::array<std::size_t, kSummarySections.size()> entries{};
     // The cells of each kind of ground (by GroundKind) inside the playable area, or the
     // whole map without one. Without [MapPack] every cell is clear ground; when it

@@ -139,6 +139,9 @@ TEST(GroundRule, UnitsAndSoldiersNeedLand)
     EXPECT_EQ(found(units({kWater, kRiver, kRock, kBeach, 600, kUnknown}) + mapPack()),
               (Lines{"ground@2", "ground@3"}));
     EXPECT_EQ(found(infantry({kBeach, kRiver, kWater}) + mapPack()), (Lines{"ground@3", "ground@4"}));
+    // Any line that places a thing: a key that is no number, no fields past the cell.
+    EXPECT_EQ(found("[UNITS]\n7=Multi1,1TNK,256,500\n[INFANTRY]\nx=Multi1,E1,256,501,0,Guard,0,None\n" + mapPack()),
+              (Lines{"field-count@2", "ground@2", "ground@4"}));
     EXPECT_EQ(checkFile(units({kWater}) + mapPack()).at(0).message,
               "The unit '1TNK' at cell 500 (x 116, y 3) stands on water (template 1, tile 0).");
     EXPECT_EQ(checkFile(infantry({kRiver}) + mapPack()).at(0).message,
@@ -152,8 +155,8 @@ TEST(GroundRule, LeavesAloneWhatItCannotJudge)
     // Without a readable map pack the ground is not known.
     EXPECT_EQ(found(ships({600}) + units({kWater})), Lines{});
     EXPECT_EQ(found(ships({600}) + section("[MapPack]", packLines(testGround().overlayPackBytes()))), Lines{"pack@3"});
-    // Off the map is the off-map rule's; a line of the wrong shape is the field-count rule's.
+    // Off the map is the off-map rule's; a line short of its cell places nothing.
     EXPECT_EQ(found(ships({20000}) + mapPack()), Lines{"off-map@2"});
-    EXPECT_EQ(found("[UNITS]\n0=Greece,1TNK,256,500,0,Guard\n" + mapPack()), Lines{"field-count@2"});
+    EXPECT_EQ(found("[UNITS]\n0=Greece,1TNK,256\n" + mapPack()), Lines{"field-count@2"});
     EXPECT_EQ(found("[UNITS]\n0=Greece,1TNK,256,x,0,Guard,None\n" + mapPack()), Lines{"off-map@2"});
 }

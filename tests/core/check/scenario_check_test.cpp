@@ -2,6 +2,7 @@
 #include "core/document/file_access.h"
 #include "core/document/reader.h"
 #include "core/map/placed_things.h"
+#include "core/map/summary.h"
 
 #include "check_test_support.h"
 
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 using namespace vexa;
 
@@ -138,41 +140,71 @@ TEST(ScenarioCheck, APlayableAreaOffTheMapIsSaidOnceAndChecksNothing)
     EXPECT_EQ(found(lf({"[Map]", "X=40", "Y=40", "Width=48", "Height=100"})), Lines{"off-map@5"});
 }
 
-// The map draws a line where the check finds no error on it, and the other way round.
-TEST(ScenarioCheck, AgreesWithTheMapOnOddLines)
+namespace {
+
+// The lines of a section whose findings of a rule name them, and those the map draws.
+std::set<std::size_t> linesFound(const std::vector<Finding>& findings, std::string_view rule, PaneId pane)
 {
-    const std::string file = lf({"[Map]", "X=40 ; note", "Y=40", "Width=48 ; valley", "Height=48", "[UNITS]",
-                                 "0=USSR,3TNK,256, 5119 ,64,Hunt,None", "1=USSR,3TNK,256,5160,64,Hunt,None;moved",
-                                 " 2 = USSR , 3TNK , 256 , 5161 , 64 , Hunt , None ",
-                                 "3=USSR,3TNK,256,\t5162,64,Hunt,None", "4=USSR,3TNK,256,5163,64,Hunt,None ; a, b",
-                                 "[Waypoints]", "0=500;start", "1=500,501", "2= 7 ; mid"});
-    SourceLines sources;
-    const Scenario scenario = readScenario(file, &sources);
-    const std::vector<Finding> findings = checkScenario(scenario, &sources);
-    const MapContents map = readMapContents(scenario);
-    ASSERT_TRUE(map.playable) << "a comment after a [Map] value";
-    for (const PaneId pane : {PaneId::Units, PaneId::Waypoints}) {
-        for (std::size_t line = 0; line < scenario.pane(pane).lineCount(); ++line) {
-            const bool drawn = std::any_of(map.things.begin(), map.things.end(), [&](const PlacedThing& thing) {
-                return thing.pane == pane && thing.line == line;
-            });
-            const bool error = std::any_of(findings.begin(), findings.end(), [&](const Finding& finding) {
-                return finding.pane == pane && finding.paneLine == line && finding.severity == Severity::Error;
-            });
-            EXPECT_NE(drawn, error) << scenario.pane(pane).lineView(line);
-        }
+    std::set<std::size_t> lines;
+    for (const Finding& finding : findings) {
+        if (finding.rule == rule && finding.pane == pane)
+            lines.insert(*finding.paneLine);
     }
-    EXPECT_EQ(found(file), (Lines{"off-map@7", "off-map@10", "field-count@14"}));
+    return lines;
+}
+
+std::set<std::size_t> linesDrawn(const MapContents& map, PaneId pane)
+{
+    std::set<std::size_t> lines;
+    for (const PlacedThing& thing : map.things) {
+        if (thing.pane == pane)
+            lines.insert(thing.line);
+    }
+    return lines;
+}
+
+} // namespace
+
+// The rules that read what a line places read the lines the map draws and `info` counts.
+TEST(ScenarioCheck, AgreesWithTheMapAndTheSummaryOnOddLines)
+{
+    const std::string odd = lf({"x=Nowhere,XX,256,600,0,Guard,0,None", "1=Nowhere,XX,256,601",
+                                "2=Nowhere,XX,256,602,0,Guard,0,None,more,fields", "3=Nowhere,XX,256",
+                                "4=Nowhere,XX,256,abc,0,Guard,0,None", " 5 = Nowhere , XX , 256 , 605 ; c, d",
+                                "6=Nowhere,XX,256,\t606", "; 7=Nowhere,XX,256,607", "no key value",
+                                "8=Nowhere,XX,256,608,left", "9=Nowhere,XX,256,-1,0,Guard,0"});
+    const std::string file = "[STRUCTURES]\n" + odd + "[UNITS]\n" + odd + "[SHIPS]\n" + odd + "[INFANTRY]\n" + odd;
+    const Scenario scenario = readScenario(file);
+    const std::vector<Finding> findings = checkScenario(scenario);
+    const MapContents map = readMapContents(scenario);
+    const ScenarioSummary summary = summarizeScenario(scenario);
+    const std::set<std::size_t> placing = {0, 1, 2, 5, 9, 10};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PaneId pane = kSummarySections[i].pane;
+        EXPECT_EQ(linesDrawn(map, pane), placing) << paneHeader(pane);
+        EXPECT_EQ(summary.entries[i], placing.size()) << paneHeader(pane);
+        EXPECT_EQ(linesFound(findings, "unknown-type", pane), placing) << paneHeader(pane);
+        EXPECT_EQ(linesFound(findings, "unknown-country", pane), placing) << paneHeader(pane);
+        EXPECT_EQ(linesFound(findings, "off-map", pane), (std::set<std::size_t>{4, 6, 10})) << "no cell, or off the map";
+    }
 }
 
 TEST(ScenarioCheck, TypeCodesNoDialogOffersAreProbablyTypos)
 {
     EXPECT_EQ(found(lf({"[UNITS]", "0=USSR,3TKN,256,500,64,Hunt,None", "1=USSR,MNLY,256,500,64,Hunt,None",
-                        "2=USSR,3tnk,256,500,64,Hunt,None", "[SHIPS]", "0=Greece,PT,256,500,64,Hunt,None",
+                        "2=USSR,3tkn,256,500,64,Hunt,None", "[SHIPS]", "0=Greece,PT,256,500,64,Hunt,None",
                         "[STRUCTURES]", "0=Greece,FACT,256,500,0,None,1,0", "1=Greece,E1,256,500,0,None,1,0",
                         "[INFANTRY]", "0=USSR,E9,256,500,0,Hunt,64,None", "[TERRAIN]", "500=ZZ99"})),
               (Lines{"unknown-type@2", "unknown-type@4", "unknown-type@11"}))
         << "a code of any Create dialog is known, in any placement section";
+    // The game reads codes in any case, and knows those of its expansion packs.
+    EXPECT_EQ(found(lf({"[UNITS]", "0=USSR,1tnk,256,500,64,Hunt,None", "1=USSR,Ctnk,256,500,64,Hunt,None",
+                        "2=USSR,ANT3,256,500,64,Hunt,None", "[SHIPS]", "0=Greece,msub,256,500,64,Hunt,None",
+                        "1=Greece,CARR,256,500,64,Hunt,None", "[STRUCTURES]", "0=Greece,QUEE,256,500,0,None,1,0",
+                        "1=Greece,lar2,256,500,0,None,1,0", "[INFANTRY]", "0=USSR,shok,256,500,0,Hunt,64,None",
+                        "1=USSR,MECH,256,500,0,Hunt,64,None", "2=USSR,mnly,256,500,0,Hunt,64,None",
+                        "3=USSR,pt,256,500,0,Hunt,64,None"})),
+              Lines{});
     EXPECT_EQ(checkFile(lf({"[UNITS]", "0=USSR,3TKN,256,500,64,Hunt,None"}))[0].message,
               "The type '3TKN' is offered by no Create dialog: the game drops what it does not know.");
 }
@@ -227,8 +259,8 @@ TEST(ScenarioCheck, FieldCountsAndLinesThatAreNoKeyValue)
                         "[Waypoints]", "0=500,501", "[CellTriggers]", "500=a,b",
                         "[TERRAIN]", "north wood", "[Greece]", "Credits 100", "[MapPack]", "=AAAA"})),
               (Lines{"field-count@20", "field-count@2", "field-count@4", "field-count@6", "field-count@8",
-                     "field-count@18", "field-count@10", "field-count@14", "field-count@16", "field-count@12",
-                     "field-count@22", "pack@22"}));  // in pane order; the pack rule says what the line costs
+                     "field-count@18", "field-count@10", "field-count@14", "unknown-trigger@16", "field-count@16",
+                     "field-count@12", "field-count@22", "pack@22"}));  // in pane order; the pack rule says what the line costs
     EXPECT_EQ(checkFile(lf({"[STRUCTURES]", "7=Greece,GUN,256,500,0,None,1"}))[0].message,
               "The line for key '7' has 7 fields where [STRUCTURES] needs 8.");
     // A comma inside a comment is no field; terrain, overlay and team types take any number.

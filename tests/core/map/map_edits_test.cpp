@@ -64,6 +64,7 @@ TEST(CellEdits, RewriteOnlyTheCellOfEveryKindOfLine)
         {ThingKind::Unit, "0=USSR,HARV,256,500", "0=USSR,HARV,256,4501"},
         {ThingKind::Ship, "0=Greece,PT,256,500,128,Guard,None;x,500", "0=Greece,PT,256,4501,128,Guard,None;x,500"},
         {ThingKind::Infantry, "1=USSR,E1,256,500,3,Guard,0,None", "1=USSR,E1,256,4501,3,Guard,0,None"},
+        {ThingKind::Infantry, "x=USSR,E1,256,500", "x=USSR,E1,256,4501"},
         {ThingKind::Terrain, "  500 =T01 ; 500", "  4501 =T01 ; 500"},
         {ThingKind::Overlay, "500=GOLD01", "4501=GOLD01"},
         {ThingKind::CellTrigger, "500 = ambush,500", "4501 = ambush,500"},

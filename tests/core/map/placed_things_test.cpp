@@ -2,6 +2,7 @@
 
 #include "core/decorations/decorations.h"
 #include "core/decorations/waypoints.h"
+#include "core/document/body_line.h"
 #include "core/document/scenario.h"
 #include "core/placement/buildings.h"
 
@@ -43,12 +44,44 @@ TEST(ReadPlacedThing, InfantryStandsInOneOfFivePlaces)
     EXPECT_EQ(subPosition("-1"), 0);
 }
 
+// The game reads an object's section line by line and a line's fields up to the ones it
+// needs: any key, and fields past the cell, missing or more, do not matter.
 TEST(ReadPlacedThing, TheFieldsUpToTheCellAreEnough)
 {
     EXPECT_EQ(readPlacedThing(ThingKind::Structure, "0=Greece,FACT,256,100"),
               (PlacedThing{ThingKind::Structure, 100, "FACT", "Greece", 0, PaneId::Structures, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Unit, "first=Greece,1TNK,256,100,0,Guard,None,extra"),
+              (PlacedThing{ThingKind::Unit, 100, "1TNK", "Greece", 0, PaneId::Units, 0}));
     EXPECT_EQ(readPlacedThing(ThingKind::Infantry, "0=Greece,E1,256,100,2"),
               (PlacedThing{ThingKind::Infantry, 100, "E1", "Greece", 2, PaneId::Infantry, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::Infantry, "x=Greece,E1,256,100")->subPosition, 0) << "in the centre";
+    EXPECT_EQ(readPlacedThing(ThingKind::Infantry, "0=Greece,E1,256,100,left,Guard,0,None")->subPosition, 0);
+    EXPECT_EQ(readPlacedThing(ThingKind::Waypoint, "0=100,101"),
+              (PlacedThing{ThingKind::Waypoint, 100, "0", "", 0, PaneId::Waypoints, 0}));
+    EXPECT_EQ(readPlacedThing(ThingKind::BaseEntry, "entry=FACT,100,1"),
+              (PlacedThing{ThingKind::BaseEntry, 100, "FACT", "", 0, PaneId::Base, 0}));
+}
+
+// Where a line gives its cell and trigger, for the rules that look at them whether or not
+// the line places a thing.
+TEST(ReadThingLine, TheCellAndTheTrigger)
+{
+    const auto read = [](ThingKind kind, std::string_view line) {
+        const BodyLine body = readBodyLine(line);
+        const ThingLine thing = readThingLine(kind, body, Fields(body));
+        return std::pair(thing.cell ? std::optional(std::string(thing.cell->text)) : std::nullopt,
+                         thing.trigger ? std::optional(std::string(*thing.trigger)) : std::nullopt);
+    };
+    using Read = std::pair<std::optional<std::string>, std::optional<std::string>>;
+    EXPECT_EQ(read(ThingKind::Structure, "0=Greece,FACT,256,abc,0,alarm"), (Read{"abc", "alarm"}));
+    EXPECT_EQ(read(ThingKind::Infantry, "0=Greece,E1,256,5,0,Guard,0"), (Read{"5", std::nullopt}));
+    EXPECT_EQ(read(ThingKind::Unit, "0=Greece,1TNK,256"), (Read{std::nullopt, std::nullopt}));
+    EXPECT_EQ(read(ThingKind::Smudge, "here=CR1,5,0"), (Read{"here", std::nullopt}));
+    EXPECT_EQ(read(ThingKind::CellTrigger, "5=alarm, 2"), (Read{"5", "alarm, 2"}));
+    EXPECT_EQ(read(ThingKind::Waypoint, "w=x"), (Read{"x", std::nullopt}));
+    EXPECT_EQ(read(ThingKind::BaseEntry, "000=FACT,x"), (Read{"x", std::nullopt}));
+    EXPECT_EQ(read(ThingKind::BaseEntry, "Count=1,2"), (Read{std::nullopt, std::nullopt}));
+    EXPECT_EQ(read(ThingKind::Ship, "; 0=Greece,PT,256,5,0,Guard,alarm"), (Read{std::nullopt, std::nullopt}));
 }
 
 TEST(ReadPlacedThing, BlanksAndCommentsAroundFieldsDoNotCount)
@@ -88,19 +121,16 @@ TEST(ReadPlacedThing, LinesThatPlaceNothingAreSkipped)
         {ThingKind::Structure, ""},
         {ThingKind::Structure, "0=Greece,FACT,256"},              // no cell
         {ThingKind::Structure, "0=Greece,FACT,256,abc,0,None,1,0"}, // cell no number
-        {ThingKind::Structure, "x=Greece,FACT,256,100,0,None,1,0"}, // key no number
         {ThingKind::Unit, "0=Greece,1TNK,256,12 x,0,Guard,None"},
-        {ThingKind::Infantry, "0=Greece,E1,256,100"},               // no sub-position
-        {ThingKind::Infantry, "0=Greece,E1,256,100,left,Guard,0,None"},
+        {ThingKind::Infantry, "0=Greece,E1,256"},
         {ThingKind::Terrain, "here=T01"},
         {ThingKind::Overlay, "100="},
         {ThingKind::Waypoint, "0=12a"},
         {ThingKind::Waypoint, "w=100"},
-        {ThingKind::Waypoint, "0=100,101"},                        // two fields
+        {ThingKind::Waypoint, "0="},
         {ThingKind::BaseEntry, "Player=Greece"},
-        {ThingKind::BaseEntry, "Count=2"},
+        {ThingKind::BaseEntry, "Count=2,2"},
         {ThingKind::BaseEntry, "000=FACT"},
-        {ThingKind::BaseEntry, "000=FACT,100,1"},
     };
     for (const auto& [kind, line] : skipped)
         EXPECT_FALSE(readPlacedThing(kind, line)) << line;

@@ -38,10 +38,13 @@ const std::string kSmallArea = "[Map]\nTheater=SNOW ; cold\nX=10\nY=20\nWidth=4\
 
 } // namespace
 
-TEST(ScenarioSummary, CountsTheKeyValueLinesOfEachSection)
+// Objects count where the map draws them; the other sections count their key=value lines.
+TEST(ScenarioSummary, CountsTheEntriesOfEachSection)
 {
     const ScenarioSummary summary = summarizeScenario(readScenario(
-        "[STRUCTURES]\n0=a\n; a comment\n\n1=b\nnot a pair\n[UNITS]\n0=a\n[SHIPS]\n0=a\n1=b\n2=c\n[INFANTRY]\n0=a\n"
+        "[STRUCTURES]\n0=G,FACT,256,9\n; a comment\n\nx=G,FACT,256,9,0,None,1,0,9\nnot a pair\n2=G,FACT,256\n"
+        "[UNITS]\n0=G,1TNK,256,x9\n1=G,1TNK,256,9\n[SHIPS]\n0=G,PT,256,1\n1=G,PT,256,2\n2=G,PT,256,3\n"
+        "[INFANTRY]\n0=G,E1,256,9,left\n"
         "[TERRAIN]\n5=T01\n[SMUDGE]\n5=CR1\n[Overlay]\n5=GOLD01\n[Waypoints]\n0=5\n1=6\n[CellTriggers]\n5=t\n"
         "[Trigs]\nt=0\n[TeamTypes]\na=1\nb=2\n[Base]\nCount=0\n"));
     const std::array<std::size_t, 11> expected = {2, 1, 3, 1, 1, 1, 1, 2, 1, 1, 2};
