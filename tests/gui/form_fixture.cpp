@@ -12,6 +12,14 @@
 
 namespace vexa::test {
 
+QStringList FormFixture::itemsOf(const QComboBox* chooser)
+{
+    QStringList items;
+    for (int i = 0; i < chooser->count(); ++i)
+        items << chooser->itemText(i);
+    return items;
+}
+
 void FormFixture::SetUp()
 {
     EditorFixture::SetUp();

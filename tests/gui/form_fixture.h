@@ -3,14 +3,21 @@
 #include "editor_fixture.h"
 
 #include <QString>
+#include <QStringList>
 
-#include <vector>
-
+#include <ostream>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
 class QWidget;
+
+// Failures show texts, not bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace vexa::test {
 
@@ -31,6 +38,8 @@ protected:
     static void typeOver(QComboBox* chooser, const QString& text);
     // Picks an item from a chooser's drop-down list with the mouse.
     static void pick(QComboBox* chooser, const QString& item);
+    // The items of a chooser's list, in order.
+    static QStringList itemsOf(const QComboBox* chooser);
     // Chooses an entry of a form's menu bar by the entry's name.
     void chooseMenu(const QWidget& form, const char* actionName) const;
     static void click(QWidget* button);

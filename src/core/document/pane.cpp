@@ -1,5 +1,7 @@
 #include "core/document/pane.h"
 
+#include <cassert>
+
 namespace vexa {
 
 namespace {
@@ -71,6 +73,7 @@ MemoryPane::MemoryPane(std::string_view text)
 
 std::string_view MemoryPane::lineView(std::size_t index) const
 {
+    assert(index < starts_.size());
     if (index >= starts_.size())
         return {};
     const std::size_t start = starts_[index];

@@ -15,6 +15,7 @@ public:
     virtual ~Pane() = default;
 
     virtual std::size_t lineCount() const = 0;
+    // A line past the last reads as empty.
     virtual std::string line(std::size_t index) const = 0;
     virtual void append(std::string_view line) = 0;
     // Does nothing when the pane has no line with that index.
@@ -57,7 +58,11 @@ public:
     explicit MemoryPane(std::string_view text);
 
     std::size_t lineCount() const override { return starts_.size(); }
-    std::string line(std::size_t index) const override { return std::string(lineView(index)); }
+    std::string line(std::size_t index) const override
+    {
+        return index < lineCount() ? std::string(lineView(index)) : std::string();
+    }
+    // Unlike line(), only for an index below lineCount().
     std::string_view lineView(std::size_t index) const;
     void append(std::string_view line) override;
     void replace(std::size_t index, std::string_view line) override;

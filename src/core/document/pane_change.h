@@ -34,7 +34,8 @@ struct PaneChange {
     bool operator==(const PaneChange&) const = default;
 };
 
-// The pane once the change is made.
+// The pane once the change is made. The change names only lines of the pane, and each
+// edit lies within its line after the edit before it.
 MemoryPane applied(const MemoryPane& pane, const PaneChange& change);
 
 // Calls visit(line, number) for each of a pane's lines that are not among the removed

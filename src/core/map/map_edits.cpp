@@ -47,10 +47,10 @@ std::vector<LineEdit> cellPartEdits(ThingKind kind, std::size_t paneLine, std::s
 // kind in its pane at the same cell.
 std::optional<PlacedThing> currentThing(const Scenario& scenario, const PlacedThing& thing)
 {
-    if (thing.pane != paneOfKind(thing.kind))
+    const MemoryPane& pane = scenario.pane(thing.pane);
+    if (thing.pane != paneOfKind(thing.kind) || thing.line >= pane.lineCount())
         return std::nullopt;
-    // A line past the pane's last reads as empty: it places nothing.
-    auto current = readPlacedThing(thing.kind, scenario.pane(thing.pane).lineView(thing.line));
+    auto current = readPlacedThing(thing.kind, pane.lineView(thing.line));
     if (!current || current->cell != thing.cell)
         return std::nullopt;
     current->line = thing.line;

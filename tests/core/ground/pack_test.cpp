@@ -61,7 +61,7 @@ PackError chunkError(const Bytes& data)
     return error;
 }
 
-Bytes randomBytes(std::size_t size, unsigned seed)
+Bytes noiseBytes(std::size_t size, unsigned seed)
 {
     std::mt19937 engine(seed);
     Bytes bytes(size);
@@ -156,7 +156,7 @@ TEST_F(RealPacks, LinesInAnyOrderJoinByKey)
 
 TEST(PackLines, SeventyCharactersALineKeyedFromOne)
 {
-    const std::vector<std::string> lines = packLines(randomBytes(kOverlayPackSize, 1));
+    const std::vector<std::string> lines = packLines(noiseBytes(kOverlayPackSize, 1));
     ASSERT_GT(lines.size(), 2U);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string key = std::to_string(i + 1) + "=";
@@ -175,7 +175,7 @@ TEST(PackLines, RoundTripGrids)
     Bytes stripes(kMapPackSize);
     for (std::size_t i = 0; i < stripes.size(); ++i)
         stripes[i] = static_cast<std::uint8_t>(i / 128 % 2 ? i % 5 : 200);
-    for (const Bytes& grid : {Bytes(kMapPackSize, 0), Bytes(kMapPackSize, 0xFF), randomBytes(kMapPackSize, 2), stripes})
+    for (const Bytes& grid : {Bytes(kMapPackSize, 0), Bytes(kMapPackSize, 0xFF), noiseBytes(kMapPackSize, 2), stripes})
         EXPECT_EQ(unpacked(PackId::Map, paneOf(packLines(grid))), grid);
 }
 

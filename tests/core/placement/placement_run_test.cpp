@@ -9,7 +9,7 @@
 namespace vexa {
 namespace {
 
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 using Cells = std::vector<std::int32_t>;
 
 Outcome walk(std::int32_t first, std::int32_t last, std::int32_t spacing, Cells& cells)
@@ -44,9 +44,9 @@ TEST(PlacementRun, ZeroAndNegativeSpacingAreRefused)
 TEST(PlacementRun, OverflowStopsAfterTheCellsAlreadyPlaced)
 {
     Cells cells;
-    EXPECT_EQ(walk(kMax - 4, kMax, 2, cells), Outcome::Overflow);
-    EXPECT_EQ(cells, (Cells{kMax - 4, kMax - 2, kMax}));
-    EXPECT_EQ(cellsOf(kMax - 1, kMax - 1, 1), (Cells{kMax - 1}));
+    EXPECT_EQ(walk(kInt32Max - 4, kInt32Max, 2, cells), Outcome::Overflow);
+    EXPECT_EQ(cells, (Cells{kInt32Max - 4, kInt32Max - 2, kInt32Max}));
+    EXPECT_EQ(cellsOf(kInt32Max - 1, kInt32Max - 1, 1), (Cells{kInt32Max - 1}));
 }
 
 TEST(PlacementRun, ARunLongerThanAnyMapPlacesNothing)
@@ -56,8 +56,8 @@ TEST(PlacementRun, ARunLongerThanAnyMapPlacesNothing)
 
     Cells cells;
     EXPECT_EQ(walk(0, 16384, 1, cells), (Outcome{Outcome::TooManyCells, 16385}));
-    EXPECT_EQ(walk(0, kMax, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{kMax} + 1}));
-    EXPECT_EQ(walk(-kMax - 1, kMax, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{1} << 32}));
+    EXPECT_EQ(walk(0, kInt32Max, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{kInt32Max} + 1}));
+    EXPECT_EQ(walk(-kInt32Max - 1, kInt32Max, 1, cells), (Outcome{Outcome::TooManyCells, std::int64_t{1} << 32}));
     EXPECT_TRUE(cells.empty());
     EXPECT_EQ(errorText(walk(0, 20000, 1, cells)), "Too many cells in one run: 20001 (at most 16384)");
     EXPECT_EQ(errorText(Outcome::Overflow), "Heltalsspill");

@@ -92,14 +92,6 @@ protected:
     const Dialog* dialog_ = nullptr;
 };
 
-QStringList itemsOf(const QComboBox* chooser)
-{
-    QStringList items;
-    for (int i = 0; i < chooser->count(); ++i)
-        items << chooser->itemText(i);
-    return items;
-}
-
 } // namespace
 
 TEST_F(DecorationForms, TerrainLineWithAComment)

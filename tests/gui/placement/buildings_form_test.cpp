@@ -61,14 +61,6 @@ protected:
     }
 };
 
-QStringList itemsOf(const QComboBox* chooser)
-{
-    QStringList items;
-    for (int i = 0; i < chooser->count(); ++i)
-        items << chooser->itemText(i);
-    return items;
-}
-
 } // namespace
 
 TEST_F(BuildingsForm, WorkedExampleWritesStructuresAndBase)

@@ -47,14 +47,6 @@ const Dialog kInfantry{"Infantry1", "TForm6", "Infantry", PaneId::Infantry, "Lab
                        kInfantryDirectionItems, kInfantryOrderItems};
 const Dialog* const kDialogs[] = {&kUnits, &kShips, &kInfantry};
 
-QStringList itemsOf(const QComboBox* chooser)
-{
-    QStringList items;
-    for (int i = 0; i < chooser->count(); ++i)
-        items << chooser->itemText(i);
-    return items;
-}
-
 class UnitForms : public FormFixture {
 protected:
     // Opens a form from its Create entry; the form's fields are then at hand by name.
