@@ -52,7 +52,8 @@ void removeLine(QTextCursor& cursor, const QTextBlock& block)
     cursor.removeSelectedText();
 }
 
-// An edit that reaches past the end of its line stops there, as applied() has it.
+// An edit that reaches past the end of its line stops there: the editor may hold less
+// than the snapshot the change was made from.
 void editLine(QTextCursor& cursor, const QTextBlock& block, const LineEdit& edit)
 {
     const auto lineLength = static_cast<std::size_t>(block.length() - 1);
