@@ -83,10 +83,10 @@ void placeObject(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t
         const std::int32_t sub = readInteger(fields[*format.subPositionField], 0);
         subPosition = sub >= 0 && sub <= 4 ? sub : 0;
     }
-    thing.emplace(cell, fields[*format.typeField], fields[*format.countryField], subPosition);
+    thing = ThingFields{cell, fields[*format.typeField], fields[*format.countryField], subPosition};
 }
 
-// The thing of a line whose cell is known, made in place: the check reads every line.
+// The thing of a line whose cell is known.
 void placeThing(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t cell, const BodyLine& line,
                 const Fields& fields, std::string_view baseCountry)
 {
@@ -96,14 +96,14 @@ void placeThing(std::optional<ThingFields>& thing, ThingKind kind, std::int32_t 
         // cell=type[,...]
         const std::string_view type = kind == ThingKind::CellTrigger ? line.value.text : fields[0];
         if (!type.empty())
-            thing.emplace(cell, type, std::string_view(), 0);
+            thing = ThingFields{cell, type, std::string_view(), 0};
     } else if (kind == ThingKind::Waypoint) {
         // W=cell, the waypoint known by its number
         if (parseInteger(line.key.text))
-            thing.emplace(cell, line.key.text, std::string_view(), 0);
+            thing = ThingFields{cell, line.key.text, std::string_view(), 0};
     } else {
         // NNN=type,cell
-        thing.emplace(cell, fields[kBaseTypeField], baseCountry, 0);
+        thing = ThingFields{cell, fields[kBaseTypeField], baseCountry, 0};
     }
 }
 
