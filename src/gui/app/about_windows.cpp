@@ -65,7 +65,7 @@ TForm3::TForm3(QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(image);
     layout->addWidget(name);
-    layout->addWidget(centredLabel(QStringLiteral("Label4"), QString(), this));
+    layout->addWidget(centredLabel(QStringLiteral("Label4"), versionLabelText(), this));
     layout->addWidget(centredLabel(QStringLiteral("Label2"), kCredits1, this));
     layout->addWidget(centredLabel(QStringLiteral("Label3"), kCredits2, this));
     layout->addStretch();
@@ -92,7 +92,7 @@ TForm7::TForm7(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 140, 12, 12);
     layout->setSpacing(2);
-    for (const auto& [name, text] : {std::pair{QStringLiteral("Label1"), QString()},
+    for (const auto& [name, text] : {std::pair{QStringLiteral("Label1"), versionLabelText()},
                                      std::pair{QStringLiteral("Label2"), kCredits1},
                                      std::pair{QStringLiteral("Label3"), kCredits2}}) {
         QLabel* label = centredLabel(name, text, this);

@@ -23,7 +23,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 
 namespace vexa {
 
@@ -111,9 +110,6 @@ std::vector<QWidget*> EditorApp::windows() const
 
 void EditorApp::startUp(const QStringList& arguments, const QString& executableFolder, const QString& launchFolder)
 {
-    about_->findChild<QLabel*>(QStringLiteral("Label4"))->setText(versionLabelText());
-    splash_->findChild<QLabel*>(QStringLiteral("Label1"))->setText(versionLabelText());
-
     QDir::setCurrent(executableFolder);
     const QString helpFile = QDir(executableFolder).filePath(QString::fromLatin1(kHelpFileName));
     main_->setHelpFile(isReadableFile(helpFile) ? helpFile : QString());
