@@ -63,12 +63,6 @@ constexpr std::array kCommands{
 // The tool's own output (its help, its version) that could not be written.
 constexpr int kExitOwnOutputFailed = 1;
 
-const Command* commandNamed(std::string_view name)
-{
-    const auto found = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return c.name == name; });
-    return found == kCommands.end() ? nullptr : &*found;
-}
-
 // Why standard output took no more: a descriptor that is closed or open only for
 // reading, a pipe or socket whose reader has gone; a file or device that is full.
 FileError outputFailure(int descriptor)
@@ -130,6 +124,12 @@ int dispatch(const std::vector<std::string>& args, Streams streams)
 std::span<const Command> commands()
 {
     return kCommands;
+}
+
+const Command* commandNamed(std::string_view name)
+{
+    const auto found = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return c.name == name; });
+    return found == kCommands.end() ? nullptr : &*found;
 }
 
 void printOverview(std::ostream& out)

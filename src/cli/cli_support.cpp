@@ -129,9 +129,8 @@ std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::s
 int usageError(std::ostream& err, std::string_view what, std::string_view command)
 {
     err << "vexabuild-cli: " << what << "\n";
-    const std::span<const Command> all = commands();
-    const auto named = std::find_if(all.begin(), all.end(), [&](const Command& c) { return c.name == command; });
-    if (named == all.end())
+    const Command* named = commandNamed(command);
+    if (!named)
         err << "Usage: vexabuild-cli COMMAND [ARGUMENTS]\n";
     else
         err << "Usage: vexabuild-cli " << named->name << ' ' << named->arguments << "\n";

@@ -33,6 +33,8 @@ struct Command {
 // Every command, in the order `vexabuild-cli --help` lists them. A new command is a row
 // of this table (cli.cpp): the overview, the dispatch and the manual follow from it.
 std::span<const Command> commands();
+// The command of that name, or nothing.
+const Command* commandNamed(std::string_view name);
 
 // `vexabuild-cli --help`: usage, the commands and the tool's own options.
 void printOverview(std::ostream& out);
