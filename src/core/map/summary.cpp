@@ -16,8 +16,8 @@ std::size_t entriesOf(const MemoryPane& pane, PaneId id)
     const bool placesObjects = kind && isPlacedObject(*kind);
     std::size_t count = 0;
     for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        const std::string_view line = pane.lineView(i);
-        count += (placesObjects ? readPlacedThing(*kind, line).has_value() : readBodyLine(line).isKeyValue()) ? 1 : 0;
+        const BodyLine body = readBodyLine(pane.lineView(i));
+        count += (placesObjects ? readThingLine(*kind, body, Fields(body)).thing.has_value() : body.isKeyValue()) ? 1 : 0;
     }
     return count;
 }
