@@ -43,8 +43,6 @@ public:
     // Reads the panes again; the packs are unpacked again only when their text changed.
     void refresh();
     void refreshIfStale();
-    // Whether a pane or field the map reads has changed since the last reading.
-    bool isStale() const { return stale_; }
     // Whether the last reading took longer than a pause in typing may, so that following
     // the typing would make keystrokes wait.
     bool readsSlowly() const { return lastReading_ > typingBudget_; }

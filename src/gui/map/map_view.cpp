@@ -1,11 +1,9 @@
 #include "gui/map/map_view.h"
 
-#include "core/document/scenario.h"
 #include "core/ground/ground_look.h"
 #include "core/ground/overlay_brush.h"
 #include "core/map/extent.h"
 #include "gui/document/scenario_view.h"
-#include "gui/desktop/busy_work.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/run_dialogs.h"
 #include "gui/map/elided_label.h"
@@ -17,9 +15,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
