@@ -41,7 +41,7 @@ bool isTyping(const QWidget& where)
     return focus && (focus == &where || where.isAncestorOf(focus) || focus->isAncestorOf(&where));
 }
 
-QString counted(int count, const char* what)
+QString counted(qint64 count, const char* what)
 {
     return QStringLiteral("%1 %2%3").arg(countText(count), QLatin1String(what), count == 1 ? QString() : QStringLiteral("s"));
 }
@@ -65,10 +65,8 @@ QString countsText(const FindingCounts& counts)
 // The status bar's word on a check: the lines of the file as Save would write it.
 QString checkedText(const Scenario& checked, std::size_t findingCount)
 {
-    const auto found = static_cast<qint64>(findingCount);
-    return QStringLiteral("Checked %1 lines: %2 %3")
-        .arg(countText(static_cast<qint64>(writtenLineCount(checked))), countText(found),
-             found == 1 ? QStringLiteral("finding") : QStringLiteral("findings"));
+    return QStringLiteral("Checked %1 lines: %2")
+        .arg(countText(static_cast<qint64>(writtenLineCount(checked))), counted(static_cast<qint64>(findingCount), "finding"));
 }
 
 } // namespace
