@@ -321,26 +321,26 @@ void CheckPanel::takeBackgroundCheck(BackgroundCheck done)
 
 void CheckPanel::showUncheckable(const UnsavableText& why)
 {
-    checked_.reset();
-    uncheckable_ = QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.');
-    setFindings({}, std::nullopt);
-    outOfDate_ = false;
-    checkingInBackground_ = false;
-    notice_.clear();
-    updateSummary();
+    showCheck(std::nullopt, QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.'), {}, std::nullopt);
 }
 
 // The finding that was selected stays selected when the check finds it again.
 void CheckPanel::showChecked(Scenario checked, std::vector<Finding> findings, std::chrono::steady_clock::duration took)
 {
-    const std::optional<Finding> selected = selectedFinding();
-    checked_ = std::move(checked);
-    uncheckable_.clear();
-    setFindings(std::move(findings), selected);
     slow_ = took > typingBudget_;
+    showCheck(std::move(checked), {}, std::move(findings), selectedFinding());
+}
+
+// A check is over: the panel shows what it read (or why it could not) and is up to date.
+void CheckPanel::showCheck(std::optional<Scenario> checked, QString uncheckable, std::vector<Finding> findings,
+                           std::optional<Finding> keepSelected)
+{
+    checked_ = std::move(checked);
+    uncheckable_ = std::move(uncheckable);
+    notice_.clear();
     outOfDate_ = false;
     checkingInBackground_ = false;
-    notice_.clear();
+    setFindings(std::move(findings), keepSelected);
     updateSummary();
 }
 
