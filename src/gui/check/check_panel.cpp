@@ -41,7 +41,7 @@ bool isTyping(const QWidget& where)
     return focus && (focus == &where || where.isAncestorOf(focus) || focus->isAncestorOf(&where));
 }
 
-QString counted(int count, const char* what)
+QString counted(qint64 count, const char* what)
 {
     return QStringLiteral("%1 %2%3").arg(countText(count), QLatin1String(what), count == 1 ? QString() : QStringLiteral("s"));
 }
@@ -65,10 +65,8 @@ QString countsText(const FindingCounts& counts)
 // The status bar's word on a check: the lines of the file as Save would write it.
 QString checkedText(const Scenario& checked, std::size_t findingCount)
 {
-    const auto found = static_cast<qint64>(findingCount);
-    return QStringLiteral("Checked %1 lines: %2 %3")
-        .arg(countText(static_cast<qint64>(writtenLineCount(checked))), countText(found),
-             found == 1 ? QStringLiteral("finding") : QStringLiteral("findings"));
+    return QStringLiteral("Checked %1 lines: %2")
+        .arg(countText(static_cast<qint64>(writtenLineCount(checked))), counted(static_cast<qint64>(findingCount), "finding"));
 }
 
 } // namespace
@@ -323,26 +321,26 @@ void CheckPanel::takeBackgroundCheck(BackgroundCheck done)
 
 void CheckPanel::showUncheckable(const UnsavableText& why)
 {
-    checked_.reset();
-    uncheckable_ = QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.');
-    setFindings({}, std::nullopt);
-    outOfDate_ = false;
-    checkingInBackground_ = false;
-    notice_.clear();
-    updateSummary();
+    showCheck(std::nullopt, QStringLiteral("Nothing was checked. ") + why.message + QLatin1Char('.'), {}, std::nullopt);
 }
 
 // The finding that was selected stays selected when the check finds it again.
 void CheckPanel::showChecked(Scenario checked, std::vector<Finding> findings, std::chrono::steady_clock::duration took)
 {
-    const std::optional<Finding> selected = selectedFinding();
-    checked_ = std::move(checked);
-    uncheckable_.clear();
-    setFindings(std::move(findings), selected);
     slow_ = took > typingBudget_;
+    showCheck(std::move(checked), {}, std::move(findings), selectedFinding());
+}
+
+// A check is over: the panel shows what it read (or why it could not) and is up to date.
+void CheckPanel::showCheck(std::optional<Scenario> checked, QString uncheckable, std::vector<Finding> findings,
+                           std::optional<Finding> keepSelected)
+{
+    checked_ = std::move(checked);
+    uncheckable_ = std::move(uncheckable);
+    notice_.clear();
     outOfDate_ = false;
     checkingInBackground_ = false;
-    notice_.clear();
+    setFindings(std::move(findings), keepSelected);
     updateSummary();
 }
 

@@ -81,6 +81,8 @@ private:
     void takeBackgroundCheck(BackgroundCheck done);
     void showUncheckable(const UnsavableText& why);
     void showChecked(Scenario checked, std::vector<Finding> findings, std::chrono::steady_clock::duration took);
+    void showCheck(std::optional<Scenario> checked, QString uncheckable, std::vector<Finding> findings,
+                   std::optional<Finding> keepSelected);
     void filterChanged();
     void setFindings(std::vector<Finding> findings, std::optional<Finding> keepSelected);
     std::optional<Finding> selectedFinding() const;

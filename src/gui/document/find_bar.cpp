@@ -36,8 +36,7 @@ QHBoxLayout* row(QVBoxLayout* bar)
 
 QString captionOf(PaneId pane)
 {
-    const std::string_view caption = tabOf(pane).caption;
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    return decodeText(tabOf(pane).caption);
 }
 
 QString hitCountText(std::size_t count)
