@@ -301,12 +301,24 @@ void ScenarioView::showField(FieldId field)
 
 void ScenarioView::load(const Scenario& scenario)
 {
+    DocumentText text;
     for (std::size_t i = 0; i < kPaneCount; ++i)
-        panes_[i]->setPlainText(decodeText(scenario.panes[i].text()));
+        text.panes[i] = decodeText(scenario.panes[i].text());
     for (const FieldInfo& field : kFields)
-        setFieldText(field.id, decodeText(scenario.field(field.id)));
+        text.fields[index(field.id)] = decodeText(scenario.field(field.id));
+    text.flags = scenario.flags;
+    load(text);
+}
+
+void ScenarioView::load(const DocumentText& text)
+{
+    Q_EMIT aboutToBeReplaced();
+    for (std::size_t i = 0; i < kPaneCount; ++i)
+        panes_[i]->setPlainText(text.panes[i]);
+    for (const FieldInfo& field : kFields)
+        setFieldText(field.id, text.fields[index(field.id)]);
     for (const FlagInfo& flag : kFlags)
-        flagBox(flag.id)->setChecked(scenario.flag(flag.id));
+        flagBox(flag.id)->setChecked(text.flags[index(flag.id)]);
     Q_EMIT replaced();
 }
 

@@ -87,8 +87,9 @@ public:
     // Shows a field of the Basic or Map page: selects its page and gives it the keyboard focus.
     void showField(FieldId field);
 
-    // Replaces everything shown with a scenario.
+    // Replaces everything shown with a scenario, or with a document's text.
     void load(const Scenario& scenario);
+    void load(const DocumentText& text);
     // Empties every pane and field and unchecks every box; the lists stay.
     void clear();
     // The document as the writer takes it, or where a character stands that no file can hold.
@@ -100,6 +101,8 @@ public:
     void addBar(QWidget* bar);
 
 Q_SIGNALS:
+    // Everything shown is about to be replaced: the document shown until now is complete.
+    void aboutToBeReplaced();
     // Everything shown was replaced at once: load() and clear() (Open, New, Revert). The
     // panes and fields report their own changes as well, before this.
     void replaced();

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/file.h>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vexa;
@@ -201,6 +203,31 @@ TEST_F(RecoveryStoreTest, CopiesOfARunningEditorAreItsOwnOnly)
     EXPECT_EQ(second->adopt(kept), std::nullopt) << "already taken";
     auto third = openStore();
     EXPECT_EQ(pathsOf(third->restorable({})), std::vector<std::string>{shown});
+}
+
+// The kernel lets go of a killed editor's lock: its copy is offered at once.
+TEST_F(RecoveryStoreTest, AKilledEditorsCopyIsOffered)
+{
+    auto running = openStore();
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t editor = ::fork();
+    if (editor == 0) {
+        auto store = RecoveryStore::open(folder_);
+        auto& mine = *std::get<std::unique_ptr<RecoveryStore>>(store);
+        (void)mine.write(mine.newCopyPath(), {std::nullopt, 0, 1}, "work\r\n");
+        (void)!::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_TRUE(running->restorable({}).empty()) << "held while it runs";
+    ::kill(editor, SIGKILL);
+    ::waitpid(editor, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(running->restorable({}).size(), 1u);
 }
 
 TEST_F(RecoveryStoreTest, ADamagedCopyIsListedAsDamaged)
