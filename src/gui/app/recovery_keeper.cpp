@@ -132,7 +132,8 @@ void RecoveryKeeper::startWrite()
     RecoveryHeader header{source.isEmpty() ? std::nullopt : std::optional<std::string>(QFile::encodeName(source).toStdString()),
                           lastChange_, 0};
     writing_ = std::async(std::launch::async, [this, store = store_.get(), path = currentCopy_, header,
-                                               text = document_.text()]() mutable {
+                                               text = document_.rawText()]() mutable {
+        endLinesAlike(text);
         const std::string bytes = copyTextOf(text);
         header.lineCount = fileLineCountOf(bytes);
         auto failure = store->write(path, header, bytes);

@@ -334,16 +334,29 @@ std::variant<Scenario, UnsavableText> ScenarioView::snapshot() const
 
 DocumentText ScenarioView::text() const
 {
+    DocumentText text = rawText();
+    endLinesAlike(text);
+    return text;
+}
+
+DocumentText ScenarioView::rawText() const
+{
     DocumentText text;
     for (const TabInfo& tab : kTabs) {
         if (tab.content == TabContent::Pane)
-            text.panes[index(tab.pane)] = paneText(*paneEditor(tab.pane));
+            text.panes[index(tab.pane)] = paneEditor(tab.pane)->document()->toRawText();
     }
     for (const FieldInfo& field : kFields)
         text.fields[index(field.id)] = fieldText(field.id);
     for (const FlagInfo& flag : kFlags)
         text.flags[index(flag.id)] = flagBox(flag.id)->isChecked();
     return text;
+}
+
+void endLinesAlike(DocumentText& text)
+{
+    for (QString& pane : text.panes)
+        pane = replaceLineBreaks(pane, QLatin1Char('\n'));
 }
 
 std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text)

@@ -40,6 +40,10 @@ struct DocumentText {
 // The document as the writer takes it, or where a character stands that no file can hold.
 std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text);
 
+// Makes every line break of the panes a '\n': a raw text (ScenarioView::rawText()) then
+// is the document's text. Costs a pass over the text, on any thread.
+void endLinesAlike(DocumentText& text);
+
 // The part of a pane line to select: the first character (from 0) and how many follow.
 struct LineSelection {
     int column = 0;
@@ -95,6 +99,9 @@ public:
     // The document as the writer takes it, or where a character stands that no file can hold.
     std::variant<Scenario, UnsavableText> snapshot() const;
     DocumentText text() const;
+    // The same with the panes' line breaks as their editors keep them: the quickest
+    // snapshot, for work that goes on on another thread (endLinesAlike()).
+    DocumentText rawText() const;
 
     void showBasicPage();
     // Puts a bar (find, go to line) below the pages.
