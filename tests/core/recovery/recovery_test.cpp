@@ -19,7 +19,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const std::string kRecoveredText = "; header\r\n[Basic]\r\nName=Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xE2\x9C\x93\r\n";
+const std::string kRecoveredText =
+    "; header\r\n[Basic]\r\nName=Gr\xC3\xBC\xC3\x9F\xC2\xA0\xE2\x82\xAC \xE2\x9C\x93 \xEF\xBF\xBD\r\n";
 
 RecoveryCopy recoveryCopyOf(const std::string& bytes)
 {
@@ -61,10 +62,13 @@ TEST(RecoveryCopyFormat, AnyDamageIsReportedNeverHalfADocument)
     EXPECT_TRUE(isDamaged(edited("Encoding: UTF-8", "Encoding: latin1")));
     EXPECT_TRUE(isDamaged(edited("Lines: 3", "Lines: 4")));
     EXPECT_TRUE(isDamaged(edited("Changed: 1700000000", "Changed: soon")));
+    EXPECT_TRUE(isDamaged(edited("Lines: 3", "Lines: 3x")));
+    EXPECT_TRUE(isDamaged(edited("Bytes: ", "Bytez: ")));
     EXPECT_TRUE(isDamaged(edited("File: =", "File: ")));
     EXPECT_TRUE(isDamaged(edited("/m/a.mpr", "/m/a\\q.mpr")));
     EXPECT_TRUE(isDamaged(edited("\xC3\xBC", "\xC3\x28")));  // same length, not UTF-8
     EXPECT_TRUE(isDamaged(edited("\xE2\x82\xAC", "\xED\xA0\x80")));  // a surrogate
+    EXPECT_TRUE(isDamaged(edited("\xE2\x82\xAC", "\xE2\x82\x28")));  // cut off at its third byte
     EXPECT_TRUE(isDamaged(edited("\xC3\x9F", "\xC0\xAF")));  // an overlong form
 }
 
@@ -201,6 +205,7 @@ TEST_F(RecoveryStoreTest, CopiesOfARunningEditorAreItsOwnOnly)
     EXPECT_TRUE(second->owns(*adopted));
     EXPECT_FALSE(fs::exists(kept));
     EXPECT_EQ(second->adopt(kept), std::nullopt) << "already taken";
+    std::ofstream(folder_ + "/notes-of-the-day-1.copy") << "another program's";
     auto third = openStore();
     EXPECT_EQ(pathsOf(third->restorable({})), std::vector<std::string>{shown});
 }
@@ -279,15 +284,22 @@ TEST_F(RecoveryStoreTest, LockFilesGoWithTheirLastCopy)
     const std::size_t alone = filesInFolder();
     openStore().reset();
     EXPECT_EQ(filesInFolder(), alone) << "an editor without copies leaves nothing";
+    std::string kept;
+    std::string discarded;
     {
-        auto ended = openStore();
-        writeCopy(*ended);
+        auto first = openStore();
+        auto second = openStore();
+        kept = writeCopy(*first);
+        discarded = writeCopy(*second);
     }
-    EXPECT_EQ(filesInFolder(), alone + 2);
-    for (const StoredCopy& copy : running->restorable({}))
-        running->remove(copy.path);
+    EXPECT_EQ(filesInFolder(), alone + 4);
+    running->remove(discarded);
     running->prune(0);
-    EXPECT_EQ(filesInFolder(), alone);
+    const auto lockOf = [](const std::string& copy) { return copy.substr(0, copy.rfind('-')) + ".lock"; };
+    EXPECT_TRUE(fs::exists(lockOf(kept))) << "the first editor's lock stays with its copy";
+    EXPECT_FALSE(fs::exists(lockOf(discarded)));
+    EXPECT_EQ(filesInFolder(), alone + 2);
+    EXPECT_EQ(pathsOf(running->restorable({})), std::vector<std::string>{kept});
 }
 
 TEST_F(RecoveryStoreTest, TemporaryFilesNobodyHoldsAreLeftovers)
