@@ -602,8 +602,12 @@ void benchMapStroke(const QTemporaryDir& folder)
 }
 } // namespace
 
+namespace vexa::bench {
+void benchRecoverySnapshot(const QTemporaryDir& folder);
+}
+
 // Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
-// find check keystroke mapmove stroke mapkey") only those.
+// find check keystroke mapmove stroke mapkey recovery") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -614,6 +618,8 @@ int main(int argc, char** argv)
             benchmark();
     };
     QTemporaryDir folder;
+    // Recovery copies of the benchmarks' documents stay in the temporary folder.
+    qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toLocal8Bit());
     run("open", [&] { benchOpen(folder); });
     run("create", benchCreate);
     run("terrain", benchCreateTerrain);
@@ -626,5 +632,6 @@ int main(int argc, char** argv)
     run("mapmove", benchMapMove);
     run("stroke", [&] { benchMapStroke(folder); });
     run("mapkey", benchMapKeystroke);
+    run("recovery", [&] { bench::benchRecoverySnapshot(folder); });
     return 0;
 }

@@ -22,11 +22,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QPushButton>
 #include <QTreeView>
@@ -148,6 +150,9 @@ int main(int argc, char** argv)
     // Starting the editor changes the working folder.
     const QString scenarioFile = arguments.size() > 2 ? QDir::current().absoluteFilePath(arguments[2]) : QString();
     folder.mkpath(QStringLiteral("."));
+    // The recovery copies of the edits below stay out of the user's state folder.
+    QTemporaryDir stateFolder;
+    qputenv("XDG_STATE_HOME", stateFolder.path().toLocal8Bit());
 
     vexa::ScriptedDesktop desktop;
     vexa::EditorApp editor(desktop);
@@ -216,5 +221,10 @@ int main(int argc, char** argv)
             save(help, folder, QString::fromLatin1(name));
         }
     }
+    // New keeps the edited document's copy, which the recovery window then lists.
+    main.Nytt1Click();
+    main.RecoverWork1Click();
+    if (auto* recovery = main.findChild<QDialog*>(QStringLiteral("RecoveryWindow")))
+        save(*recovery, folder, QStringLiteral("RecoveryWindow"));
     return 0;
 }

@@ -15,7 +15,9 @@ void EditorFixture::SetUp()
     launchFolder_ = QDir::currentPath();
     files_ = std::make_unique<QTemporaryDir>();
     programFolder_ = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(files_->isValid() && programFolder_->isValid());
+    stateFolder_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(files_->isValid() && programFolder_->isValid() && stateFolder_->isValid());
+    qputenv("XDG_STATE_HOME", stateFolder_->path().toLocal8Bit());
 }
 
 void EditorFixture::TearDown()

@@ -58,6 +58,9 @@ protected:
     std::unique_ptr<EditorApp> app_;
     std::unique_ptr<QTemporaryDir> files_;
     std::unique_ptr<QTemporaryDir> programFolder_;
+    // The state folder (XDG_STATE_HOME) of the editors a test starts: empty at first, so
+    // no recovery window stands in the way, and never the user's own.
+    std::unique_ptr<QTemporaryDir> stateFolder_;
     QString launchFolder_;
 };
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -23,6 +24,10 @@ int main(int argc, char** argv)
 {
     standardHandler = qInstallMessageHandler(quietMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test keeps recovery copies in the user's home; the editor fixture gives each test
+    // a state folder of its own.
+    QTemporaryDir stateFolder;
+    qputenv("XDG_STATE_HOME", stateFolder.path().toLocal8Bit());
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexa Build"));
     ::testing::InitGoogleTest(&argc, argv);

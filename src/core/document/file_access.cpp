@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <istream>
+#include <dirent.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -189,11 +191,42 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
+constexpr std::string_view kTemporaryPrefix = ".vexabuild-save-";
+constexpr std::size_t kTemporaryNameLength = kTemporaryPrefix.size() + 6;
+
+bool isSameFile(int fd, const std::string& path)
+{
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+// Makes the temporary file and locks it, so that no other editor takes it for the
+// leftover of a killed save. A clean-up may remove the file between its making and its
+// lock: then it is made again under a new name.
+int makeLockedTemporary(std::string& temporary, TemporaryFileMaker makeTemporary)
+{
+    constexpr int kTries = 8;
+    const std::string pattern = temporary;
+    for (int tried = 0; tried < kTries; ++tried) {
+        temporary = pattern;
+        const int fd = makeTemporary(temporary);
+        if (fd < 0)
+            return fd;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && isSameFile(fd, temporary))
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 std::optional<FileError> writeByRename(const std::string& path, std::string_view bytes, std::optional<mode_t> oldMode,
                                        TemporaryFileMaker makeTemporary)
 {
-    std::string temporary = folderOf(path) + "/.vexabuild-save-XXXXXX";
-    Descriptor fd(makeTemporary(temporary));
+    std::string temporary = folderOf(path) + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
+    Descriptor fd(makeLockedTemporary(temporary, makeTemporary));
     if (!fd.valid()) {
         const int error = errno;
         // A folder that takes no new file may still hold a file that can be written.
@@ -218,10 +251,40 @@ std::optional<FileError> writeByRename(const std::string& path, std::string_view
     Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid())
         ::fsync(folder.get());
+    removeLeftoverTemporaryFiles(folderOf(path));
     return std::nullopt;
 }
 
 } // namespace
+
+bool isTemporaryFileName(std::string_view name)
+{
+    return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix);
+}
+
+void removeLeftoverTemporaryFiles(const std::string& folder)
+{
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!isTemporaryFileName(entry->d_name))
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat info {};
+        // Held means a save is writing it; a link or anything but a file is not ours.
+        if (fd.valid() && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && isSameFile(fd.get(), path))
+            ::unlink(path.c_str());
+    }
+    ::closedir(listing);
+}
+
+std::optional<FileError> replaceWithoutFollowing(const std::string& path, std::string_view bytes, unsigned mode)
+{
+    return writeByRename(path, bytes, static_cast<mode_t>(mode), makeTemporaryFile);
+}
 
 FileError errorFromErrno(int error, std::string_view path)
 {

@@ -71,4 +71,16 @@ bool isReadOnlyFile(const std::string& path);
 std::optional<FileError> replaceFile(const std::string& path, std::string_view bytes,
                                      TemporaryFileMaker makeTemporary = makeTemporaryFile);
 
+// Writes a file the way replaceFile does (a temporary file beside it, flushed, renamed
+// over it), but a link at the path is replaced, never written through, and the file gets
+// the given mode.
+std::optional<FileError> replaceWithoutFollowing(const std::string& path, std::string_view bytes, unsigned mode);
+
+// Whether a name is one of the temporary files a replace makes.
+bool isTemporaryFileName(std::string_view name);
+
+// Removes the temporary files that killed replaces left in a folder. A replace holds a
+// lock on its temporary file while it writes, so a file no one holds is a leftover.
+void removeLeftoverTemporaryFiles(const std::string& folder);
+
 } // namespace vexa

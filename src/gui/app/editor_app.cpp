@@ -126,6 +126,7 @@ void EditorApp::startUp(const QStringList& arguments, const QString& executableF
         QDir::setCurrent(QFileInfo(path).absolutePath());
         main_->openFromCommandLine(path);
     }
+    main_->offerRecovery();
 }
 
 } // namespace vexa

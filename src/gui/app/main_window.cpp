@@ -6,6 +6,9 @@
 #include "gui/desktop/busy_work.h"
 #include "gui/desktop/desktop.h"
 #include "gui/app/edit_commands.h"
+#include "gui/app/recovery_keeper.h"
+#include "gui/app/recovery_window.h"
+#include "gui/document/unsaved_changes.h"
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
 #include "gui/check/check_panel.h"
@@ -18,11 +21,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <array>
+#include <cstdlib>
 
 namespace vexa {
 
@@ -97,13 +103,32 @@ TForm1::TForm1(Desktop& desktop, QWidget* parent)
     setCentralWidget(document_);
     createMenus();
     new PaneStatus(*this, *document_);
+    followUnsavedChanges();
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-// The panel hides as the window's children go, when this window is no longer one.
+// The panel hides as the window's children go, when this window is no longer one. The
+// recovery copy takes the last changes while the document is still there.
 TForm1::~TForm1()
 {
+    recovery_->writeNow();
     disconnect(checkPanel_, nullptr, this, nullptr);
+}
+
+// "Modified" in the status bar while the document holds unsaved changes, and a recovery
+// copy of them in the state folder (XDG_STATE_HOME).
+void TForm1::followUnsavedChanges()
+{
+    changes_ = new UnsavedChanges(*document_, this);
+    auto* modified = new QLabel(this);
+    modified->setObjectName(QStringLiteral("ModifiedState"));
+    statusBar()->addPermanentWidget(modified);
+    connect(changes_, &UnsavedChanges::modifiedChanged, modified,
+            [modified](bool on) { modified->setText(on ? QStringLiteral("Modified") : QString()); });
+    recovery_ = new RecoveryKeeper(
+        *document_, *changes_, [this] { return currentFileName_; },
+        [this](const QString& text) { statusBar()->showMessage(text); },
+        recoveryFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")), this);
 }
 
 void TForm1::createMenus()
@@ -142,6 +167,8 @@ QMenu* TForm1::createFileMenu()
             &TForm1::Saveas1Click);
     connect(addEntry(menu, QStringLiteral("Revert to saved..."), "Reverttosaved1"), &QAction::triggered, this,
             &TForm1::Reverttosaved1Click);
+    connect(addEntry(menu, QStringLiteral("Recover unsaved work..."), "RecoverWork1"), &QAction::triggered, this,
+            &TForm1::RecoverWork1Click);
     addSeparator(menu, "N1");
     connect(addEntry(menu, QStringLiteral("&Quit"), "Avsluta1", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &TForm1::Avsluta1Click);
@@ -371,6 +398,8 @@ void TForm1::writeDocument()
         showError(failure);
         return;
     }
+    changes_->markSaved();
+    recovery_->documentSaved();
     showFileCaption(currentFileName_);
 }
 
@@ -410,9 +439,73 @@ void TForm1::Howtousehelp1Click()
     desktop_.showHelp(this, helpFile_, kHelpOnHelp, 0);
 }
 
+RecoveryWindow& TForm1::recoveryWindow()
+{
+    if (!recoveryWindow_) {
+        recoveryWindow_ = new RecoveryWindow(
+            {[this] { return recovery_->restorable(); }, [this](const StoredCopy& copy) { restoreCopy(copy); },
+             [this](const StoredCopy& copy) { discardCopy(copy); }},
+            this);
+    }
+    return *recoveryWindow_;
+}
+
+void TForm1::RecoverWork1Click()
+{
+    recoveryWindow().refresh();
+    desktop_.runModal(recoveryWindow_);
+}
+
+void TForm1::offerRecovery()
+{
+    recovery_->tidy();
+    if (recoveryWindow().refresh())
+        desktop_.runModal(recoveryWindow_);
+}
+
+// A copy opens as a file does (the other windows start afresh), under the name of the
+// file it came from, so that Save writes there. It is still unsaved work, and its copy
+// stays until then.
+void TForm1::restoreCopy(const StoredCopy& listed)
+{
+    const auto read = recovery_->read(listed.path);
+    if (const auto* damage = std::get_if<RecoveryDamage>(&read)) {
+        showError(QStringLiteral("The unsaved work cannot be read: ") + QString::fromStdString(damage->reason));
+        return;
+    }
+    const auto& copy = std::get<RecoveryCopy>(read);
+    const auto taken = recovery_->take(listed.path);
+    if (!taken) {
+        showError(QStringLiteral("Another editor has taken this unsaved work"));
+        return;
+    }
+    {
+        BusyWork work(*this);
+        document_->load(documentTextOfCopy(copy.text));
+        work.finish(QStringLiteral("Restored %1 lines").arg(countText(static_cast<qint64>(copy.header.lineCount))));
+    }
+    recovery_->continueCopy(*taken, copy.header);
+    changes_->markModified();
+    currentFileName_ = copy.header.sourceFile ? QFile::decodeName(copy.header.sourceFile->c_str()) : QString();
+    if (currentFileName_.isEmpty()) {
+        setWindowTitle(kNoFileCaption);
+    } else {
+        openDialogFileName_ = currentFileName_;
+        showFileCaption(currentFileName_);
+    }
+}
+
+void TForm1::discardCopy(const StoredCopy& copy)
+{
+    if (desktop_.askYesNo(recoveryWindow_,
+                          QStringLiteral("Discard the unsaved work in %1 for good?").arg(recoveredName(copy))))
+        recovery_->discard(copy.path);
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // Never asks about unsaved changes; the other windows end with this one.
+    // Never asks about unsaved changes: the recovery copy keeps them. The other windows
+    // end with this one.
     event->accept();
     QCoreApplication::quit();
 }

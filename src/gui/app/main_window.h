@@ -14,7 +14,11 @@ namespace vexa {
 class CheckPanel;
 class Desktop;
 class EditCommands;
+class RecoveryKeeper;
+class RecoveryWindow;
 class ScenarioView;
+class UnsavedChanges;
+struct StoredCopy;
 
 // The Create menu's entries, in menu order.
 enum class CreateEntry {
@@ -71,6 +75,14 @@ public:
     void VexaBuilderhelp1Click();
     void Helponhelp1Click();
     void Howtousehelp1Click();
+    // File > Recover unsaved work...: the recovery window, at any time.
+    void RecoverWork1Click();
+
+    // Start-up, once the window shows: tidies the recovery folder and offers the work
+    // of editors that ended without saving it.
+    void offerRecovery();
+    RecoveryKeeper& recovery() const { return *recovery_; }
+    UnsavedChanges& unsavedChanges() const { return *changes_; }
 
     EditCommands& editCommands() const { return *editCommands_; }
 
@@ -84,6 +96,7 @@ protected:
 
 private:
     void createMenus();
+    void followUnsavedChanges();
     QMenu* createFileMenu();
     QMenu* createEditMenu();
     QMenu* createCreateMenu();
@@ -98,6 +111,9 @@ private:
     void showFileCaption(const QString& path);
     void giveBackThePanelsRoom(bool panelShown);
     void showError(const QString& text);
+    void restoreCopy(const StoredCopy& copy);
+    void discardCopy(const StoredCopy& copy);
+    RecoveryWindow& recoveryWindow();
 
     Desktop& desktop_;
     ScenarioView* document_;
@@ -107,6 +123,9 @@ private:
     QDialog* about_ = nullptr;
     EditCommands* editCommands_ = nullptr;
     CheckPanel* checkPanel_ = nullptr;
+    UnsavedChanges* changes_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
+    RecoveryWindow* recoveryWindow_ = nullptr;
     // The window's size before the check panel showed, and once it had made room for it.
     QSize sizeWithoutPanel_;
     QSize sizeWithPanel_;

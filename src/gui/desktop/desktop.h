@@ -35,6 +35,9 @@ public:
     // A warning that asks the user to choose again.
     virtual void showWarning(QWidget* parent, const QString& text) = 0;
 
+    // Asks a question that is answered Yes or No; No unless the user says Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+
     // Runs a window modally until it is closed.
     virtual void runModal(QDialog* window) = 0;
 

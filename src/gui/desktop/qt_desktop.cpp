@@ -74,6 +74,14 @@ void QtDesktop::showWarning(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool QtDesktop::askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtDesktop::runModal(QDialog* window)
 {
     window->exec();

@@ -19,6 +19,7 @@ public:
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     void showError(QWidget* parent, const QString& text) override;
     void showWarning(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
     void runModal(QDialog* window) override;
     void showHelp(QWidget* owner, const QString& helpFile, int command, int data) override;
 

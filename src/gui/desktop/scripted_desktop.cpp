@@ -43,6 +43,16 @@ void ScriptedDesktop::showWarning(QWidget*, const QString& text)
     warnings << text;
 }
 
+bool ScriptedDesktop::askYesNo(QWidget*, const QString& question)
+{
+    questions << question;
+    if (yesNoAnswers.empty())
+        return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedDesktop::runModal(QDialog* window)
 {
     modalRuns.push_back(window);

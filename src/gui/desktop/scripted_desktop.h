@@ -23,12 +23,14 @@ public:
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<bool> yesNoAnswers;
 
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QFont> fontRequests;
     QStringList errors;    // as shown, with the closing "."
     QStringList warnings;
+    QStringList questions;
     std::vector<QDialog*> modalRuns;
     std::vector<HelpCall> helpCalls;
 
@@ -37,6 +39,7 @@ public:
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     void showError(QWidget* parent, const QString& text) override;
     void showWarning(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
     void runModal(QDialog* window) override;
     void showHelp(QWidget* owner, const QString& helpFile, int command, int data) override;
 };

@@ -301,12 +301,24 @@ void ScenarioView::showField(FieldId field)
 
 void ScenarioView::load(const Scenario& scenario)
 {
+    DocumentText text;
     for (std::size_t i = 0; i < kPaneCount; ++i)
-        panes_[i]->setPlainText(decodeText(scenario.panes[i].text()));
+        text.panes[i] = decodeText(scenario.panes[i].text());
     for (const FieldInfo& field : kFields)
-        setFieldText(field.id, decodeText(scenario.field(field.id)));
+        text.fields[index(field.id)] = decodeText(scenario.field(field.id));
+    text.flags = scenario.flags;
+    load(text);
+}
+
+void ScenarioView::load(const DocumentText& text)
+{
+    Q_EMIT aboutToBeReplaced();
+    for (std::size_t i = 0; i < kPaneCount; ++i)
+        panes_[i]->setPlainText(text.panes[i]);
+    for (const FieldInfo& field : kFields)
+        setFieldText(field.id, text.fields[index(field.id)]);
     for (const FlagInfo& flag : kFlags)
-        flagBox(flag.id)->setChecked(scenario.flag(flag.id));
+        flagBox(flag.id)->setChecked(text.flags[index(flag.id)]);
     Q_EMIT replaced();
 }
 
@@ -322,16 +334,29 @@ std::variant<Scenario, UnsavableText> ScenarioView::snapshot() const
 
 DocumentText ScenarioView::text() const
 {
+    DocumentText text = rawText();
+    endLinesAlike(text);
+    return text;
+}
+
+DocumentText ScenarioView::rawText() const
+{
     DocumentText text;
     for (const TabInfo& tab : kTabs) {
         if (tab.content == TabContent::Pane)
-            text.panes[index(tab.pane)] = paneText(*paneEditor(tab.pane));
+            text.panes[index(tab.pane)] = paneEditor(tab.pane)->document()->toRawText();
     }
     for (const FieldInfo& field : kFields)
         text.fields[index(field.id)] = fieldText(field.id);
     for (const FlagInfo& flag : kFlags)
         text.flags[index(flag.id)] = flagBox(flag.id)->isChecked();
     return text;
+}
+
+void endLinesAlike(DocumentText& text)
+{
+    for (QString& pane : text.panes)
+        pane = replaceLineBreaks(pane, QLatin1Char('\n'));
 }
 
 std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text)

@@ -40,6 +40,10 @@ struct DocumentText {
 // The document as the writer takes it, or where a character stands that no file can hold.
 std::variant<Scenario, UnsavableText> scenarioOf(const DocumentText& text);
 
+// Makes every line break of the panes a '\n': a raw text (ScenarioView::rawText()) then
+// is the document's text. Costs a pass over the text, on any thread.
+void endLinesAlike(DocumentText& text);
+
 // The part of a pane line to select: the first character (from 0) and how many follow.
 struct LineSelection {
     int column = 0;
@@ -87,19 +91,25 @@ public:
     // Shows a field of the Basic or Map page: selects its page and gives it the keyboard focus.
     void showField(FieldId field);
 
-    // Replaces everything shown with a scenario.
+    // Replaces everything shown with a scenario, or with a document's text.
     void load(const Scenario& scenario);
+    void load(const DocumentText& text);
     // Empties every pane and field and unchecks every box; the lists stay.
     void clear();
     // The document as the writer takes it, or where a character stands that no file can hold.
     std::variant<Scenario, UnsavableText> snapshot() const;
     DocumentText text() const;
+    // The same with the panes' line breaks as their editors keep them: the quickest
+    // snapshot, for work that goes on on another thread (endLinesAlike()).
+    DocumentText rawText() const;
 
     void showBasicPage();
     // Puts a bar (find, go to line) below the pages.
     void addBar(QWidget* bar);
 
 Q_SIGNALS:
+    // Everything shown is about to be replaced: the document shown until now is complete.
+    void aboutToBeReplaced();
     // Everything shown was replaced at once: load() and clear() (Open, New, Revert). The
     // panes and fields report their own changes as well, before this.
     void replaced();

@@ -145,7 +145,8 @@ TEST_F(StartUp, MenusInOrderWithTheirShortcuts)
     QStringList fileEntries;
     for (QAction* action : main().findChild<QMenu*>("Arkiv1")->actions())
         fileEntries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(fileEntries, (QStringList{"&New", "&Open...", "&Save", "Save &as...", "Revert to saved...", "-", "&Quit"}));
+    EXPECT_EQ(fileEntries, (QStringList{"&New", "&Open...", "&Save", "Save &as...", "Revert to saved...",
+                                        "Recover unsaved work...", "-", "&Quit"}));
     EXPECT_EQ(main().action("Nytt1")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(main().action("Load1")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(main().action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
