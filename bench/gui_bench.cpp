@@ -38,6 +38,8 @@
 
 using namespace vexa;
 
+void benchTerrainStroke();  // terrain_stroke_bench.cpp
+
 namespace {
 
 // A scenario of about the given number of lines, spread over the usual sections.
@@ -603,7 +605,7 @@ void benchMapStroke(const QTemporaryDir& folder)
 } // namespace
 
 // Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
-// find check keystroke mapmove stroke mapkey") only those.
+// find check keystroke mapmove stroke mapkey terrainstroke") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -626,5 +628,6 @@ int main(int argc, char** argv)
     run("mapmove", benchMapMove);
     run("stroke", [&] { benchMapStroke(folder); });
     run("mapkey", benchMapKeystroke);
+    run("terrainstroke", benchTerrainStroke);
     return 0;
 }

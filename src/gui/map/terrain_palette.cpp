@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -24,18 +25,21 @@ QString qstr(std::string_view text)
     return decodeText(text);
 }
 
-// The template's tiles, one square per cell, in the colours the map draws them in.
+// The template's tiles, one square per cell, in the colours the map draws them in,
+// centred in a square picture so that the names line up.
 QIcon templatePicture(const PaletteTemplate& stamp, Theater theater)
 {
     const int cellSide = std::max(2, kPictureSide / std::max(stamp.width, stamp.height));
-    QImage picture(stamp.width * cellSide, stamp.height * cellSide, QImage::Format_RGB32);
+    QImage picture(kPictureSide, kPictureSide, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    const QPoint corner((kPictureSide - stamp.width * cellSide) / 2, (kPictureSide - stamp.height * cellSide) / 2);
+    QPainter painter(&picture);
     for (int r = 0; r < stamp.height; ++r) {
         for (int c = 0; c < stamp.width; ++c) {
             const auto tile = static_cast<std::uint8_t>(c + stamp.width * r);
             const GroundCell cell{stamp.number, tile, groundKindOf(stamp.number, tile), kNoOverlay};
-            const QColor colour = QColor::fromRgb(groundColour(cell, theater));
-            for (int y = 0; y < cellSide; ++y)
-                std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(r * cellSide + y)) + c * cellSide, cellSide, colour.rgb());
+            painter.fillRect(QRect(corner + QPoint(c, r) * cellSide, QSize(cellSide, cellSide)),
+                             QColor::fromRgb(groundColour(cell, theater)));
         }
     }
     return QIcon(QPixmap::fromImage(picture));
