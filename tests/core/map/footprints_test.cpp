@@ -29,6 +29,7 @@ TEST(Footprints, CoverTheirRectangleUpToTheMapsEdge)
     const PlacedThing factory = footprintThing(ThingKind::Structure, "FACT", {10, 20});
     EXPECT_EQ(coveredCells(factory).size(), 9U);
     EXPECT_TRUE(covers(factory, {12, 22}));
+    EXPECT_TRUE(covers(factory, {10, 21}));
     EXPECT_FALSE(covers(factory, {13, 22}));
     EXPECT_FALSE(covers(factory, {12, 23}));
     EXPECT_FALSE(covers(factory, {9, 20}));
@@ -36,6 +37,7 @@ TEST(Footprints, CoverTheirRectangleUpToTheMapsEdge)
     const PlacedThing onTheEdge = footprintThing(ThingKind::Structure, "FACT", {127, 126});
     EXPECT_EQ(coveredCells(onTheEdge), (std::vector<std::int32_t>{*cellAt({127, 126}), *cellAt({127, 127})}));
     EXPECT_FALSE(covers(onTheEdge, {128, 126}));
+    EXPECT_FALSE(covers(onTheEdge, {127, 128}));
 }
 
 TEST(AreaDrag, AnEdgeChangesOnlyItsFields)
