@@ -38,6 +38,8 @@
 
 using namespace vexa;
 
+void benchTerrainStroke();  // terrain_stroke_bench.cpp
+
 namespace {
 
 // A scenario of about the given number of lines, spread over the usual sections.
@@ -607,7 +609,7 @@ void benchRecoverySnapshot(const QTemporaryDir& folder);
 }
 
 // Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
-// find check keystroke mapmove stroke mapkey recovery") only those.
+// find check keystroke mapmove stroke mapkey recovery terrainstroke") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -633,5 +635,6 @@ int main(int argc, char** argv)
     run("stroke", [&] { benchMapStroke(folder); });
     run("mapkey", benchMapKeystroke);
     run("recovery", [&] { bench::benchRecoverySnapshot(folder); });
+    run("terrainstroke", benchTerrainStroke);
     return 0;
 }

@@ -58,6 +58,11 @@ const TerrainTemplate* findTerrainTemplate(std::uint16_t number)
 
 Theater theaterNamed(std::string_view value)
 {
+    return knownTheater(value).value_or(Theater::Temperate);
+}
+
+std::optional<Theater> knownTheater(std::string_view value)
+{
     const auto is = [value](std::string_view name) {
         return std::equal(value.begin(), value.end(), name.begin(), name.end(),
                           [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
@@ -66,7 +71,9 @@ Theater theaterNamed(std::string_view value)
         return Theater::Snow;
     if (is("INTERIOR"))
         return Theater::Interior;
-    return Theater::Temperate;
+    if (is("TEMPERATE"))
+        return Theater::Temperate;
+    return std::nullopt;
 }
 
 bool belongsTo(const TerrainTemplate& entry, Theater theater)

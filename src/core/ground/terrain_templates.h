@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,6 +24,8 @@ enum class Theater : std::uint8_t { Temperate, Snow, Interior };
 // The theater a value of Theater= names, whatever its case; TEMPERATE for any other
 // value, as for none.
 Theater theaterNamed(std::string_view value);
+// The same, but nothing for a value that names no theater.
+std::optional<Theater> knownTheater(std::string_view value);
 
 // The theaters a template belongs to: the outdoor ones (TEMPERATE and SNOW), INTERIOR,
 // all of them, or none (a number the game reads but that is not painted).

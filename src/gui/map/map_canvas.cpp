@@ -1,6 +1,7 @@
 #include "gui/map/map_canvas.h"
 
 #include "core/ground/ground_look.h"
+#include "core/map/footprints.h"
 #include "gui/document/text_codec.h"
 
 #include <QKeyEvent>
@@ -41,15 +42,20 @@ const QColor kPreviewColour(255, 255, 255, 150);
 const QColor kBandFill(60, 120, 220, 50);
 const QColor kBandLine(60, 120, 220);
 
-// The cells of the selected things.
+// The cells the selected things cover.
 std::vector<std::int32_t> selectedCells(const MapDocument& map)
 {
     std::vector<std::int32_t> cells;
     cells.reserve(map.selection().size());
-    for (const std::uint32_t i : map.selection())
-        cells.push_back(map.contents().things[i].cell);
+    for (const std::uint32_t i : map.selection()) {
+        const auto covered = coveredCells(map.contents().things[i]);
+        cells.insert(cells.end(), covered.begin(), covered.end());
+    }
     return cells;
 }
+
+const QColor kStampPreview(255, 255, 255, 110);
+const QColor kAreaDragLine(255, 220, 0);
 
 // The cells of a straight line from one place to the next, so that a quick stroke leaves
 // no gaps; the first place is left out (it was painted already).
@@ -90,10 +96,15 @@ void MapCanvas::contentsChanged(const ContentsChange& change)
         update();
         return;
     }
+    // A thing that moved covers as many cells right and below as its footprint.
+    const Footprint reach = largestFootprint();
     QRect changed;
     for (const std::int32_t cell : change.cells) {
-        if (const auto place = placeOfCell(cell))
-            changed = changed.united(outlinedCellExtent(frame_, *place));
+        if (const auto place = placeOfCell(cell)) {
+            const CellPlace farthest{std::min(place->column + reach.width - 1, kMapSide - 1),
+                                     std::min(place->row + reach.height - 1, kMapSide - 1)};
+            changed = changed.united(outlinedCellExtent(frame_, *place)).united(outlinedCellExtent(frame_, farthest));
+        }
     }
     update(changed);
 }
@@ -162,6 +173,36 @@ void MapCanvas::paintEvent(QPaintEvent* event)
     }
     paintMap(painter, map_.contents(), frame_, event->rect(), map_.shownKinds(), hovered_, groundPicture_, marks);
     paintGestures(painter);
+    paintTerrainPreview(painter);
+}
+
+// The cells a click of the terrain brush would change, veiled.
+void MapCanvas::paintTerrainPreview(QPainter& painter) const
+{
+    if (tool_ != Tool::Terrain || picking_ || !hovered_ || !isEnabled())
+        return;
+    const CellPlace place = *placeOfCell(*hovered_);
+    const std::vector<StampedCell> changes = stampChanges(map_.ground().ground, terrainStamp_, place);
+    std::vector<std::int32_t> cells;
+    for (const StampedCell& change : changes)
+        cells.push_back(change.cell);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kStampPreview);
+    painter.drawRects(cellRuns(frame_, cells));
+    painter.setPen(QPen(kSelectionInner, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(terrainPreviewRect(hovered_).adjusted(0, 0, -1, -1));
+}
+
+// The pixels of the template's rectangle on a cell, within the map.
+QRect MapCanvas::terrainPreviewRect(std::optional<std::int32_t> cell) const
+{
+    if (!cell || tool_ != Tool::Terrain)
+        return {};
+    const CellPlace place = *placeOfCell(*cell);
+    const CellPlace last{std::min(place.column + terrainStamp_.width - 1, kMapSide - 1),
+                         std::min(place.row + terrainStamp_.height - 1, kMapSide - 1)};
+    return frame_.cellRect(place).united(frame_.cellRect(last));
 }
 
 // The selection moved by the given columns and rows: one rectangle on the edge of each
@@ -190,7 +231,21 @@ void MapCanvas::paintGestures(QPainter& painter) const
         painter.setPen(kBandLine);
         painter.setBrush(kBandFill);
         painter.drawRect(band.adjusted(0, 0, -1, -1));
+    } else if (gesture_ == Gesture::Area) {
+        painter.setPen(QPen(kAreaDragLine, 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(areaRect(frame_, *draggedPlayableArea()));
     }
+}
+
+// The playable area as the drag would leave it.
+std::optional<PlayableArea> MapCanvas::draggedPlayableArea() const
+{
+    const auto& area = map_.contents().playable;
+    if (!area)
+        return std::nullopt;
+    const CellPlace moved = cellsMoved(frame_, pressedAt_, areaDragAt_);
+    return draggedArea(*area, areaEdges_, moved.column, moved.row);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event)
@@ -240,7 +295,13 @@ void MapCanvas::startDrag(const QMouseEvent& event)
     placingRun_ = event.modifiers().testFlag(Qt::ControlModifier);
     const Qt::MouseButton button = event.button();
     gestureButton_ = button;
-    if (button == Qt::MiddleButton || (button == Qt::RightButton && tool_ == Tool::Select)) {
+    const auto& area = map_.contents().playable;
+    if (button == Qt::LeftButton && tool_ == Tool::Select && !picking_ && area &&
+        (areaEdges_ = edgesNear(frame_, *area, pressedAt_)).any()) {
+        gesture_ = Gesture::Area;
+        areaDragAt_ = pressedAt_;
+        pressedPlace_ = pressedPlace_.value_or(CellPlace{});
+    } else if (button == Qt::MiddleButton || (button == Qt::RightButton && tool_ == Tool::Select)) {
         gesture_ = Gesture::Pan;
         panOrigin_ = frame_.origin;
     } else if (tool_ == Tool::Brush && !picking_ && (button == Qt::LeftButton || button == Qt::RightButton)) {
@@ -249,8 +310,20 @@ void MapCanvas::startDrag(const QMouseEvent& event)
         strokeChanged_ = false;
         strokePlace_.reset();
         paintStroke(pressedPlace_);
+    } else if (tool_ == Tool::Terrain && !picking_ && pressedPlace_ && (button == Qt::LeftButton || button == Qt::RightButton)) {
+        gesture_ = Gesture::Stamp;
+        redrawGround(terrainStroke_.start(map_, button == Qt::LeftButton ? terrainStamp_ : kClearStamp, *pressedPlace_));
     } else if (button == Qt::LeftButton) {
         gesture_ = Gesture::Press;
+    }
+}
+
+// What a stamp changed shows in the ground's picture at once.
+void MapCanvas::redrawGround(const std::vector<std::int32_t>& cells)
+{
+    for (const std::int32_t cell : cells) {
+        redrawCell(groundPicture_, map_.ground(), shownGround_, cell);
+        update(frame_.cellRect(*placeOfCell(cell)));
     }
 }
 
@@ -258,9 +331,12 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     followDrag(point);
+    showAreaCursor(point);
     const auto cell = cellAtPoint(point);
     if (cell == hovered_)
         return;
+    update(terrainPreviewRect(hovered_));
+    update(terrainPreviewRect(cell));
     setHovered(cell);
     if (cell)
         Q_EMIT hovered(*cell);
@@ -291,6 +367,14 @@ void MapCanvas::followDrag(QPoint point)
         break;
     case Gesture::Stroke:
         paintStroke(place);
+        break;
+    case Gesture::Stamp:
+        if (place)
+            redrawGround(terrainStroke_.follow(map_, *place));
+        break;
+    case Gesture::Area:
+        areaDragAt_ = point;
+        update();
         break;
     case Gesture::Move:
     case Gesture::Band:
@@ -355,6 +439,16 @@ void MapCanvas::finishDrag(QPoint point)
         if (strokeChanged_)
             Q_EMIT strokeFinished();
         break;
+    case Gesture::Stamp:
+        if (terrainStroke_.changed())
+            Q_EMIT terrainStrokeFinished();
+        break;
+    case Gesture::Area:
+        update();
+        areaDragAt_ = point;
+        if (const auto area = draggedPlayableArea(); area && !(area == map_.contents().playable))
+            Q_EMIT areaDragged(*area);
+        break;
     default:
         break;
     }
@@ -364,7 +458,24 @@ void MapCanvas::finishDrag(QPoint point)
 void MapCanvas::setTool(Tool tool)
 {
     tool_ = tool;
-    setCursor(tool == Tool::Brush ? Qt::PointingHandCursor : Qt::CrossCursor);
+    setCursor(tool == Tool::Select ? Qt::CrossCursor : Qt::PointingHandCursor);
+    update();
+}
+
+void MapCanvas::setTerrainStamp(const PaletteTemplate& stamp)
+{
+    terrainStamp_ = stamp;
+    update();
+}
+
+// Over the playable area's outline the select tool's cursor shows which way it drags.
+void MapCanvas::showAreaCursor(QPoint point)
+{
+    if (tool_ != Tool::Select || picking_ || (gesture_ != Gesture::None && gesture_ != Gesture::Area))
+        return;
+    const AreaEdges edges = gesture_ == Gesture::Area ? areaEdges_
+        : map_.contents().playable ? edgesNear(frame_, *map_.contents().playable, point) : AreaEdges{};
+    setCursor(edges.any() ? cursorForEdges(edges) : Qt::CrossCursor);
 }
 
 // Paints the stroke's overlay into every cell from the last one painted to this one.

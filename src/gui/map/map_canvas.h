@@ -2,7 +2,9 @@
 
 #include "core/ground/ground.h"
 #include "core/map/placed_things.h"
+#include "gui/map/area_handles.h"
 #include "gui/map/map_document.h"
+#include "gui/map/terrain_stroke.h"
 #include "gui/map/paint/map_painter.h"
 
 #include <QWidget>
@@ -24,11 +26,14 @@ namespace vexa {
 // the arrow keys ask for a move of one cell, Delete for the selection to go. Ctrl+drag
 // asks for a run from one cell to another, previewing its cells. With the brush the left
 // button paints the brush's overlay into the ground, the right one erases; the stroke is
-// reported when the button is let go. The canvas changes no pane: its owner does.
+// reported when the button is let go. With the terrain brush the left button stamps the
+// chosen template (previewing the cells a click would change), the right one clear
+// ground. With the select tool the playable area's outline drags by its edges and
+// corners. The canvas changes no pane: its owner does.
 class MapCanvas final : public QWidget {
     Q_OBJECT
 public:
-    enum class Tool { Select, Brush };
+    enum class Tool { Select, Brush, Terrain };
 
     explicit MapCanvas(MapDocument& map, QWidget* parent = nullptr);
 
@@ -54,6 +59,8 @@ public:
     Tool tool() const { return tool_; }
     // The overlay number the left button paints.
     void setBrushOverlay(std::uint8_t overlay) { brushOverlay_ = overlay; }
+    // The template the terrain brush's left button stamps.
+    void setTerrainStamp(const PaletteTemplate& stamp);
 
     // The cells a run from a first to a last cell would fill; nothing when no run can be
     // placed. Ctrl+drag previews them.
@@ -70,6 +77,8 @@ Q_SIGNALS:
     void deleteRequested();
     void runDragged(std::int32_t first, std::int32_t last);
     void strokeFinished();
+    void terrainStrokeFinished();
+    void areaDragged(const vexa::PlayableArea& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,7 +94,7 @@ protected:
 
 private:
     // What a press of a button turns into.
-    enum class Gesture { None, Press, Pan, Move, Band, Run, Stroke };
+    enum class Gesture { None, Press, Pan, Move, Band, Run, Stroke, Stamp, Area };
 
     std::optional<std::int32_t> cellAtPoint(QPointF point) const;
     std::optional<CellPlace> placeAtPoint(QPointF point) const;
@@ -103,6 +112,11 @@ private:
     void paintStroke(std::optional<CellPlace> to);
     QList<QRect> selectionRects(CellPlace by) const;
     void paintGestures(QPainter& painter) const;
+    void paintTerrainPreview(QPainter& painter) const;
+    QRect terrainPreviewRect(std::optional<std::int32_t> cell) const;
+    void redrawGround(const std::vector<std::int32_t>& cells);
+    std::optional<PlayableArea> draggedPlayableArea() const;
+    void showAreaCursor(QPoint point);
 
     MapDocument& map_;
     GroundLayers shownGround_;
@@ -126,6 +140,10 @@ private:
     std::uint8_t strokeOverlay_ = kNoOverlay;
     std::optional<CellPlace> strokePlace_;  // the last cell the stroke painted
     bool strokeChanged_ = false;
+    PaletteTemplate terrainStamp_;
+    TerrainStroke terrainStroke_;
+    AreaEdges areaEdges_;          // the edges an area drag moves
+    QPoint areaDragAt_;            // where the mouse stands in an area drag
 };
 
 } // namespace vexa

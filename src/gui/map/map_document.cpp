@@ -1,7 +1,9 @@
 #include "gui/map/map_document.h"
 
 #include "core/ground/overlay_brush.h"
+#include "core/map/area_drag.h"
 #include "core/map/extent.h"
+#include "core/map/footprints.h"
 #include "gui/desktop/busy_work.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
@@ -254,18 +256,29 @@ void MapDocument::indexCells()
                      [this](std::uint32_t a, std::uint32_t b) { return contents_.things[a].cell < contents_.things[b].cell; });
 }
 
+// A thing covers cells right of and below its own, as far as its footprint reaches: the
+// cells up to the largest footprint's reach left of and above the cell are looked at.
 std::vector<const PlacedThing*> MapDocument::thingsAt(std::int32_t cell) const
 {
+    const auto place = placeOfCell(cell);
+    if (!place)
+        return {};
+    const Footprint reach = largestFootprint();
     const auto cellOf = [this](std::uint32_t i) { return contents_.things[i].cell; };
-    const auto first =
-        std::partition_point(byCell_.begin(), byCell_.end(), [&](std::uint32_t i) { return cellOf(i) < cell; });
-    const auto last = std::partition_point(first, byCell_.end(), [&](std::uint32_t i) { return cellOf(i) == cell; });
     std::vector<const PlacedThing*> things;
-    for (auto it = first; it != last; ++it) {
-        const PlacedThing& thing = contents_.things[*it];
-        if (shown_[index(thing.kind)])
-            things.push_back(&thing);
+    for (int row = std::max(place->row - reach.height + 1, 0); row <= place->row; ++row) {
+        for (int column = std::max(place->column - reach.width + 1, 0); column <= place->column; ++column) {
+            const std::int32_t origin = *cellAt({column, row});
+            const auto first = std::partition_point(byCell_.begin(), byCell_.end(),
+                                                    [&](std::uint32_t i) { return cellOf(i) < origin; });
+            for (auto it = first; it != byCell_.end() && cellOf(*it) == origin; ++it) {
+                const PlacedThing& thing = contents_.things[*it];
+                if (shown_[index(thing.kind)] && (origin == cell || covers(thing, *place)))
+                    things.push_back(&thing);
+            }
+        }
     }
+    std::sort(things.begin(), things.end());
     return things;
 }
 
@@ -430,18 +443,56 @@ bool MapDocument::paintOverlay(std::int32_t cell, std::uint8_t overlay)
     return true;
 }
 
-// The painted ground goes into [OverlayPack] as a new pack, one undo step. The ground
-// holds what was painted already, so the new pack counts as read.
+// The painted ground goes into [OverlayPack] as a new pack, one undo step.
 QString MapDocument::finishStroke()
 {
-    const std::vector<std::uint8_t> overlays = ground_.ground.overlayPackBytes();
-    const PaneChange change = rewrittenPack(PackId::Overlay, snapshot_.pane(PaneId::OverlayPack), overlays, &strokeMemo_);
-    history_.apply({change});
-    MemoryPane& pack = snapshot_.pane(PaneId::OverlayPack);
-    pack = applied(pack, change);
-    packsRead_ = std::pair{snapshot_.pane(PaneId::MapPack).text(), pack.text()};
-    stale_ = false;
+    writeStroke(PackId::Overlay, strokeMemo_);
     return QStringLiteral("Painted the overlay pack");
+}
+
+std::vector<std::int32_t> MapDocument::stampTerrain(const PaletteTemplate& stamp, CellPlace topLeft)
+{
+    const std::vector<StampedCell> changes = stampChanges(ground_.ground, stamp, topLeft);
+    if (changes.empty())
+        return {};
+    // What is stamped shows at once; without a pack the ground is all clear already, as
+    // the new pack starts.
+    ground_.mapPack = UnpackedPack::Status::Unpacked;
+    return applyStamp(ground_.ground, changes);
+}
+
+QString MapDocument::finishTerrainStroke()
+{
+    writeStroke(PackId::Map, terrainMemo_);
+    return QStringLiteral("Painted the map pack");
+}
+
+// The ground holds what was painted already, so the new pack counts as read.
+void MapDocument::writeStroke(PackId pack, ChunkMemo& memo)
+{
+    const std::vector<std::uint8_t> bytes =
+        pack == PackId::Map ? ground_.ground.mapPackBytes() : ground_.ground.overlayPackBytes();
+    MemoryPane& pane = snapshot_.pane(packPane(pack));
+    const PaneChange change = rewrittenPack(pack, pane, bytes, &memo);
+    history_.apply({change});
+    pane = applied(pane, change);
+    packsRead_ = std::pair{snapshot_.pane(PaneId::MapPack).text(), snapshot_.pane(PaneId::OverlayPack).text()};
+    stale_ = false;
+}
+
+QString MapDocument::setPlayableArea(const PlayableArea& area)
+{
+    refreshIfStale();
+    if (!contents_.playable)
+        return {};
+    std::vector<FieldChange> changes;
+    for (const auto& [field, value] : areaFieldChanges(*contents_.playable, area))
+        changes.push_back({field, document_.fieldText(field), QString::number(value)});
+    if (changes.empty())
+        return {};
+    history_.applyFields(changes);
+    refresh();
+    return QStringLiteral("Playable area ") + qstr(area.text());
 }
 
 QString MapDocument::apply(const MapEdit& edit, const QString& done)

@@ -3,6 +3,7 @@
 #include "core/document/scenario.h"
 #include "core/ground/chunk_codec.h"
 #include "core/ground/ground.h"
+#include "core/ground/terrain_stamp.h"
 #include "core/map/map_edits.h"
 #include "core/map/placed_things.h"
 #include "gui/map/map_history.h"
@@ -50,7 +51,7 @@ public:
 
     const MapContents& contents() const { return contents_; }
     const GroundReading& ground() const { return ground_; }
-    // The shown things standing in a cell, in pane order.
+    // The shown things covering a cell with their footprints, in pane order.
     std::vector<const PlacedThing*> thingsAt(std::int32_t cell) const;
 
     // Hiding a kind also unselects its things.
@@ -84,6 +85,12 @@ public:
     // the cell holds it already. The stroke goes into the pane when it finishes.
     bool paintOverlay(std::int32_t cell, std::uint8_t overlay);
     QString finishStroke();
+    // Stamps a terrain template into the ground as the terrain brush does; gives the cells
+    // it changed. The stroke goes into [MapPack] when it finishes.
+    std::vector<std::int32_t> stampTerrain(const PaletteTemplate& stamp, CellPlace topLeft);
+    QString finishTerrainStroke();
+    // Writes the X, Y, Width and Height of [Map] that tell the area from the one shown.
+    QString setPlayableArea(const PlayableArea& area);
     QString undo();
     QString redo();
 
@@ -112,6 +119,7 @@ private:
     void setSelection(std::vector<std::uint32_t> things);
     QString apply(const MapEdit& edit, const QString& done);
     void refreshAfter(const std::vector<PaneChange>& changes);
+    void writeStroke(PackId pack, ChunkMemo& memo);
 
     ScenarioView& document_;
     // The panes and fields the map was last read from, as bytes.
@@ -127,6 +135,7 @@ private:
     GroundReading ground_;
     // The overlay pack's chunks as the last stroke packed them.
     ChunkMemo strokeMemo_;
+    ChunkMemo terrainMemo_;
     MapHistory history_;
     bool stale_ = true;
     std::chrono::steady_clock::duration lastReading_{};

@@ -21,12 +21,21 @@ MapHistory::PaneMark MapHistory::markOf(PaneId pane) const
     return {pane, editor.document()->availableUndoSteps(), qHash(editor.toPlainText())};
 }
 
+// What the step's panes hold now; its fields swap before and after, for the way back.
 MapHistory::Step MapHistory::marksOf(const Step& step) const
 {
     Step marks;
-    for (const PaneMark& mark : step)
-        marks.push_back(markOf(mark.pane));
+    for (const PaneMark& mark : step.panes)
+        marks.panes.push_back(markOf(mark.pane));
+    for (const FieldChange& change : step.fields)
+        marks.fields.push_back({change.field, change.after, change.before});
     return marks;
+}
+
+void MapHistory::push(Step step)
+{
+    undoable_.push_back(std::move(step));
+    redoable_.clear();
 }
 
 void MapHistory::apply(const std::vector<PaneChange>& changes)
@@ -36,20 +45,30 @@ void MapHistory::apply(const std::vector<PaneChange>& changes)
         if (change.isEmpty())
             continue;
         applyPaneChange(*document_.paneEditor(change.pane), change);
-        step.push_back(markOf(change.pane));
+        step.panes.push_back(markOf(change.pane));
     }
-    if (step.empty())
-        return;
-    undoable_.push_back(std::move(step));
-    redoable_.clear();
+    if (!step.panes.empty())
+        push(std::move(step));
+}
+
+void MapHistory::applyFields(const std::vector<FieldChange>& changes)
+{
+    for (const FieldChange& change : changes)
+        document_.setFieldText(change.field, change.after);
+    if (!changes.empty())
+        push({{}, changes});
 }
 
 QString MapHistory::changedSince(const Step& step) const
 {
-    for (const PaneMark& mark : step) {
+    for (const PaneMark& mark : step.panes) {
         const PaneMark now = markOf(mark.pane);
         if (now.undoSteps != mark.undoSteps || now.fingerprint != mark.fingerprint)
             return decodeText(tabOf(mark.pane).caption) + QStringLiteral(" has changed since");
+    }
+    for (const FieldChange& change : step.fields) {
+        if (document_.fieldText(change.field) != change.after)
+            return QStringLiteral("the Map page's %1 has changed since").arg(decodeText(infoOf(change.field).key));
     }
     return {};
 }
@@ -86,8 +105,10 @@ QString MapHistory::replay(std::vector<Step>& from, std::vector<Step>& to, void 
         return changed;
     const Step step = std::move(from.back());
     from.pop_back();
-    for (const PaneMark& mark : step)
+    for (const PaneMark& mark : step.panes)
         (document_.paneEditor(mark.pane)->*action)();
+    for (const FieldChange& change : step.fields)
+        document_.setFieldText(change.field, change.before);
     to.push_back(marksOf(step));
     return {};
 }

@@ -7,6 +7,7 @@
 #include "gui/document/text_codec.h"
 #include "gui/forms/run_dialogs.h"
 #include "gui/map/elided_label.h"
+#include "gui/map/terrain_palette.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -68,14 +69,16 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     selection_->setObjectName(QStringLiteral("MapSelection"));
 
+    QToolBar* tools = makeToolBar();
     auto* body = new QHBoxLayout;
     body->addWidget(canvas_, 1);
+    body->addWidget(terrainPalette_);
     body->addWidget(makeLegend());
     auto* statusLine = new QHBoxLayout;
     statusLine->addWidget(status_, 1);
     statusLine->addWidget(selection_);
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(makeToolBar());
+    layout->setMenuBar(tools);
     layout->addLayout(body, 1);
     layout->addLayout(statusLine);
     resize(900, 720);
@@ -96,6 +99,8 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     connect(canvas_, &MapCanvas::deleteRequested, this, [this] { edited(map_.deleteSelection()); });
     connect(canvas_, &MapCanvas::runDragged, this, &MapWindow::fillRun);
     connect(canvas_, &MapCanvas::strokeFinished, this, [this] { edited(map_.finishStroke()); });
+    connect(canvas_, &MapCanvas::terrainStrokeFinished, this, [this] { edited(map_.finishTerrainStroke()); });
+    connect(canvas_, &MapCanvas::areaDragged, this, [this](const PlayableArea& area) { edited(map_.setPlayableArea(area)); });
     connect(&map_, &MapDocument::documentChanged, this, &MapWindow::documentChanged);
     connect(&map_, &MapDocument::contentsChanged, this, &MapWindow::showCountries);
     connect(&map_, &MapDocument::groundRead, this, &MapWindow::groundRead);
@@ -147,6 +152,10 @@ QToolBar* MapWindow::makeToolBar()
     brushState_ = new QLabel(bar);
     brushState_->setObjectName(QStringLiteral("BrushState"));
     bar->addWidget(brushState_);
+    terrainTool_ = addTool(QStringLiteral("Terrain"), QStringLiteral("TerrainTool"), MapCanvas::Tool::Terrain,
+                           QStringLiteral("Stamp terrain templates into the map pack: the left button stamps the "
+                                          "palette's template, the right one clear ground"));
+    addTerrainTool(bar, terrainTool_);
     auto* fitting = bar->addAction(QStringLiteral("Fit"));
     fitting->setObjectName(QStringLiteral("MapFit"));
     fitting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -268,6 +277,7 @@ void MapWindow::groundRead()
 {
     const GroundReading& reading = map_.ground();
     enableBrush(reading);
+    enableTerrain(reading);
     if (reading.errors.empty())
         return;
     const QString errors = packErrorsText(reading.errors);
@@ -285,6 +295,33 @@ void MapWindow::enableBrush(const GroundReading& reading)
     brushOverlay_->setEnabled(usable);
     brushState_->setText(usable ? QString() : QStringLiteral("The brush is off: ") + qstr(describe(*failed)));
     if (!usable && canvas_->tool() == MapCanvas::Tool::Brush)
+        selectTool_->setChecked(true);
+}
+
+// The palette shows beside the map while the Terrain tool is chosen.
+void MapWindow::addTerrainTool(QToolBar* bar, QAction* tool)
+{
+    terrainPalette_ = new TerrainPalette(this);
+    terrainPalette_->hide();
+    connect(tool, &QAction::toggled, terrainPalette_, &QWidget::setVisible);
+    connect(terrainPalette_, &TerrainPalette::templateChosen, canvas_, &MapCanvas::setTerrainStamp);
+    canvas_->setTerrainStamp(terrainPalette_->chosen());
+    terrainState_ = new QLabel(bar);
+    terrainState_->setObjectName(QStringLiteral("TemplateState"));
+    bar->addWidget(terrainState_);
+}
+
+// A map pack that cannot be unpacked is never stamped over, as with the overlay brush.
+void MapWindow::enableTerrain(const GroundReading& reading)
+{
+    terrainPalette_->showTheater(document_.fieldText(FieldId::Theater));
+    const auto failed = std::find_if(reading.errors.begin(), reading.errors.end(),
+                                     [](const PackError& error) { return error.pack == PackId::Map; });
+    const bool usable = failed == reading.errors.end();
+    terrainTool_->setEnabled(usable);
+    terrainPalette_->setEnabled(usable);
+    terrainState_->setText(usable ? QString() : QStringLiteral("The terrain brush is off: ") + qstr(describe(*failed)));
+    if (!usable && canvas_->tool() == MapCanvas::Tool::Terrain)
         selectTool_->setChecked(true);
 }
 

@@ -20,6 +20,7 @@ namespace vexa {
 
 class ElidedLabel;
 class RunDialogs;
+class TerrainPalette;
 class ScenarioView;
 
 // The "Map" window of the Tools menu, which shows the map's document: the map with a legend whose boxes show or hide
@@ -72,6 +73,8 @@ private:
     void showCountries();
     void groundRead();
     void enableBrush(const GroundReading& reading);
+    void addTerrainTool(QToolBar* bar, QAction* after);
+    void enableTerrain(const GroundReading& reading);
     void documentChanged();
     void startAfresh();
     void showCell(std::int32_t cell);
@@ -101,6 +104,9 @@ private:
     QAction* brushTool_ = nullptr;
     QComboBox* brushOverlay_ = nullptr;
     QLabel* brushState_ = nullptr;
+    QAction* terrainTool_ = nullptr;
+    TerrainPalette* terrainPalette_ = nullptr;
+    QLabel* terrainState_ = nullptr;
     std::function<void(std::int32_t)> deliverPick_;
     RunDialogs* runDialogs_ = nullptr;
 };

@@ -64,7 +64,8 @@ TEST_F(MapView, ACreateOfBuildingsShowsUpAndHoveringTellsWhatStandsThere)
     click(form<QPushButton>("BitBtn1"));
     ASSERT_TRUE(waitForThings(3));
     EXPECT_EQ(colourAt(5677), countryColour("Greece"));
-    EXPECT_EQ(colourAt(5676), ground);
+    EXPECT_EQ(colourAt(5676), countryColour("Greece")) << "a power plant covers 2 x 2 cells";
+    EXPECT_EQ(colourAt(5675 - 128), ground);
 
     hover(5677);
     EXPECT_EQ(map().statusText().toStdString(),
@@ -302,8 +303,8 @@ TEST_F(MapView, WhileAPickWaitsTheStatusKeepsItsInstructionAndNamesTheCellUnderT
     hover(2380);
     EXPECT_EQ(map().statusText(),
               instruction + " \u2014 Cell 2380 (column 76, row 18): Structure POWR (Greece), [STRUCTURES] line 0");
-    hover(2381);
-    EXPECT_EQ(map().statusText(), instruction + " \u2014 Cell 2381 (column 77, row 18)");
+    hover(2382);
+    EXPECT_EQ(map().statusText(), instruction + " \u2014 Cell 2382 (column 78, row 18)");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&canvas(), &leave);
     EXPECT_EQ(map().statusText(), instruction);

@@ -2,6 +2,8 @@
 
 #include "gui/map/paint/thing_looks.h"
 
+#include "core/map/footprints.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -82,8 +84,9 @@ CellSet& cellsOfGroup(std::vector<ThingGroup>& groups, std::string_view country,
     return groups.emplace_back(ThingGroup{country, subPosition, {}}).cells;
 }
 
-// The shown things within the cells, sorted into groups that are painted alike. The
-// groups refer to the countries' names in the contents.
+// The shown things within the cells, sorted into groups that are painted alike; a thing
+// fills every cell of its footprint. The groups refer to the countries' names in the
+// contents.
 GroupsByKind groupThings(const MapContents& contents, const CellRange& cells, const ShownKinds& shown)
 {
     GroupsByKind groups;
@@ -91,11 +94,22 @@ GroupsByKind groupThings(const MapContents& contents, const CellRange& cells, co
         if (!shown[index(thing.kind)])
             continue;
         const auto place = placeOfCell(thing.cell);
-        if (!place || !cells.contains(*place))
+        if (!place)
+            continue;
+        const Footprint size = footprintOf(thing.kind, thing.type);
+        const CellRange covered{std::max(place->column, cells.firstColumn),
+                                std::min({place->column + size.width - 1, cells.lastColumn, kMapSide - 1}),
+                                std::max(place->row, cells.firstRow),
+                                std::min({place->row + size.height - 1, cells.lastRow, kMapSide - 1})};
+        if (covered.columnCount() <= 0 || covered.lastRow < covered.firstRow)
             continue;
         const std::string_view country = carriesCountry(thing.kind) ? std::string_view(thing.country) : "";
         const int subPosition = thing.kind == ThingKind::Infantry ? thing.subPosition : 0;
-        cellsOfGroup(groups[index(thing.kind)], country, subPosition).insert(*place);
+        CellSet& set = cellsOfGroup(groups[index(thing.kind)], country, subPosition);
+        for (int row = covered.firstRow; row <= covered.lastRow; ++row) {
+            for (int column = covered.firstColumn; column <= covered.lastColumn; ++column)
+                set.insert({column, row});
+        }
     }
     return groups;
 }

@@ -1,0 +1,32 @@
+# Writes the C++ rows of the footprint table from data/footprints.tsv:
+#   cmake -DINPUT=footprints.tsv -DOUTPUT=footprints.inc -P footprints.cmake
+# Each row of INPUT is code, width, height and "structure" or "terrain", tab-separated;
+# '#' starts a comment line. The rows come out sorted by code, for a binary search; a
+# malformed row, a size of 0 or a code given twice stops the build.
+file(STRINGS "${INPUT}" lines ENCODING UTF-8)
+set(rows "")
+set(codes "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^#" OR line STREQUAL "")
+    continue()
+  endif()
+  if(NOT line MATCHES "^([A-Z0-9]+)\t([1-9])\t([1-9])\t(structure|terrain)$")
+    message(FATAL_ERROR "${INPUT}: the row '${line}' is not code (capitals and digits), width and height (1 to 9) and structure or terrain, tab-separated")
+  endif()
+  list(FIND codes "${CMAKE_MATCH_1}" given)
+  if(NOT given EQUAL -1)
+    message(FATAL_ERROR "${INPUT}: the code ${CMAKE_MATCH_1} is given twice")
+  endif()
+  list(APPEND codes ${CMAKE_MATCH_1})
+  if(CMAKE_MATCH_4 STREQUAL "structure")
+    set(kind Structure)
+  else()
+    set(kind Terrain)
+  endif()
+  list(APPEND rows "{\"${CMAKE_MATCH_1}\", ThingKind::${kind}, ${CMAKE_MATCH_2}, ${CMAKE_MATCH_3}},")
+endforeach()
+list(SORT rows)
+list(JOIN rows "\n" body)
+file(WRITE "${OUTPUT}.new" "// Written from footprints.tsv at build time; edit that file instead.\n${body}\n")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")
