@@ -1,5 +1,6 @@
 #include "core/scripting/trigger_vocabulary.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vexa {
@@ -134,6 +135,17 @@ const MenuTable& triggerMenuBar()
 std::size_t parameterCount(TriggerPart part)
 {
     return part == TriggerPart::Event ? 2 : 3;
+}
+
+const MenuItem* triggerPartEntry(TriggerPart part, std::string_view code)
+{
+    const auto matches = [code](const MenuItem& item) { return item.code == code; };
+    if (part == TriggerPart::Event) {
+        const auto found = std::find_if(kEvents.begin(), kEvents.end(), matches);
+        return found == kEvents.end() ? nullptr : &*found;
+    }
+    const auto found = std::find_if(kActions.begin(), kActions.end(), matches);
+    return found == kActions.end() ? nullptr : &*found;
 }
 
 ParameterFill fillParameters(TriggerPart part, const MenuItem& chosen)
