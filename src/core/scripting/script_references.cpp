@@ -201,7 +201,9 @@ void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
     fixed(ReferenceKind::Trigger, kTeamTypeTriggerField, "attached trigger", "Attached trigger(number):");
 
     const auto unitsEnd = readEntryList(fields, kTeamTypeUnitCountField, "units", entry,
-                                        [](std::size_t, LinePart, LinePart) {});
+                                        [&](std::size_t, LinePart code, LinePart) {
+                                            entry.unitCodes.emplace_back(code.at, code.text.size());
+                                        });
     if (!unitsEnd)
         return;
     std::size_t order = 0;
@@ -282,7 +284,7 @@ void ScriptIndex::readEntries(ScriptKind kind)
         const BodyLine body = readBodyLine(pane.lineView(i));
         if (!body.isKeyValue())
             continue;
-        ScriptEntry entry{kind, i, entries.size(), std::string(body.key.text), {}, {}};
+        ScriptEntry entry{kind, i, entries.size(), std::string(body.key.text), {}, {}, {}};
         const std::vector<LinePart> fields = allFields(body);
         if (kind == ScriptKind::Trigger) {
             readTrigger(fields, entry);

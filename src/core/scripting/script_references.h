@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vexa {
@@ -65,6 +66,8 @@ struct ScriptEntry {
     std::size_t index = 0;   // among the key=value lines of its pane
     std::string name;        // the key
     std::vector<ScriptReference> references;  // in the order they stand in the line
+    // A team type's unit entries: where each type code stands in the line (at, length).
+    std::vector<std::pair<std::size_t, std::size_t>> unitCodes;
     // What keeps the line from reading as its composer writes it, one sentence each:
     // too few or too many values, a word where a number goes.
     std::vector<std::string> problems;
