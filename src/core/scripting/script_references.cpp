@@ -238,6 +238,12 @@ bool namesLine(ReferenceKind kind)
     return kind == ReferenceKind::TeamType || kind == ReferenceKind::Trigger || kind == ReferenceKind::Waypoint;
 }
 
+ScriptTarget targetOf(const ScriptEntry& entry)
+{
+    return {entry.kind == ScriptKind::Trigger ? ReferenceKind::Trigger : ReferenceKind::TeamType,
+            static_cast<std::int32_t>(entry.index)};
+}
+
 PaneId paneOf(ScriptKind kind)
 {
     return kind == ScriptKind::Trigger ? PaneId::Trigs : PaneId::TeamType;
@@ -455,8 +461,7 @@ std::optional<ScriptTarget> ScriptIndex::targetAt(PaneId pane, std::size_t line,
         return triggerNameAt(pane, line, column);
     const BodyLine body = readBodyLine(scenario_.pane(pane).lineView(line));
     if (within(column, body.key.at, body.key.text.size()))
-        return ScriptTarget{entry->kind == ScriptKind::Trigger ? ReferenceKind::Trigger : ReferenceKind::TeamType,
-                            static_cast<std::int32_t>(entry->index)};
+        return targetOf(*entry);
     for (const ScriptReference& reference : entry->references) {
         if (namesLine(reference.kind) && within(column, reference.at, reference.length) && reference.number
             && *reference.number >= 0)

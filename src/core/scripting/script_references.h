@@ -95,6 +95,9 @@ struct ScriptTarget {
     bool operator==(const ScriptTarget&) const = default;
 };
 
+// The trigger or team type an entry is, as a target.
+ScriptTarget targetOf(const ScriptEntry& entry);
+
 // The references of one scenario, read once. It keeps a reference to the scenario, which
 // must outlive it and stay unchanged. Building reads [Trigs], [TeamTypes] and [Waypoints];
 // the first question about uses reads the panes that name triggers too.
