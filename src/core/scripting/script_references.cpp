@@ -238,6 +238,16 @@ bool namesLine(ReferenceKind kind)
     return kind == ReferenceKind::TeamType || kind == ReferenceKind::Trigger || kind == ReferenceKind::Waypoint;
 }
 
+const std::vector<PaneId>& scriptPanes()
+{
+    static const std::vector<PaneId> panes = [] {
+        std::vector<PaneId> all{PaneId::Trigs, PaneId::TeamType, PaneId::Waypoints};
+        all.insert(all.end(), panesNamingTriggers().begin(), panesNamingTriggers().end());
+        return all;
+    }();
+    return panes;
+}
+
 ScriptTarget targetOf(const ScriptEntry& entry)
 {
     return {entry.kind == ScriptKind::Trigger ? ReferenceKind::Trigger : ReferenceKind::TeamType,

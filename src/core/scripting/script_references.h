@@ -161,6 +161,11 @@ private:
     mutable std::unordered_map<std::string_view, std::vector<NameUse>> triggerNameUses_;
 };
 
+// The panes an index reads: [Trigs], [TeamTypes], [Waypoints] and the panes whose lines
+// name a trigger (placed things, cell triggers). An index of a scenario holding only
+// these is the index of the whole.
+const std::vector<PaneId>& scriptPanes();
+
 // The pane whose lines the kind names: [Trigs], [TeamTypes] or [Waypoints].
 PaneId paneOf(ReferenceKind kind);
 PaneId paneOf(ScriptKind kind);
