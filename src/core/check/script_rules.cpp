@@ -31,7 +31,7 @@ void checkEntry(const Rule& rule, Checker& checker, const ScriptIndex& index, co
     for (const ScriptReference& reference : entry.references) {
         if (namesLine(reference.kind) && !index.resolve(reference).valid)
             checker.report(rule, pane, entry.line,
-                           "Its " + reference.role + " is " + describeReference(index, reference) + ".");
+                           "Its " + roleText(reference) + " is " + describeReference(index, reference) + ".");
     }
     const std::string_view line = checker.scenario().pane(pane).lineView(entry.line);
     for (const auto& [at, length] : entry.unitCodes) {

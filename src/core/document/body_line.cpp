@@ -85,8 +85,14 @@ Fields::Fields(const BodyLine& line)
 std::vector<LinePart> allFields(const BodyLine& line)
 {
     std::vector<LinePart> fields;
-    forEachField(line, [&](LinePart field) { fields.push_back(field); });
+    readAllFields(line, fields);
     return fields;
+}
+
+void readAllFields(const BodyLine& line, std::vector<LinePart>& fields)
+{
+    fields.clear();
+    forEachField(line, [&](LinePart field) { fields.push_back(field); });
 }
 
 bool isSectionHeaderLine(std::string_view line)

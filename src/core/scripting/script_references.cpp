@@ -11,7 +11,7 @@
 #include "core/scripting/trigger_line.h"
 
 #include <algorithm>
-#include <functional>
+#include <span>
 #include <tuple>
 
 namespace vexa {
@@ -45,10 +45,40 @@ std::string placeName(std::size_t field)
 }
 
 ScriptReference referenceAt(ReferenceKind kind, PaneId pane, std::size_t line, std::size_t field, LinePart part,
-                            std::string role, std::string_view prompt)
+                            std::string_view role, std::string_view prompt, std::size_t ordinal = 0)
 {
-    return {kind, pane, line, field, part.at, part.text.size(), std::move(role), std::string(prompt),
-            parseInteger(part.text)};
+    return {kind, pane, line, field, part.at, part.text.size(), role, ordinal, prompt, parseInteger(part.text)};
+}
+
+// "T1 parameter 1" to "R2 parameter 3", by part and parameter.
+constexpr std::array<std::array<std::string_view, 3>, 4> kParameterRoles = {{
+    {"T1 parameter 1", "T1 parameter 2", ""},
+    {"T2 parameter 1", "T2 parameter 2", ""},
+    {"R1 parameter 1", "R1 parameter 2", "R1 parameter 3"},
+    {"R2 parameter 1", "R2 parameter 2", "R2 parameter 3"},
+}};
+
+// What choosing each event or action does to its parameters, worked out once from the
+// menus by their slot rule; indexed by code.
+const ParameterFill* parameterFillFor(TriggerPart part, std::string_view code)
+{
+    static const auto fills = [](TriggerPart which) {
+        std::vector<std::optional<ParameterFill>> byCode;
+        for (const MenuItem& item : which == TriggerPart::Event ? std::span<const MenuItem>(kEvents)
+                                                                : std::span<const MenuItem>(kActions)) {
+            const auto number = static_cast<std::size_t>(*parseInteger(item.code));
+            byCode.resize(std::max(byCode.size(), number + 1));
+            byCode[number] = fillParameters(which, item);
+        }
+        return byCode;
+    };
+    static const std::vector<std::optional<ParameterFill>> events = fills(TriggerPart::Event);
+    static const std::vector<std::optional<ParameterFill>> actions = fills(TriggerPart::Action);
+    const std::vector<std::optional<ParameterFill>>& byCode = part == TriggerPart::Event ? events : actions;
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number || *number < 0 || static_cast<std::size_t>(*number) >= byCode.size() || !byCode[*number])
+        return nullptr;
+    return &*byCode[static_cast<std::size_t>(*number)];
 }
 
 // What a trigger parameter means, by the label its composer gives it.
@@ -90,22 +120,21 @@ std::string wordFor(std::string_view text)
 
 // The parameters of one event or action whose label the entry's slot changes: those are
 // the ones it reads.
-void readTriggerPart(const TriggerPartLayout& part, const std::vector<LinePart>& fields, ScriptEntry& entry)
+void readTriggerPart(std::size_t which, const std::vector<LinePart>& fields, ScriptEntry& entry)
 {
+    const TriggerPartLayout& part = kTriggerParts[which];
     if (part.codeField >= fields.size())
         return;
-    const MenuItem* item = triggerPartEntry(part.part, fields[part.codeField].text);
-    if (!item)
+    const ParameterFill* fill = parameterFillFor(part.part, fields[part.codeField].text);
+    if (!fill)
         return;
-    const ParameterFill fill = fillParameters(part.part, *item);
-    for (std::size_t p = 0; p < fill.parameters.size(); ++p) {
+    for (std::size_t p = 0; p < fill->parameters.size(); ++p) {
         const std::size_t field = part.codeField + 1 + p;
-        if (fill.parameters[p].label == kParameterLabels[p] || field >= fields.size())
+        if (fill->parameters[p].label == kParameterLabels[p] || field >= fields.size())
             continue;
-        const std::string_view prompt = fill.parameters[p].label;
+        const std::string_view prompt = fill->parameters[p].label;
         entry.references.push_back(referenceAt(kindOfPrompt(prompt), PaneId::Trigs, entry.line, field, fields[field],
-                                               std::string(part.name) + " parameter " + std::to_string(p + 1),
-                                               prompt));
+                                               kParameterRoles[which][p], prompt));
     }
 }
 
@@ -127,15 +156,15 @@ void readTrigger(const std::vector<LinePart>& fields, ScriptEntry& entry)
                                  + std::string(fields[kTriggerActivationField + 1].text)
                                  + " is written by no button of the composer.");
     for (const TriggerPartLayout& part : kTriggerParts) {
-        if (part.codeField < fields.size() && !triggerPartEntry(part.part, fields[part.codeField].text))
+        if (part.codeField < fields.size() && !parameterFillFor(part.part, fields[part.codeField].text))
             entry.problems.push_back("Its " + std::string(part.name) + " code " + inQuotes(fields[part.codeField].text)
                                      + " is offered by no menu of the composer.");
     }
     if (kTriggerCountryField < fields.size())
         entry.references.push_back(referenceAt(ReferenceKind::Country, PaneId::Trigs, entry.line, kTriggerCountryField,
                                                fields[kTriggerCountryField], "country", "Country:"));
-    for (const TriggerPartLayout& part : kTriggerParts)
-        readTriggerPart(part, fields, entry);
+    for (std::size_t which = 0; which < kTriggerParts.size(); ++which)
+        readTriggerPart(which, fields, entry);
 }
 
 // "CODE:VALUE": the two parts, blanks trimmed, placed in the line; nothing without a colon.
@@ -155,9 +184,9 @@ std::optional<std::pair<LinePart, LinePart>> splitEntry(LinePart field)
 
 // A count of entries and the entries after it, from `first`; the field after them, or
 // nothing when the line ends too soon or the count is no count.
+template <typename Take>
 std::optional<std::size_t> readEntryList(const std::vector<LinePart>& fields, std::size_t first,
-                                         std::string_view what, ScriptEntry& entry,
-                                         const std::function<void(std::size_t, LinePart, LinePart)>& take)
+                                         std::string_view what, ScriptEntry& entry, Take&& take)
 {
     if (first >= fields.size()) {
         entry.problems.push_back("It ends before its count of " + std::string(what) + ".");
@@ -191,10 +220,9 @@ void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
         if (!parseInteger(fields[i].text))
             entry.problems.push_back("Its " + placeName(i) + " is " + wordFor(fields[i].text) + ".");
     }
-    const auto fixed = [&](ReferenceKind kind, std::size_t field, std::string role, std::string_view prompt) {
+    const auto fixed = [&](ReferenceKind kind, std::size_t field, std::string_view role, std::string_view prompt) {
         if (field < fields.size())
-            entry.references.push_back(
-                referenceAt(kind, PaneId::TeamType, entry.line, field, fields[field], std::move(role), prompt));
+            entry.references.push_back(referenceAt(kind, PaneId::TeamType, entry.line, field, fields[field], role, prompt));
     };
     fixed(ReferenceKind::Country, kTeamTypeCountryField, "country", "Country:");
     fixed(ReferenceKind::Waypoint, kTeamTypeWaypointField, "waypoint of appearance", "Waypoint for team appearance:");
@@ -214,7 +242,7 @@ void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
         if (!item || !item->fixedParameter.empty())
             return;
         entry.references.push_back(referenceAt(kindOfOrderCaption(item->caption), PaneId::TeamType, entry.line, field,
-                                               parameter, "order " + std::to_string(order), item->caption));
+                                               parameter, "order", item->caption, order));
     });
     if (ordersEnd && *ordersEnd < fields.size())
         entry.problems.push_back("It holds " + std::to_string(fields.size() - *ordersEnd)
@@ -232,6 +260,14 @@ bool within(std::size_t column, std::size_t at, std::size_t length)
 }
 
 } // namespace
+
+std::string roleText(const ScriptReference& reference)
+{
+    std::string text(reference.role);
+    if (reference.ordinal > 0)
+        text += " " + std::to_string(reference.ordinal);
+    return text;
+}
 
 bool namesLine(ReferenceKind kind)
 {
@@ -296,12 +332,14 @@ void ScriptIndex::readEntries(ScriptKind kind)
     std::vector<ScriptEntry>& entries = kind == ScriptKind::Trigger ? triggers_ : teamTypes_;
     std::vector<std::uint32_t>& ofLine = kind == ScriptKind::Trigger ? triggerOfLine_ : teamTypeOfLine_;
     ofLine.assign(pane.lineCount(), kNoEntry);
+    entries.reserve(pane.lineCount());
+    std::vector<LinePart> fields;
     for (std::size_t i = 0; i < pane.lineCount(); ++i) {
         const BodyLine body = readBodyLine(pane.lineView(i));
         if (!body.isKeyValue())
             continue;
         ScriptEntry entry{kind, i, entries.size(), std::string(body.key.text), {}, {}, {}};
-        const std::vector<LinePart> fields = allFields(body);
+        readAllFields(body, fields);
         if (kind == ScriptKind::Trigger) {
             readTrigger(fields, entry);
             firstTriggerNamed_.try_emplace(body.key.text, entries.size());

@@ -50,14 +50,18 @@ struct ScriptReference {
     std::size_t field = 0;    // the value's position among the line's comma-separated fields
     std::size_t at = 0;       // the value's first byte in the line
     std::size_t length = 0;   // and its length; the value of an order is the part after ':'
-    std::string role;         // what the value is to its line: "R1 parameter 1", "attached trigger"
-    std::string prompt;       // the composer's label for it: "Teamtype #:", "Waypoint #:"
+    std::string_view role;    // what the value is to its line: "R1 parameter 1", "attached trigger", "order"
+    std::size_t ordinal = 0;  // an order's place among the team type's orders, from 1; 0 for the others
+    std::string_view prompt;  // the composer's label for it: "Teamtype #:", "Waypoint #:"
     // The value, or nothing when its text is no 32-bit whole number.
     std::optional<std::int32_t> number;
     std::string_view textIn(std::string_view line) const { return line.substr(at, length); }
     // A negative value names nothing on purpose.
     bool isNone() const { return number && *number < 0; }
 };
+
+// What the value is to its line, in words: "R1 parameter 1", "order 2".
+std::string roleText(const ScriptReference& reference);
 
 // A trigger or team type line.
 struct ScriptEntry {

@@ -196,7 +196,7 @@ std::string teamTypeWords(const ScriptIndex& index, const ScriptEntry& entry, co
         sentences.push_back(std::string(fields[kTeamTypeAutocreatedTeamsField].text) + " teams autocreated");
     for (const std::size_t field : {kTeamTypeWaypointField, kTeamTypeTriggerField}) {
         if (const ScriptReference* reference = referenceInField(entry, field))
-            sentences.push_back(reference->role + ": " + describeReference(index, *reference));
+            sentences.push_back(roleText(*reference) + ": " + describeReference(index, *reference));
     }
     const std::vector<std::size_t> units = entryFields(fields, kTeamTypeUnitCountField);
     sentences.push_back(unitWords(fields, units));

@@ -1,5 +1,7 @@
 #include "core/scripting/trigger_vocabulary.h"
 
+#include "core/placement/integers.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -139,7 +141,12 @@ std::size_t parameterCount(TriggerPart part)
 
 const MenuItem* triggerPartEntry(TriggerPart part, std::string_view code)
 {
-    const auto matches = [code](const MenuItem& item) { return item.code == code; };
+    // The game reads the code as a number: "07" is 7.
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number)
+        return nullptr;
+    const std::string decimal = decimalText(*number);
+    const auto matches = [&decimal](const MenuItem& item) { return item.code == decimal; };
     if (part == TriggerPart::Event) {
         const auto found = std::find_if(kEvents.begin(), kEvents.end(), matches);
         return found == kEvents.end() ? nullptr : &*found;

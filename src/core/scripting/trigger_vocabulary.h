@@ -76,7 +76,7 @@ struct ParameterFill {
     std::optional<std::size_t> focusParameter;
 };
 
-// The event or action whose code the text gives (decimal, as the menus write it), or nothing.
+// The event or action whose code the text gives as a whole number, or nothing.
 const MenuItem* triggerPartEntry(TriggerPart part, std::string_view code);
 
 // The slot rule: the parameter the slot names is emptied, takes the prompt as its label

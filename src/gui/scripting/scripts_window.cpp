@@ -245,7 +245,7 @@ void ScriptsWindow::showUses(const ScriptTarget& target)
     for (const ScriptUse& use : found) {
         QString text = paneLineName(use.pane, use.line);
         if (use.reference)
-            text += QStringLiteral(": ") + decodeText(use.reference->role);
+            text += QStringLiteral(": ") + decodeText(roleText(*use.reference));
         else
             text += QStringLiteral(": by name");
         if (const ScriptEntry* entry = index.entryOnLine(use.pane, use.line))

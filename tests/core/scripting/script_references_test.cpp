@@ -38,7 +38,7 @@ struct ScriptFixture : ::testing::Test {
     {
         std::vector<std::string> roles;
         for (const ScriptReference& reference : entry.references)
-            roles.push_back(std::string(kindName(reference.kind)) + " " + reference.role + "="
+            roles.push_back(std::string(kindName(reference.kind)) + " " + roleText(reference) + "="
                             + std::string(reference.textIn(scenario.pane(reference.pane).lineView(reference.line))));
         return roles;
     }
