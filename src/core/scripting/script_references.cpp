@@ -342,7 +342,6 @@ void ScriptIndex::readEntries(ScriptKind kind)
         readAllFields(body, fields);
         if (kind == ScriptKind::Trigger) {
             readTrigger(fields, entry);
-            firstTriggerNamed_.try_emplace(body.key.text, entries.size());
         } else {
             readTeamType(fields, entry);
         }
@@ -389,6 +388,11 @@ const ScriptEntry* ScriptIndex::entryAt(ScriptKind kind, std::int32_t index) con
 
 const ScriptEntry* ScriptIndex::triggerNamed(std::string_view name) const
 {
+    if (firstTriggerNamed_.empty() && !triggers_.empty()) {
+        firstTriggerNamed_.reserve(triggers_.size());
+        for (const ScriptEntry& trigger : triggers_)
+            firstTriggerNamed_.try_emplace(trigger.name, trigger.index);
+    }
     const auto found = firstTriggerNamed_.find(name);
     return found == firstTriggerNamed_.end() ? nullptr : &triggers_[found->second];
 }

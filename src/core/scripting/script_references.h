@@ -157,7 +157,7 @@ private:
     // The entry of each line of [Trigs] and [TeamTypes]; kNoEntry for the others.
     std::vector<std::uint32_t> triggerOfLine_;
     std::vector<std::uint32_t> teamTypeOfLine_;
-    std::unordered_map<std::string_view, std::size_t> firstTriggerNamed_;
+    mutable std::unordered_map<std::string_view, std::size_t> firstTriggerNamed_;  // built on the first question
     std::unordered_map<std::int32_t, std::size_t> waypointLines_;
     // Built on the first question about uses.
     mutable bool usesIndexed_ = false;
