@@ -129,6 +129,8 @@ TEST_F(ScriptFixture, TargetsUnderTheCursorAndTheirDefinitions)
     const std::string rein = scenario.pane(PaneId::Trigs).line(2);
     const std::size_t teamType = rein.find("7,1,") + 2;
     EXPECT_EQ(index.targetAt(PaneId::Trigs, 2, teamType), (ScriptTarget{ReferenceKind::TeamType, 1}));
+    EXPECT_EQ(index.targetAt(PaneId::Trigs, 2, teamType + 1), (ScriptTarget{ReferenceKind::TeamType, 1}))
+        << "the cursor just after the value";
     EXPECT_EQ(index.targetAt(PaneId::Trigs, 2, 1), (ScriptTarget{ReferenceKind::Trigger, 1}));
     EXPECT_EQ(index.targetAt(PaneId::Trigs, 2, rein.size() - 1), std::nullopt);  // R2 parameter 3, -1
     EXPECT_EQ(index.targetAt(PaneId::CellTriggers, 0, 6), (ScriptTarget{ReferenceKind::Trigger, 0}));
@@ -170,6 +172,7 @@ TEST(ScriptBadInput, LinesThatAreNotWhatTheyShouldBeAreExplainedAsFarAsTheyCanBe
     const Scenario scenario = readScenario("[Trigs]\n"
                                            "a=b,c=0,x,0,0,7\n"
                                            "short=1\n"
+                                           "word=0,2,0,0,zz,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1\n"
                                            "t=9,2,3,1,99,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1\n"
                                            "[TeamTypes]\n"
                                            "tt=1,0,0,0,0,-1,-1,5,E1:1,2,zz,3:,1:7\n"
@@ -183,8 +186,9 @@ TEST(ScriptBadInput, LinesThatAreNotWhatTheyShouldBeAreExplainedAsFarAsTheyCanBe
             EXPECT_TRUE(isMarked(index, entry)) << text;
         }
     }
-    EXPECT_NE(explainEntry(index, index.triggers()[2]).find("activation '3,1' of T1 code '99'"), std::string::npos);
-    EXPECT_NE(explainEntry(index, index.triggers()[2]).find("repeat '9'"), std::string::npos);
+    EXPECT_NE(explainEntry(index, index.triggers()[2]).find("T1 code 'zz'"), std::string::npos);
+    EXPECT_NE(explainEntry(index, index.triggers()[3]).find("activation '3,1' of T1 code '99'"), std::string::npos);
+    EXPECT_NE(explainEntry(index, index.triggers()[3]).find("repeat '9'"), std::string::npos);
 }
 
 } // namespace
