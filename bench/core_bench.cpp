@@ -151,9 +151,12 @@ void copyFile(const std::string& in, const std::string& out)
 
 } // namespace
 
+void benchScripts();  // script_bench.cpp
+
 int main(int argc, char** argv)
 {
     benchCollidingKeys();
+    benchScripts();
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
     const fs::path folder = fs::temp_directory_path() / ("vexa-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "info_command.h"
 #include "normalize_command.h"
+#include "scripts_command.h"
 #ifdef VEXA_CLI_RENDER
 #include "render_command.h"
 #endif
@@ -54,6 +55,8 @@ constexpr std::array kCommands{
             printCheckHelp, kFilesOptions, runCheck, kCheckFileError},
     Command{"info", "FILE... [--format text|json]", "count what each scenario holds: things, ground, overlays",
             [](std::ostream& out) { out << kInfoHelp; }, kFilesOptions, runInfo, kInfoFileError},
+    Command{"scripts", "FILE... [--format text|json]", "explain every trigger and team type in words",
+            [](std::ostream& out) { out << kScriptsHelp; }, kFilesOptions, runScripts, kScriptsFileError},
 #ifdef VEXA_CLI_RENDER
     Command{"render", "FILE -o MAP.png [--size N] [--no-ground]", "draw the map on its ground, as a picture",
             printRenderHelp, kRenderOptions, runRender, kRenderFileError},

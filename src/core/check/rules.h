@@ -20,6 +20,11 @@ void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 void checkPacks(const Rule& rule, Checker& checker);
 void groundOnLine(const Rule& rule, Checker& checker, const LineAt& line);
 void checkByteOrderMark(const Rule& rule, Checker& checker);
+void checkScriptReferences(const Rule& rule, Checker& checker);
+
+// A type code that unknown-type accepts: one a Create dialog offers or the expansion packs
+// know, in upper or lower case.
+bool isKnownPlacementCode(std::string_view code);
 
 // The team type header that the game does not read.
 inline constexpr std::string_view kOldTeamTypeHeader = "[TeamType]";

@@ -9,7 +9,7 @@ namespace vexa {
 
 namespace {
 
-const std::array<Rule, 11> kRules = {{
+const std::array<Rule, 12> kRules = {{
     {"duplicate-key", Severity::Error,
      "A key used twice in one section: the game keeps one of the two lines and loses the other.",
      duplicateKeyOnLine},
@@ -51,6 +51,11 @@ const std::array<Rule, 11> kRules = {{
     {"byte-order-mark", Severity::Warning,
      "The file starts with a UTF-8 byte order mark: the game does not see its first section.",
      nullptr, checkByteOrderMark},
+    {"reference", Severity::Warning,
+     "A trigger or team type names a team type, trigger or waypoint that does not exist (a negative number names "
+     "none), or a team type holds a unit whose type code is neither one unknown-type accepts nor an aircraft: the "
+     "game takes the wrong line or nothing.",
+     nullptr, checkScriptReferences},
 }};
 
 // Where a finding stands in the editor: fields first, then panes in their order.

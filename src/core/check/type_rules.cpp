@@ -60,13 +60,13 @@ CodeSet knownPlacementCodes()
     return codes;
 }
 
+} // namespace
+
 bool isKnownPlacementCode(std::string_view code)
 {
     static const CodeSet known = knownPlacementCodes();
     return std::any_of(code.begin(), code.end(), isLowerCase) ? known.contains(upperCase(code)) : known.contains(code);
 }
-
-} // namespace
 
 // Terrain has many more codes than its dialog offers, so only placed objects are looked at.
 void unknownTypeOnLine(const Rule& rule, Checker& checker, const LineAt& line)

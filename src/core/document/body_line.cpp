@@ -51,7 +51,11 @@ BodyLine readBodyLine(std::string_view line)
     return body;
 }
 
-Fields::Fields(const BodyLine& line)
+namespace {
+
+// Calls take(field) for each field of the line's value, in order.
+template <typename Take>
+void forEachField(const BodyLine& line, Take&& take)
 {
     if (!line.isKeyValue())
         return;
@@ -59,15 +63,36 @@ Fields::Fields(const BodyLine& line)
     for (std::size_t start = 0;;) {
         const std::size_t comma = value.find(',', start);
         const std::size_t end = comma == std::string_view::npos ? value.size() : comma;
-        if (count_ < kMaxFields) {
-            const LinePart field = trimmedPart(value, start, end);
-            fields_[count_] = {line.value.at + field.at, field.text};
-        }
-        ++count_;
+        const LinePart field = trimmedPart(value, start, end);
+        take(LinePart{line.value.at + field.at, field.text});
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
+}
+
+} // namespace
+
+Fields::Fields(const BodyLine& line)
+{
+    forEachField(line, [this](LinePart field) {
+        if (count_ < kMaxFields)
+            fields_[count_] = field;
+        ++count_;
+    });
+}
+
+std::vector<LinePart> allFields(const BodyLine& line)
+{
+    std::vector<LinePart> fields;
+    readAllFields(line, fields);
+    return fields;
+}
+
+void readAllFields(const BodyLine& line, std::vector<LinePart>& fields)
+{
+    fields.clear();
+    forEachField(line, [&](LinePart field) { fields.push_back(field); });
 }
 
 bool isSectionHeaderLine(std::string_view line)

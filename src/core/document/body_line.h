@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace vexa {
 
@@ -63,6 +64,12 @@ private:
     std::array<LinePart, kMaxFields> fields_;  // the first count_ are set
     std::size_t count_ = 0;
 };
+
+// Every comma-separated field of a key=value line's value, as Fields places them, however
+// many there are (a team type line holds a field per unit and per order).
+std::vector<LinePart> allFields(const BodyLine& line);
+// The same into a vector that is emptied first, for a reader of many lines.
+void readAllFields(const BodyLine& line, std::vector<LinePart>& fields);
 
 // A section header line: one that begins with "[". The reader opens a section at such a
 // line; the panes show it set apart.

@@ -62,6 +62,15 @@ bool mandatoryFieldsFilled(const TeamTypeInput& input);
 //   name=country,number,unknown1,unknown2,teams,waypoint,trigger,U,unit...,O,order...[ ; comment]
 std::optional<std::string> composeTeamTypeLine(const TeamTypeInput& input);
 
+// Where the fixed values stand among the line's comma-separated values, counting from 0;
+// the unit count follows them, then the units, the order count and the orders.
+inline constexpr std::size_t kTeamTypeCountryField = 0;
+inline constexpr std::size_t kTeamTypeHiddenAutocreateField = 1;
+inline constexpr std::size_t kTeamTypeAutocreatedTeamsField = 4;
+inline constexpr std::size_t kTeamTypeWaypointField = 5;
+inline constexpr std::size_t kTeamTypeTriggerField = 6;
+inline constexpr std::size_t kTeamTypeUnitCountField = 7;
+
 // Appends the line to the team type pane; false (and the pane untouched) when a mandatory
 // text is empty.
 bool appendTeamType(const TeamTypeInput& input, Pane& teamTypes);

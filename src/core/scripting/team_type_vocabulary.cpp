@@ -2,6 +2,7 @@
 
 #include "core/placement/integers.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vexa {
@@ -67,6 +68,13 @@ const MenuTable& teamOrders()
         order("14", "Patrol to waypoint (Waypoint ID)"),
     };
     return orders;
+}
+
+const MenuItem* teamOrderEntry(std::string_view code)
+{
+    const MenuTable& orders = teamOrders();
+    const auto found = std::find_if(orders.begin(), orders.end(), [code](const MenuItem& item) { return item.code == code; });
+    return found == orders.end() ? nullptr : &*found;
 }
 
 const MenuTable& teamTypeMenuBar()

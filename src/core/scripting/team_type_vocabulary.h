@@ -20,6 +20,9 @@ const MenuTable& teamUnitTypes();
 inline constexpr std::size_t kTeamOrderCount = 15;
 const MenuTable& teamOrders();
 
+// The order whose code the text gives, or nothing.
+const MenuItem* teamOrderEntry(std::string_view code);
+
 // The team type composer's menu bar, in order.
 enum class TeamTypeMenu { Countries, UnitType, Orders };
 inline constexpr std::size_t kTeamTypeMenuCount = 3;

@@ -1,6 +1,7 @@
 #include "core/scripting/trigger_line.h"
 
 #include "core/forms/comment.h"
+#include "core/placement/integers.h"
 
 #include <initializer_list>
 
@@ -66,6 +67,26 @@ bool appendTrigger(const TriggerInput& input, Pane& trigs)
         return false;
     trigs.append(*line);
     return true;
+}
+
+std::optional<std::size_t> activationModeOf(std::string_view high, std::string_view low)
+{
+    const std::optional<std::int32_t> quotient = parseInteger(high);
+    const std::optional<std::int32_t> remainder = parseInteger(low);
+    if (!quotient || !remainder || *quotient < 0 || *remainder < 0 || *remainder > 1)
+        return std::nullopt;
+    const auto mode = static_cast<std::size_t>(*quotient) * 2 + static_cast<std::size_t>(*remainder);
+    if (mode >= kActivationModeCaptions.size())
+        return std::nullopt;
+    return mode;
+}
+
+std::optional<std::size_t> repeatModeOf(std::string_view text)
+{
+    const std::optional<std::int32_t> mode = parseInteger(text);
+    if (!mode || *mode < 0 || static_cast<std::size_t>(*mode) >= kRepeatModeCaptions.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(*mode);
 }
 
 } // namespace vexa

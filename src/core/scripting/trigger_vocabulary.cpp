@@ -1,5 +1,8 @@
 #include "core/scripting/trigger_vocabulary.h"
 
+#include "core/placement/integers.h"
+
+#include <algorithm>
 #include <utility>
 
 namespace vexa {
@@ -134,6 +137,22 @@ const MenuTable& triggerMenuBar()
 std::size_t parameterCount(TriggerPart part)
 {
     return part == TriggerPart::Event ? 2 : 3;
+}
+
+const MenuItem* triggerPartEntry(TriggerPart part, std::string_view code)
+{
+    // The game reads the code as a number: "07" is 7.
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number)
+        return nullptr;
+    const std::string decimal = decimalText(*number);
+    const auto matches = [&decimal](const MenuItem& item) { return item.code == decimal; };
+    if (part == TriggerPart::Event) {
+        const auto found = std::find_if(kEvents.begin(), kEvents.end(), matches);
+        return found == kEvents.end() ? nullptr : &*found;
+    }
+    const auto found = std::find_if(kActions.begin(), kActions.end(), matches);
+    return found == kActions.end() ? nullptr : &*found;
 }
 
 ParameterFill fillParameters(TriggerPart part, const MenuItem& chosen)

@@ -76,6 +76,9 @@ struct ParameterFill {
     std::optional<std::size_t> focusParameter;
 };
 
+// The event or action whose code the text gives as a whole number, or nothing.
+const MenuItem* triggerPartEntry(TriggerPart part, std::string_view code);
+
 // The slot rule: the parameter the slot names is emptied, takes the prompt as its label
 // and gets the focus; every other parameter is set to "-1" under its plain label, except
 // that slot 4 labels parameter 3 "Waypoint #:". A slot naming a parameter this part lacks

@@ -12,6 +12,7 @@
 #include "gui/document/scenario_view.h"
 #include "gui/help/help_viewer.h"
 #include "gui/check/check_panel.h"
+#include "gui/scripting/script_tools.h"
 #include "gui/document/pane_status.h"
 
 #include <QAction>
@@ -220,6 +221,7 @@ QMenu* TForm1::createToolsMenu()
             &QAction::triggered, this, &TForm1::Checkscenario1Click);
     // Enabled once the map window is made.
     addEntry(menu, QStringLiteral("Map"), "Map1", QKeySequence(Qt::CTRL | Qt::Key_M))->setEnabled(false);
+    new ScriptTools(*this, *document_, *menu);
     return menu;
 }
 

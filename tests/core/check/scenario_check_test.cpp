@@ -247,7 +247,7 @@ TEST(ScenarioCheck, UnknownCountryByNameAndByNumber)
     EXPECT_EQ(checkFile(lf({"[Basic]", "Player=Greek"}))[0].message,
               "The player 'Greek' is not one of the twenty countries.");
     EXPECT_EQ(found(lf({"[Basic]", "Player=", "[UNITS]", "0=Multi8,3TNK,256,500,64,Hunt,None",
-                        "[TeamTypes]", "a=0,0,7,0,0,-1,0,0,0", "b=19"})),
+                        "[TeamTypes]", "a=0,0,7,0,0,-1,-1,0,0", "b=19"})),
               Lines{});
 }
 
@@ -284,4 +284,21 @@ TEST(ScenarioCheck, AnyBytesGiveFindingsNotACrash)
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(VEXA_SOURCE_DIR) / "fuzz/corpus"))
         checkFile(readFileOrEmpty(entry.path()));
     EXPECT_FALSE(checkFile(std::string("[UNITS]\n\0=,,,\xff,,\r[Base]\nCount=99999999999\n000=\n", 40)).empty());
+}
+
+TEST(ScenarioCheck, ReferencesThatNameNothingAndTeamUnitsNoOneKnows)
+{
+    const std::string scripts =
+        lf({"[Waypoints]", "7=500",
+            "[Trigs]", "ok=0,2,0,1,7,-1,-1,0,-1,-1,7,0,-1,7,22,-1,1,-1",         // team type 0, waypoint 7, trigger 1
+            "none=0,2,0,1,0,-1,-1,0,-1,-1,4,-1,-1,-1,12,-1,-5,-1",               // negatives name nothing
+            "bad=0,2,0,1,0,-1,-1,0,-1,-1,7,1,-1,8,22,-1,x,-1",                   // team type 1, waypoint 8, 'x'
+            "[TeamTypes]", "t=2,0,7,0,0,9,3,4,E1:1,tran:1,Badr:2,ZZZ:1,2,3:7,14:6"});  // waypoints 9 and 6, trigger 3
+    EXPECT_EQ(found(scripts), (Lines{"reference@6", "reference@6", "reference@6", "reference@8", "reference@8",
+                                     "reference@8", "reference@8"}));
+    const std::vector<Finding> findings = checkFile(scripts);
+    EXPECT_EQ(findings[0].severity, Severity::Warning);
+    EXPECT_EQ(findings[0].message, "Its R1 parameter 1 is team type 1, which [TeamTypes] does not have.");
+    EXPECT_EQ(findings[2].message, "Its R2 parameter 2 is trigger 'x', which is no number.");
+    EXPECT_EQ(findings[6].message, "Its unit 'ZZZ' is neither a type the game knows nor an aircraft.");
 }

@@ -1,0 +1,547 @@
+#include "core/scripting/script_references.h"
+
+#include "core/document/body_line.h"
+#include "core/document/countries.h"
+#include "core/document/scenario.h"
+#include "core/map/placed_things.h"
+#include "core/placement/integers.h"
+#include "core/document/line_formats.h"
+#include "core/scripting/team_type_line.h"
+#include "core/scripting/team_type_vocabulary.h"
+#include "core/scripting/trigger_line.h"
+
+#include <algorithm>
+#include <span>
+#include <tuple>
+
+namespace vexa {
+
+namespace {
+
+constexpr std::uint32_t kNoEntry = UINT32_MAX;
+
+// The panes whose lines name a trigger: placed things and cell triggers.
+const std::vector<PaneId>& panesNamingTriggers()
+{
+    static const std::vector<PaneId> panes = [] {
+        std::vector<PaneId> found;
+        for (const LineFormat& format : kLineFormats) {
+            if (format.triggerField && kindInPane(format.pane))
+                found.push_back(format.pane);
+        }
+        return found;
+    }();
+    return panes;
+}
+
+std::string inQuotes(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+std::string placeName(std::size_t field)
+{
+    return "value " + std::to_string(field + 1);
+}
+
+ScriptReference referenceAt(ReferenceKind kind, PaneId pane, std::size_t line, std::size_t field, LinePart part,
+                            std::string_view role, std::string_view prompt, std::size_t ordinal = 0)
+{
+    return {kind, pane, line, field, part.at, part.text.size(), role, ordinal, prompt, parseInteger(part.text)};
+}
+
+// "T1 parameter 1" to "R2 parameter 3", by part and parameter.
+constexpr std::array<std::array<std::string_view, 3>, 4> kParameterRoles = {{
+    {"T1 parameter 1", "T1 parameter 2", ""},
+    {"T2 parameter 1", "T2 parameter 2", ""},
+    {"R1 parameter 1", "R1 parameter 2", "R1 parameter 3"},
+    {"R2 parameter 1", "R2 parameter 2", "R2 parameter 3"},
+}};
+
+// What choosing each event or action does to its parameters, worked out once from the
+// menus by their slot rule; indexed by code.
+const ParameterFill* parameterFillFor(TriggerPart part, std::string_view code)
+{
+    static const auto fills = [](TriggerPart which) {
+        std::vector<std::optional<ParameterFill>> byCode;
+        for (const MenuItem& item : which == TriggerPart::Event ? std::span<const MenuItem>(kEvents)
+                                                                : std::span<const MenuItem>(kActions)) {
+            const auto number = static_cast<std::size_t>(*parseInteger(item.code));
+            byCode.resize(std::max(byCode.size(), number + 1));
+            byCode[number] = fillParameters(which, item);
+        }
+        return byCode;
+    };
+    static const std::vector<std::optional<ParameterFill>> events = fills(TriggerPart::Event);
+    static const std::vector<std::optional<ParameterFill>> actions = fills(TriggerPart::Action);
+    const std::vector<std::optional<ParameterFill>>& byCode = part == TriggerPart::Event ? events : actions;
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number || *number < 0 || static_cast<std::size_t>(*number) >= byCode.size() || !byCode[*number])
+        return nullptr;
+    return &*byCode[static_cast<std::size_t>(*number)];
+}
+
+// What a trigger parameter means, by the label its composer gives it.
+ReferenceKind kindOfPrompt(std::string_view prompt)
+{
+    if (prompt == "Teamtype #:" || prompt == "Team #:")
+        return ReferenceKind::TeamType;
+    if (prompt == "Trigger #:")
+        return ReferenceKind::Trigger;
+    if (prompt == "Waypoint:" || prompt == kWaypointLabel)
+        return ReferenceKind::Waypoint;
+    if (prompt == "Country #:" || prompt == "Contry #:")
+        return ReferenceKind::Country;
+    if (prompt == "Global #:")
+        return ReferenceKind::Global;
+    return ReferenceKind::Number;
+}
+
+// What an order's parameter means, by the words in brackets of its caption in the Orders menu.
+ReferenceKind kindOfOrderCaption(std::string_view caption)
+{
+    const std::size_t open = caption.rfind('(');
+    const std::string_view what = open == std::string_view::npos ? std::string_view{} : caption.substr(open + 1);
+    if (what.starts_with("Waypoint"))
+        return ReferenceKind::Waypoint;
+    if (what.starts_with("Country"))
+        return ReferenceKind::Country;
+    if (what.starts_with("Cell"))
+        return ReferenceKind::Cell;
+    if (what.starts_with("Global"))
+        return ReferenceKind::Global;
+    return ReferenceKind::Number;
+}
+
+std::string wordFor(std::string_view text)
+{
+    return inQuotes(text) + " where a number goes";
+}
+
+// The parameters of one event or action whose label the entry's slot changes: those are
+// the ones it reads.
+void readTriggerPart(std::size_t which, const std::vector<LinePart>& fields, ScriptEntry& entry)
+{
+    const TriggerPartLayout& part = kTriggerParts[which];
+    if (part.codeField >= fields.size())
+        return;
+    const ParameterFill* fill = parameterFillFor(part.part, fields[part.codeField].text);
+    if (!fill)
+        return;
+    for (std::size_t p = 0; p < fill->parameters.size(); ++p) {
+        const std::size_t field = part.codeField + 1 + p;
+        if (fill->parameters[p].label == kParameterLabels[p] || field >= fields.size())
+            continue;
+        const std::string_view prompt = fill->parameters[p].label;
+        entry.references.push_back(referenceAt(kindOfPrompt(prompt), PaneId::Trigs, entry.line, field, fields[field],
+                                               kParameterRoles[which][p], prompt));
+    }
+}
+
+void readTrigger(const std::vector<LinePart>& fields, ScriptEntry& entry)
+{
+    if (fields.size() != kTriggerValueCount)
+        entry.problems.push_back("It has " + std::to_string(fields.size()) + " values where a trigger has "
+                                 + std::to_string(kTriggerValueCount) + ".");
+    for (std::size_t i = 0; i < fields.size() && i < kTriggerValueCount; ++i) {
+        if (!parseInteger(fields[i].text))
+            entry.problems.push_back("Its " + placeName(i) + " is " + wordFor(fields[i].text) + ".");
+    }
+    if (fields.size() > kTriggerRepeatField && !repeatModeOf(fields[kTriggerRepeatField].text))
+        entry.problems.push_back("Its repeat value " + inQuotes(fields[kTriggerRepeatField].text)
+                                 + " is none of 0 to 2.");
+    if (fields.size() > kTriggerActivationField + 1
+        && !activationModeOf(fields[kTriggerActivationField].text, fields[kTriggerActivationField + 1].text))
+        entry.problems.push_back("Its activation " + std::string(fields[kTriggerActivationField].text) + ","
+                                 + std::string(fields[kTriggerActivationField + 1].text)
+                                 + " is written by no button of the composer.");
+    for (const TriggerPartLayout& part : kTriggerParts) {
+        if (part.codeField < fields.size() && !parameterFillFor(part.part, fields[part.codeField].text))
+            entry.problems.push_back("Its " + std::string(part.name) + " code " + inQuotes(fields[part.codeField].text)
+                                     + " is offered by no menu of the composer.");
+    }
+    if (kTriggerCountryField < fields.size())
+        entry.references.push_back(referenceAt(ReferenceKind::Country, PaneId::Trigs, entry.line, kTriggerCountryField,
+                                               fields[kTriggerCountryField], "country", "Country:"));
+    for (std::size_t which = 0; which < kTriggerParts.size(); ++which)
+        readTriggerPart(which, fields, entry);
+}
+
+// "CODE:VALUE": the two parts, blanks trimmed, placed in the line; nothing without a colon.
+std::optional<std::pair<LinePart, LinePart>> splitEntry(LinePart field)
+{
+    const std::size_t colon = field.text.find(':');
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    const auto part = [&](std::size_t from, std::size_t to) {
+        const std::string_view raw = field.text.substr(from, to - from);
+        const std::string_view trimmed = trimBlanks(raw);
+        const std::size_t lead = trimmed.empty() ? 0 : static_cast<std::size_t>(trimmed.data() - raw.data());
+        return LinePart{field.at + from + lead, trimmed};
+    };
+    return std::pair{part(0, colon), part(colon + 1, field.text.size())};
+}
+
+// A count of entries and the entries after it, from `first`; the field after them, or
+// nothing when the line ends too soon or the count is no count.
+template <typename Take>
+std::optional<std::size_t> readEntryList(const std::vector<LinePart>& fields, std::size_t first,
+                                         std::string_view what, ScriptEntry& entry, Take&& take)
+{
+    if (first >= fields.size()) {
+        entry.problems.push_back("It ends before its count of " + std::string(what) + ".");
+        return std::nullopt;
+    }
+    const std::optional<std::int32_t> count = parseInteger(fields[first].text);
+    if (!count || *count < 0) {
+        entry.problems.push_back("Its count of " + std::string(what) + " is " + inQuotes(fields[first].text)
+                                 + ", no count.");
+        return std::nullopt;
+    }
+    const std::size_t available = fields.size() - first - 1;
+    if (static_cast<std::size_t>(*count) > available) {
+        entry.problems.push_back("It counts " + std::to_string(*count) + " " + std::string(what) + " but holds only "
+                                 + std::to_string(available) + " more values.");
+    }
+    const std::size_t end = first + 1 + std::min<std::size_t>(static_cast<std::size_t>(*count), available);
+    for (std::size_t i = first + 1; i < end; ++i) {
+        const auto parts = splitEntry(fields[i]);
+        if (!parts)
+            entry.problems.push_back("Its " + placeName(i) + " " + inQuotes(fields[i].text) + " is no CODE:NUMBER pair.");
+        else
+            take(i, parts->first, parts->second);
+    }
+    return end;
+}
+
+void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
+{
+    for (std::size_t i = 0; i < fields.size() && i < kTeamTypeUnitCountField; ++i) {
+        if (!parseInteger(fields[i].text))
+            entry.problems.push_back("Its " + placeName(i) + " is " + wordFor(fields[i].text) + ".");
+    }
+    const auto fixed = [&](ReferenceKind kind, std::size_t field, std::string_view role, std::string_view prompt) {
+        if (field < fields.size())
+            entry.references.push_back(referenceAt(kind, PaneId::TeamType, entry.line, field, fields[field], role, prompt));
+    };
+    fixed(ReferenceKind::Country, kTeamTypeCountryField, "country", "Country:");
+    fixed(ReferenceKind::Waypoint, kTeamTypeWaypointField, "waypoint of appearance", "Waypoint for team appearance:");
+    fixed(ReferenceKind::Trigger, kTeamTypeTriggerField, "attached trigger", "Attached trigger(number):");
+
+    const auto unitsEnd = readEntryList(fields, kTeamTypeUnitCountField, "units", entry,
+                                        [&](std::size_t, LinePart code, LinePart) {
+                                            entry.unitCodes.emplace_back(code.at, code.text.size());
+                                        });
+    if (!unitsEnd)
+        return;
+    std::size_t order = 0;
+    const auto ordersEnd = readEntryList(fields, *unitsEnd, "orders", entry, [&](std::size_t field, LinePart code,
+                                                                                LinePart parameter) {
+        ++order;
+        const MenuItem* item = teamOrderEntry(code.text);
+        if (!item || !item->fixedParameter.empty())
+            return;
+        entry.references.push_back(referenceAt(kindOfOrderCaption(item->caption), PaneId::TeamType, entry.line, field,
+                                               parameter, "order", item->caption, order));
+    });
+    if (ordersEnd && *ordersEnd < fields.size())
+        entry.problems.push_back("It holds " + std::to_string(fields.size() - *ordersEnd)
+                                 + " values after its last order.");
+}
+
+std::uint64_t useKey(ReferenceKind kind, std::int32_t number)
+{
+    return static_cast<std::uint64_t>(kind) << 32 | static_cast<std::uint32_t>(number);
+}
+
+bool within(std::size_t column, std::size_t at, std::size_t length)
+{
+    return column >= at && column <= at + length;
+}
+
+} // namespace
+
+std::string roleText(const ScriptReference& reference)
+{
+    std::string text(reference.role);
+    if (reference.ordinal > 0)
+        text += " " + std::to_string(reference.ordinal);
+    return text;
+}
+
+bool namesLine(ReferenceKind kind)
+{
+    return kind == ReferenceKind::TeamType || kind == ReferenceKind::Trigger || kind == ReferenceKind::Waypoint;
+}
+
+const std::vector<PaneId>& scriptPanes()
+{
+    static const std::vector<PaneId> panes = [] {
+        std::vector<PaneId> all{PaneId::Trigs, PaneId::TeamType, PaneId::Waypoints};
+        all.insert(all.end(), panesNamingTriggers().begin(), panesNamingTriggers().end());
+        return all;
+    }();
+    return panes;
+}
+
+ScriptTarget targetOf(const ScriptEntry& entry)
+{
+    return {entry.kind == ScriptKind::Trigger ? ReferenceKind::Trigger : ReferenceKind::TeamType,
+            static_cast<std::int32_t>(entry.index)};
+}
+
+PaneId paneOf(ScriptKind kind)
+{
+    return kind == ScriptKind::Trigger ? PaneId::Trigs : PaneId::TeamType;
+}
+
+PaneId paneOf(ReferenceKind kind)
+{
+    switch (kind) {
+    case ReferenceKind::TeamType:
+        return PaneId::TeamType;
+    case ReferenceKind::Waypoint:
+        return PaneId::Waypoints;
+    default:
+        return PaneId::Trigs;
+    }
+}
+
+std::string withValue(std::string_view line, const ScriptReference& reference, std::int32_t value)
+{
+    std::string result(line.substr(0, reference.at));
+    result += decimalText(value);
+    if (reference.at + reference.length < line.size())
+        result += line.substr(reference.at + reference.length);
+    return result;
+}
+
+ScriptIndex::ScriptIndex(const Scenario& scenario)
+    : scenario_(scenario)
+{
+    readEntries(ScriptKind::Trigger);
+    readEntries(ScriptKind::TeamType);
+    readWaypoints();
+}
+
+ScriptIndex::~ScriptIndex() = default;
+
+void ScriptIndex::readEntries(ScriptKind kind)
+{
+    const MemoryPane& pane = scenario_.pane(paneOf(kind));
+    std::vector<ScriptEntry>& entries = kind == ScriptKind::Trigger ? triggers_ : teamTypes_;
+    std::vector<std::uint32_t>& ofLine = kind == ScriptKind::Trigger ? triggerOfLine_ : teamTypeOfLine_;
+    ofLine.assign(pane.lineCount(), kNoEntry);
+    entries.reserve(pane.lineCount());
+    std::vector<LinePart> fields;
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        const BodyLine body = readBodyLine(pane.lineView(i));
+        if (!body.isKeyValue())
+            continue;
+        ScriptEntry entry{kind, i, entries.size(), std::string(body.key.text), {}, {}, {}};
+        readAllFields(body, fields);
+        if (kind == ScriptKind::Trigger) {
+            readTrigger(fields, entry);
+        } else {
+            readTeamType(fields, entry);
+        }
+        ofLine[i] = static_cast<std::uint32_t>(entries.size());
+        entries.push_back(std::move(entry));
+    }
+}
+
+void ScriptIndex::readWaypoints()
+{
+    const MemoryPane& pane = scenario_.pane(PaneId::Waypoints);
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        const BodyLine body = readBodyLine(pane.lineView(i));
+        if (!body.isKeyValue())
+            continue;
+        if (const std::optional<std::int32_t> number = parseInteger(body.key.text))
+            waypointLines_.try_emplace(*number, i);
+    }
+}
+
+const std::vector<ScriptEntry>& ScriptIndex::entries(ScriptKind kind) const
+{
+    return kind == ScriptKind::Trigger ? triggers_ : teamTypes_;
+}
+
+const ScriptEntry* ScriptIndex::entryOnLine(PaneId pane, std::size_t line) const
+{
+    if (pane != PaneId::Trigs && pane != PaneId::TeamType)
+        return nullptr;
+    const bool trigger = pane == PaneId::Trigs;
+    const std::vector<std::uint32_t>& ofLine = trigger ? triggerOfLine_ : teamTypeOfLine_;
+    if (line >= ofLine.size() || ofLine[line] == kNoEntry)
+        return nullptr;
+    return &(trigger ? triggers_ : teamTypes_)[ofLine[line]];
+}
+
+const ScriptEntry* ScriptIndex::entryAt(ScriptKind kind, std::int32_t index) const
+{
+    const std::vector<ScriptEntry>& all = entries(kind);
+    if (index < 0 || static_cast<std::size_t>(index) >= all.size())
+        return nullptr;
+    return &all[static_cast<std::size_t>(index)];
+}
+
+const ScriptEntry* ScriptIndex::triggerNamed(std::string_view name) const
+{
+    if (firstTriggerNamed_.empty() && !triggers_.empty()) {
+        firstTriggerNamed_.reserve(triggers_.size());
+        for (const ScriptEntry& trigger : triggers_)
+            firstTriggerNamed_.try_emplace(trigger.name, trigger.index);
+    }
+    const auto found = firstTriggerNamed_.find(name);
+    return found == firstTriggerNamed_.end() ? nullptr : &triggers_[found->second];
+}
+
+std::optional<std::size_t> ScriptIndex::waypointLine(std::int32_t number) const
+{
+    const auto found = waypointLines_.find(number);
+    if (found == waypointLines_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+Resolution ScriptIndex::resolve(const ScriptReference& reference) const
+{
+    if (!reference.number)
+        return {false, std::nullopt, std::nullopt};
+    const std::int32_t number = *reference.number;
+    if (number < 0)
+        return {};
+    switch (reference.kind) {
+    case ReferenceKind::TeamType:
+    case ReferenceKind::Trigger: {
+        const ScriptKind kind = reference.kind == ReferenceKind::Trigger ? ScriptKind::Trigger : ScriptKind::TeamType;
+        const ScriptEntry* named = entryAt(kind, number);
+        if (!named)
+            return {false, std::nullopt, std::nullopt};
+        return {true, named->name, named->line};
+    }
+    case ReferenceKind::Waypoint: {
+        const std::optional<std::size_t> line = waypointLine(number);
+        return {line.has_value(), std::nullopt, line};
+    }
+    case ReferenceKind::Country:
+        if (static_cast<std::size_t>(number) >= kCountryCount)
+            return {false, std::nullopt, std::nullopt};
+        return {true, std::string(kCountries[static_cast<std::size_t>(number)]), std::nullopt};
+    default:
+        return {};
+    }
+}
+
+std::optional<std::size_t> ScriptIndex::definition(const ScriptTarget& target) const
+{
+    if (target.kind == ReferenceKind::Waypoint)
+        return waypointLine(target.number);
+    if (!namesLine(target.kind))
+        return std::nullopt;
+    const ScriptEntry* entry =
+        entryAt(target.kind == ReferenceKind::Trigger ? ScriptKind::Trigger : ScriptKind::TeamType, target.number);
+    if (!entry)
+        return std::nullopt;
+    return entry->line;
+}
+
+void ScriptIndex::indexUses() const
+{
+    if (usesIndexed_)
+        return;
+    usesIndexed_ = true;
+    for (const std::vector<ScriptEntry>* all : {&triggers_, &teamTypes_}) {
+        for (const ScriptEntry& entry : *all) {
+            for (const ScriptReference& reference : entry.references) {
+                if (namesLine(reference.kind) && reference.number && *reference.number >= 0)
+                    referencesTo_[useKey(reference.kind, *reference.number)].push_back(&reference);
+            }
+        }
+    }
+    for (const PaneId pane : panesNamingTriggers()) {
+        const ThingKind kind = *kindInPane(pane);
+        const MemoryPane& lines = scenario_.pane(pane);
+        for (std::size_t i = 0; i < lines.lineCount(); ++i) {
+            const BodyLine body = readBodyLine(lines.lineView(i));
+            const ThingLine thing = readThingLine(kind, body, Fields(body));
+            if (thing.trigger)
+                triggerNameUses_[*thing.trigger].push_back({pane, i});
+        }
+    }
+}
+
+std::vector<ScriptUse> ScriptIndex::usesOf(const ScriptTarget& target) const
+{
+    indexUses();
+    std::vector<ScriptUse> uses;
+    if (target.number < 0)
+        return uses;
+    if (const auto found = referencesTo_.find(useKey(target.kind, target.number)); found != referencesTo_.end()) {
+        for (const ScriptReference* reference : found->second)
+            uses.push_back({reference->pane, reference->line, reference});
+    }
+    if (target.kind == ReferenceKind::Trigger) {
+        if (const ScriptEntry* trigger = entryAt(ScriptKind::Trigger, target.number)) {
+            if (const auto found = triggerNameUses_.find(trigger->name); found != triggerNameUses_.end()) {
+                for (const NameUse& use : found->second)
+                    uses.push_back({use.pane, use.line, nullptr});
+            }
+        }
+    }
+    std::stable_sort(uses.begin(), uses.end(), [](const ScriptUse& a, const ScriptUse& b) {
+        return std::tuple(index(a.pane), a.line) < std::tuple(index(b.pane), b.line);
+    });
+    return uses;
+}
+
+std::optional<ScriptTarget> ScriptIndex::targetAt(PaneId pane, std::size_t line, std::size_t column) const
+{
+    if (pane == PaneId::Waypoints) {
+        const MemoryPane& lines = scenario_.pane(pane);
+        if (line >= lines.lineCount())
+            return std::nullopt;
+        const BodyLine body = readBodyLine(lines.lineView(line));
+        const std::optional<std::int32_t> number = body.isKeyValue() ? parseInteger(body.key.text) : std::nullopt;
+        if (!number)
+            return std::nullopt;
+        return ScriptTarget{ReferenceKind::Waypoint, *number};
+    }
+    const ScriptEntry* entry = entryOnLine(pane, line);
+    if (!entry)
+        return triggerNameAt(pane, line, column);
+    const BodyLine body = readBodyLine(scenario_.pane(pane).lineView(line));
+    if (within(column, body.key.at, body.key.text.size()))
+        return targetOf(*entry);
+    for (const ScriptReference& reference : entry->references) {
+        if (namesLine(reference.kind) && within(column, reference.at, reference.length) && reference.number
+            && *reference.number >= 0)
+            return ScriptTarget{reference.kind, *reference.number};
+    }
+    return std::nullopt;
+}
+
+std::optional<ScriptTarget> ScriptIndex::triggerNameAt(PaneId pane, std::size_t line, std::size_t column) const
+{
+    const std::vector<PaneId>& panes = panesNamingTriggers();
+    if (std::find(panes.begin(), panes.end(), pane) == panes.end())
+        return std::nullopt;
+    const MemoryPane& lines = scenario_.pane(pane);
+    if (line >= lines.lineCount())
+        return std::nullopt;
+    const std::string_view text = lines.lineView(line);
+    const BodyLine body = readBodyLine(text);
+    const ThingLine thing = readThingLine(*kindInPane(pane), body, Fields(body));
+    if (!thing.trigger)
+        return std::nullopt;
+    const auto at = static_cast<std::size_t>(thing.trigger->data() - text.data());
+    if (!within(column, at, thing.trigger->size()))
+        return std::nullopt;
+    const ScriptEntry* trigger = triggerNamed(*thing.trigger);
+    if (!trigger)
+        return std::nullopt;
+    return ScriptTarget{ReferenceKind::Trigger, static_cast<std::int32_t>(trigger->index)};
+}
+
+} // namespace vexa
