@@ -152,11 +152,6 @@ ComposerReading<TeamTypeInput> readTeamTypeLine(std::string_view line)
         return reading;
     const std::vector<LinePart>& fields = read->fields;
     TeamTypeInput input;
-    input.name = read->body.key.text;
-    std::string* const fixed[] = {&input.country,          &input.hiddenAutocreate, &input.unknown1, &input.unknown2,
-                                  &input.autocreatedTeams, &input.waypoint,         &input.attachedTrigger};
-    for (std::size_t i = 0; i < std::size(fixed) && i < fields.size(); ++i)
-        *fixed[i] = fields[i].text;
     const std::size_t ordersAt = readList(fields, kTeamTypeUnitCountField, "units", "CODE:COUNT", input.units,
                                           reading.refusal);
     if (!reading.refusal.empty())
@@ -168,6 +163,12 @@ ComposerReading<TeamTypeInput> readTeamTypeLine(std::string_view line)
         reading.refusal = "It holds " + std::to_string(fields.size() - end) + " values after its last order.";
         return reading;
     }
+    // The values before the count of units, which the lists found in place.
+    input.name = read->body.key.text;
+    std::string* const fixed[] = {&input.country,          &input.hiddenAutocreate, &input.unknown1, &input.unknown2,
+                                  &input.autocreatedTeams, &input.waypoint,         &input.attachedTrigger};
+    for (std::size_t i = 0; i < std::size(fixed); ++i)
+        *fixed[i] = fields[i].text;
     input.comment = commentOf(line, read->body);
     reading.input = std::move(input);
     return reading;

@@ -107,12 +107,12 @@ const char* const kRenumberingScenario =
     "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,2,-1,4,1,-1,-1\n"
     "gone=0,2,0,0,0,-1,-1,0,-1,-1,12,-1,1,-1,0,-1,-1,-1\n"
     "; note\n"
-    "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,1,-1,22,-1,9,-1 ; keep\n"
+    "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,1,-1,22,-1,4,-1 ; keep\n"
     "d=0,2,0,0,0,-1,-1,0,-1,-1,7,2,-1,7,22,-1,3,-1\n"
     "[TeamTypes]\n"
     "t0=2,0,0,0,0,-1,1,0,0\n"
     "t1=2,0,0,0,0,-1,3,0,1,3:7\n"
-    "t2=2,0,0,0,0,-1,-1,0,0\n";
+    "t2=2,0,0,0,0,-1,x,0,0\n";
 
 struct RenumberingFixture : ::testing::Test {
     Scenario scenario = readScenario(kRenumberingScenario);
@@ -144,13 +144,13 @@ TEST_F(RenumberingFixture, DeletingATriggerLowersLaterIndicesAndClearsThoseOfThe
     EXPECT_EQ(linesOf(changed.pane(PaneId::Trigs)), (Lines{
                   "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,1,-1,4,1,-1,-1",
                   "; note",
-                  "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,-1,-1,22,-1,9,-1 ; keep",
+                  "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,-1,-1,22,-1,4,-1 ; keep",
                   "d=0,2,0,0,0,-1,-1,0,-1,-1,7,2,-1,7,22,-1,2,-1",
               }));
     EXPECT_EQ(linesOf(changed.pane(PaneId::TeamType)), (Lines{
                   "t0=2,0,0,0,0,-1,-1,0,0",
                   "t1=2,0,0,0,0,-1,2,0,1,3:7",
-                  "t2=2,0,0,0,0,-1,-1,0,0",
+                  "t2=2,0,0,0,0,-1,x,0,0",
               }));
     EXPECT_EQ(changed.pane(PaneId::Structures), scenario.pane(PaneId::Structures));
     EXPECT_EQ(changed.pane(PaneId::CellTriggers), scenario.pane(PaneId::CellTriggers));
@@ -176,8 +176,16 @@ TEST_F(RenumberingFixture, DeletingATeamTypeRenumbersTriggersOnly)
     trigs[0] = "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,2,-1,4,-1,-1,-1";
     trigs[4] = "d=0,2,0,0,0,-1,-1,0,-1,-1,7,1,-1,7,22,-1,3,-1";
     EXPECT_EQ(linesOf(changed.pane(PaneId::Trigs)), trigs);
-    EXPECT_EQ(linesOf(changed.pane(PaneId::TeamType)), (Lines{"t0=2,0,0,0,0,-1,1,0,0", "t2=2,0,0,0,0,-1,-1,0,0"}));
+    EXPECT_EQ(linesOf(changed.pane(PaneId::TeamType)), (Lines{"t0=2,0,0,0,0,-1,1,0,0", "t2=2,0,0,0,0,-1,x,0,0"}));
     EXPECT_TRUE(planned.plan->keptNames.empty());
+
+    // The first one: what named it names nothing now, the rest count from 0 again.
+    const Planned<ScriptEditPlan> first = planDeleteWithReferences(index, PaneId::TeamType, 0);
+    ASSERT_TRUE(first.plan);
+    const Lines firstGone = linesOf(after(*first.plan).pane(PaneId::Trigs));
+    EXPECT_EQ(firstGone[0], "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,2,-1,4,0,-1,-1");
+    EXPECT_EQ(firstGone[3], "c=0,2,0,0,23,-1,-1,0,-1,-1,22,-1,1,-1,22,-1,4,-1 ; keep");
+    EXPECT_EQ(firstGone[4], "d=0,2,0,0,0,-1,-1,0,-1,-1,7,1,-1,7,22,-1,3,-1");
 }
 
 TEST_F(RenumberingFixture, MovingSwapsTwoEntriesAndEveryIndexOfThem)
@@ -187,7 +195,7 @@ TEST_F(RenumberingFixture, MovingSwapsTwoEntriesAndEveryIndexOfThem)
     const Scenario changed = after(*down.plan);
     EXPECT_EQ(linesOf(changed.pane(PaneId::Trigs)), (Lines{
                   "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,1,-1,4,1,-1,-1",
-                  "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,2,-1,22,-1,9,-1 ; keep",
+                  "c=0,2,0,0,23,0,-1,0,-1,-1,22,-1,2,-1,22,-1,4,-1 ; keep",
                   "; note",
                   "gone=0,2,0,0,0,-1,-1,0,-1,-1,12,-1,2,-1,0,-1,-1,-1",
                   "d=0,2,0,0,0,-1,-1,0,-1,-1,7,2,-1,7,22,-1,3,-1",
@@ -208,7 +216,7 @@ TEST_F(RenumberingFixture, MovingSwapsTwoEntriesAndEveryIndexOfThem)
     const Planned<ScriptEditPlan> teamUp = planMove(index, PaneId::TeamType, 2, MoveDirection::Up);
     ASSERT_TRUE(teamUp.plan);
     const Scenario teamsMoved = after(*teamUp.plan);
-    EXPECT_EQ(linesOf(teamsMoved.pane(PaneId::TeamType))[1], "t2=2,0,0,0,0,-1,-1,0,0");
+    EXPECT_EQ(linesOf(teamsMoved.pane(PaneId::TeamType))[1], "t2=2,0,0,0,0,-1,x,0,0");
     EXPECT_EQ(linesOf(teamsMoved.pane(PaneId::Trigs))[0], "a=0,2,0,0,0,-1,-1,0,-1,-1,22,-1,2,-1,4,2,-1,-1");
     EXPECT_EQ(linesOf(teamsMoved.pane(PaneId::Trigs))[4], "d=0,2,0,0,0,-1,-1,0,-1,-1,7,1,-1,7,22,-1,3,-1");
 }
