@@ -2,6 +2,7 @@
 // copying the same file in the same run; also the peak memory of doing so, and the check
 // beside reading, of keys that collide in their low bits as of whole scenarios.
 #include "bench_support.h"
+#include "script_edits_bench.h"
 
 #include "core/check/scenario_check.h"
 #include "core/document/file_access.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
 {
     benchCollidingKeys();
     benchScripts();
+    bench::benchScriptEdits();
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
     const fs::path folder = fs::temp_directory_path() / ("vexa-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);

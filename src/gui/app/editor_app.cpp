@@ -16,6 +16,7 @@
 #include "gui/placement/buildings_form.h"
 #include "gui/placement/position_calculator.h"
 #include "gui/placement/unit_forms.h"
+#include "gui/scripting/script_edit_commands.h"
 #include "gui/scripting/team_type_form.h"
 #include "gui/scripting/trigger_form.h"
 #include "gui/map/map_view.h"
@@ -70,6 +71,7 @@ EditorApp::EditorApp(Desktop& desktop)
     waypoints_ = new TForm15(document, desktop, *calculator_, owner);
     country_ = new TForm16(document, desktop, owner);
     map_ = new MapWindow(document, owner);
+    new ScriptEditCommands(*owner, document, *triggers_, *teamTypes_);
 
     main_->setAboutWindow(about_);
     main_->setCreateHandler(CreateEntry::Buildings, [this] { buildings_->open(); });

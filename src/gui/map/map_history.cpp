@@ -8,10 +8,13 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <utility>
+
 namespace vexa {
 
-MapHistory::MapHistory(ScenarioView& document)
+MapHistory::MapHistory(ScenarioView& document, QString editName)
     : document_(document)
+    , editName_(std::move(editName))
 {
 }
 
@@ -82,19 +85,41 @@ void MapHistory::clear()
 QString MapHistory::undo()
 {
     if (undoable_.empty())
-        return QStringLiteral("No map edit to undo");
+        return QStringLiteral("No %1 to undo").arg(editName_);
     if (const QString changed = replay(undoable_, redoable_, &QPlainTextEdit::undo); !changed.isEmpty())
-        return QStringLiteral("Cannot undo the last map edit: ") + changed + QStringLiteral("; undo there with Ctrl+Z");
+        return QStringLiteral("Cannot undo the last %1: ").arg(editName_) + changed
+               + QStringLiteral("; undo there with Ctrl+Z");
     return {};
 }
 
 QString MapHistory::redo()
 {
     if (redoable_.empty())
-        return QStringLiteral("No map edit to redo");
+        return QStringLiteral("No %1 to redo").arg(editName_);
     if (const QString changed = replay(redoable_, undoable_, &QPlainTextEdit::redo); !changed.isEmpty())
-        return QStringLiteral("Cannot redo the map edit: ") + changed;
+        return QStringLiteral("Cannot redo the %1: ").arg(editName_) + changed;
     return {};
+}
+
+bool MapHistory::isNextIn(const std::vector<Step>& steps, const PaneMark& now)
+{
+    if (steps.empty())
+        return false;
+    for (const PaneMark& mark : steps.back()) {
+        if (mark.pane == now.pane)
+            return mark.undoSteps == now.undoSteps && mark.fingerprint == now.fingerprint;
+    }
+    return false;
+}
+
+bool MapHistory::undoesNextIn(PaneId pane) const
+{
+    return !undoable_.empty() && isNextIn(undoable_, markOf(pane));
+}
+
+bool MapHistory::redoesNextIn(PaneId pane) const
+{
+    return !redoable_.empty() && isNextIn(redoable_, markOf(pane));
 }
 
 // Undoes or redoes the last step of `from` in each of its panes and keeps what they then

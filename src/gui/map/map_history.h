@@ -26,9 +26,11 @@ struct FieldChange {
 // step of each of those panes, and redo it while its undo is still the newest change.
 // An edit of fields (the playable area) is undone while the fields still hold what it
 // wrote.
+// The edits of scripts that change several panes keep their steps the same way; the
+// edit's name ("map edit") goes into what undo and redo say.
 class MapHistory {
 public:
-    explicit MapHistory(ScenarioView& document);
+    explicit MapHistory(ScenarioView& document, QString editName = QStringLiteral("map edit"));
 
     // Makes the changes, each one undo step of its pane, as one map edit.
     void apply(const std::vector<PaneChange>& changes);
@@ -41,6 +43,10 @@ public:
 
     // Forgets every edit: another document is open.
     void clear();
+
+    // Whether the newest undo (redo) step of the pane is the last edit's (undo's) here.
+    bool undoesNextIn(PaneId pane) const;
+    bool redoesNextIn(PaneId pane) const;
 
 private:
     // What a pane held right after an edit (or after its undo): the number of its undo
@@ -62,7 +68,10 @@ private:
     QString changedSince(const Step& step) const;
     QString replay(std::vector<Step>& from, std::vector<Step>& to, void (QPlainTextEdit::*action)());
 
+    static bool isNextIn(const std::vector<Step>& steps, const PaneMark& now);
+
     ScenarioView& document_;
+    QString editName_;
     std::vector<Step> undoable_;
     std::vector<Step> redoable_;
 };

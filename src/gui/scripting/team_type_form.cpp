@@ -1,6 +1,7 @@
 #include "gui/scripting/team_type_form.h"
 
 #include "gui/forms/form_widgets.h"
+#include "gui/scripting/line_replacement.h"
 #include "gui/forms/menu_builder.h"
 
 #include <QAbstractButton>
@@ -126,6 +127,7 @@ TForm14::TForm14(ScenarioView& document, Desktop& desktop, QWidget* parent)
     : FormWindow("TForm14", QStringLiteral("Create teamtype"), parent, TitleButtons::Close,
                  Qt::MSWindowsFixedSizeDialogHint)
     , runner_(document, desktop, *this)
+    , replacement_(new LineReplacement(document, PaneId::TeamType, *this))
     , Edit1(makeEdit("Edit1", this))
     , Edit2(makeEdit("Edit2", this))
     , hiddenAutocreate_(new QButtonGroup(this))
@@ -267,6 +269,9 @@ QLayout* TForm14::makeBottomRow()
     row->addWidget(fieldLabel(QStringLiteral("Comments:"), Edit13));
     row->addWidget(Edit13, 1);
     row->addSpacing(12);
+    row->addWidget(replacement_->refusal(), 1);
+    row->addWidget(replacement_->button());
+    connect(replacement_->button(), &QPushButton::clicked, this, &TForm14::ReplaceLineClick);
     row->addWidget(BitBtn1);
     row->addWidget(BitBtn2);
     return row;
@@ -317,9 +322,22 @@ std::array<TForm14::LineField, 9> TForm14::lineFields() const
 
 void TForm14::prepare()
 {
+    replacement_->end();
     TeamTypeInput opening = freshTeamType();
     opening.comment = fieldBytes(Edit13->text());
     writeInput(opening);
+}
+
+void TForm14::editLine(std::size_t line, const QString& text, const TeamTypeInput& input)
+{
+    writeInput(input);
+    replacement_->begin(line, text);
+}
+
+void TForm14::ReplaceLineClick()
+{
+    if (replacement_->replace(composeTeamTypeLine(readInput())))
+        writeInput(freshTeamType());
 }
 
 void TForm14::Multi81Click(const MenuItem& item)

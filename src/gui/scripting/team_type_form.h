@@ -20,6 +20,7 @@ class QWidget;
 namespace vexa {
 
 class Desktop;
+class LineReplacement;
 class ScenarioView;
 
 // "Create teamtype": composes one team type at a time from a name, a country, the
@@ -48,6 +49,11 @@ public:
     void BitBtn1Click();  // "&Done"
     void BitBtn2Click();  // "&Close": hides the dialog
 
+    // Edit in composer: the fields and lists show the team type of [TeamTypes] line
+    // `line`, whose text is `text`, and "Replace line N" writes the composed line over it.
+    void editLine(std::size_t line, const QString& text, const TeamTypeInput& input);
+    void ReplaceLineClick();
+
 protected:
     // Create > "TeamTypes": every field and both lists as a new team type starts, except
     // the comment, which stays.
@@ -74,6 +80,7 @@ private:
     void writeInput(const TeamTypeInput& input);
 
     CreateRunner runner_;
+    LineReplacement* replacement_;
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QButtonGroup* hiddenAutocreate_;

@@ -1,5 +1,7 @@
 #include "gui/scripting/trigger_form.h"
 
+#include "core/scripting/composer_reading.h"
+#include "gui/scripting/line_replacement.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
 #include "gui/forms/form_widgets.h"
@@ -18,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 
 namespace vexa {
 
@@ -57,6 +60,7 @@ TForm13::TForm13(ScenarioView& document, Desktop& desktop, QWidget* parent)
     : FormWindow("TForm13", QStringLiteral("Create triggers"), parent, TitleButtons::Close,
                  Qt::MSWindowsFixedSizeDialogHint)
     , runner_(document, desktop, *this)
+    , replacement_(new LineReplacement(document, PaneId::Trigs, *this))
 {
     setCentred(true);
 
@@ -193,6 +197,9 @@ QWidget* TForm13::makeBottomRow()
     layout->addWidget(makeLabel(QStringLiteral("Label2"), "Comments:", row));
     layout->addWidget(edit(17), 1);
     layout->addSpacing(12);
+    layout->addWidget(replacement_->refusal(), 1);
+    layout->addWidget(replacement_->button());
+    connect(replacement_->button(), &QPushButton::clicked, this, &TForm13::ReplaceLineClick);
     layout->addWidget(createButton_);
     layout->addWidget(doneButton_);
     return row;
@@ -227,7 +234,20 @@ void TForm13::chainTabOrder()
 
 void TForm13::prepare()
 {
+    replacement_->end();
     resetFields();
+}
+
+void TForm13::editLine(std::size_t line, const QString& text, const TriggerInput& input)
+{
+    writeInput(input);
+    replacement_->begin(line, text);
+}
+
+void TForm13::ReplaceLineClick()
+{
+    if (replacement_->replace(composeTriggerLine(readInput())))
+        resetFields();
 }
 
 void TForm13::Multi81Click(const MenuItem& item)
@@ -293,6 +313,30 @@ void TForm13::resetFields()
     for (const PartFields& fields : parts_) {
         for (std::size_t i = 0; i < parameterCount(fields.part); ++i)
             fields.labels[i]->setText(decodeText(kParameterLabels[i]));
+    }
+}
+
+void TForm13::writeInput(const TriggerInput& input)
+{
+    edit(1)->setText(decodeText(input.name));
+    edit(2)->setText(decodeText(input.country));
+    repeatModes_->button(input.repeatMode)->setChecked(true);
+    activationModes_->button(input.activationMode)->setChecked(true);
+    showPart(parts_[0], input.t1.code, input.t1.parameters);
+    showPart(parts_[1], input.t2.code, input.t2.parameters);
+    showPart(parts_[2], input.r1.code, input.r1.parameters);
+    showPart(parts_[3], input.r2.code, input.r2.parameters);
+    edit(17)->setText(decodeText(input.comment));
+}
+
+// A code with its parameters, labelled as the code's menu entry labels them.
+void TForm13::showPart(const PartFields& fields, const std::string& code, std::span<const std::string> parameters)
+{
+    fields.code->setText(decodeText(code));
+    const std::array<std::string_view, 3> labels = parameterLabelsFor(fields.part, code);
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        fields.labels[i]->setText(decodeText(labels[i]));
+        fields.parameters[i]->setText(decodeText(parameters[i]));
     }
 }
 

@@ -6,6 +6,8 @@
 #include "gui/forms/form_window.h"
 
 #include <array>
+#include <span>
+#include <string>
 
 class QButtonGroup;
 class QLabel;
@@ -15,6 +17,7 @@ class QPushButton;
 namespace vexa {
 
 class Desktop;
+class LineReplacement;
 class ScenarioView;
 
 // "Create triggers": composes one trigger at a time from a name, a country, the repeat
@@ -36,6 +39,11 @@ public:
 
     void BitBtn1Click();  // "&Create"
     void BitBtn2Click();  // "&Done": hides the dialog
+
+    // Edit in composer: the fields show the trigger of [Trigs] line `line`, whose text is
+    // `text`, and "Replace line N" writes the composed line over it.
+    void editLine(std::size_t line, const QString& text, const TriggerInput& input);
+    void ReplaceLineClick();
 
 protected:
     // Create > "Triggers": empties every field but "Country:", selects "No" and
@@ -62,6 +70,8 @@ private:
     void choose(const PartFields& fields, const MenuItem& item);
     void resetFields();
     TriggerInput readInput() const;
+    void writeInput(const TriggerInput& input);
+    void showPart(const PartFields& fields, const std::string& code, std::span<const std::string> parameters);
 
     CreateRunner runner_;
     std::array<QLineEdit*, 17> edits_{};
@@ -70,6 +80,7 @@ private:
     QButtonGroup* activationModes_ = nullptr;
     QPushButton* createButton_ = nullptr;
     QPushButton* doneButton_ = nullptr;
+    LineReplacement* replacement_ = nullptr;
 };
 
 } // namespace vexa
