@@ -153,7 +153,7 @@ Planned<ScriptEditPlan> planDeleteWithReferences(const ScriptIndex& index, PaneI
                     continue;
                 if (*named == removed->index) {
                     builder.renumber(reference, -1);
-                    plan.cleared.push_back({lineAfter(reference.pane, reference.line), reference.role});
+                    plan.cleared.push_back({lineAfter(reference.pane, reference.line), roleText(reference)});
                 } else {
                     builder.renumber(reference, static_cast<std::int32_t>(*named - 1));
                     renumbered = true;

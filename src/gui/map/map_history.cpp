@@ -105,7 +105,7 @@ bool MapHistory::isNextIn(const std::vector<Step>& steps, const PaneMark& now)
 {
     if (steps.empty())
         return false;
-    for (const PaneMark& mark : steps.back()) {
+    for (const PaneMark& mark : steps.back().panes) {
         if (mark.pane == now.pane)
             return mark.undoSteps == now.undoSteps && mark.fingerprint == now.fingerprint;
     }
