@@ -1,10 +1,13 @@
 #include "core/map/thing_placing.h"
 
+#include "core/decorations/decoration_types.h"
 #include "core/decorations/decorations.h"
 #include "core/document/body_line.h"
 #include "core/document/scenario.h"
 #include "core/map/thing_lines.h"
+#include "core/placement/building_types.h"
 #include "core/placement/buildings.h"
+#include "core/placement/unit_types.h"
 #include "core/placement/integers.h"
 #include "core/placement/units.h"
 
@@ -104,6 +107,20 @@ bool isPlacedByClick(ThingKind kind)
 {
     return isPlacedObject(kind) || kind == ThingKind::Terrain || kind == ThingKind::Smudge
         || kind == ThingKind::Overlay;
+}
+
+const MenuTable* typeMenus(ThingKind kind)
+{
+    switch (kind) {
+    case ThingKind::Structure: return &buildingTypeMenus();
+    case ThingKind::Unit: return &unitTypeMenus();
+    case ThingKind::Ship: return &shipTypeMenus();
+    case ThingKind::Infantry: return &infantryTypeMenus();
+    case ThingKind::Terrain: return &terrainTypeMenus();
+    case ThingKind::Smudge: return &smudgeTypeMenus();
+    case ThingKind::Overlay: return &overlayTypeMenus();
+    default: return nullptr;
+    }
 }
 
 MapEdit placedThing(const Scenario& scenario, ThingKind kind, std::string_view type, std::int32_t cell,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/forms/menu_table.h"
 #include "core/map/map_edits.h"
 #include "core/map/thing_properties.h"
 
@@ -33,6 +34,9 @@ PlaceChoices placeChoices(const Scenario& scenario, const LastUsedFields& lastUs
 
 // The kinds a click places: structures, units, ships, infantry, terrain, smudge, overlay.
 bool isPlacedByClick(ThingKind kind);
+
+// The Create dialog's type menus of a kind placed by a click; nullptr for the other kinds.
+const MenuTable* typeMenus(ThingKind kind);
 
 // One new line of the kind at the cell, as the kind's Create dialog writes it for a run of
 // that one cell (numbered as Create numbers, without a comment). A soldier takes the first

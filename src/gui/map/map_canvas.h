@@ -60,8 +60,17 @@ public:
     using RunPreview = std::function<std::optional<std::vector<std::int32_t>>(std::int32_t, std::int32_t)>;
     void setRunPreview(RunPreview preview) { runPreview_ = std::move(preview); }
 
+    // A stamp: cells (offsets from the cell under the mouse) that follow the mouse until a
+    // click sets them down; the click is reported instead of selecting, Esc drops the stamp.
+    // The owner is whoever set it, so that each tool knows its own.
+    void setStamp(const void* owner, std::vector<CellPlace> offsets);
+    void clearStamp();
+    const void* stampOwner() const { return stampOwner_; }
+
 Q_SIGNALS:
     void hovered(std::int32_t cell);
+    void stampClicked(std::int32_t cell);
+    void stampDropped(const void* owner);
     void left();
     // A click while a pick waits.
     void cellClicked(std::int32_t cell);
@@ -103,6 +112,7 @@ private:
     void paintStroke(std::optional<CellPlace> to);
     QList<QRect> selectionRects(CellPlace by) const;
     void paintGestures(QPainter& painter) const;
+    void paintStamp(QPainter& painter) const;
 
     MapDocument& map_;
     GroundLayers shownGround_;
@@ -126,6 +136,8 @@ private:
     std::uint8_t strokeOverlay_ = kNoOverlay;
     std::optional<CellPlace> strokePlace_;  // the last cell the stroke painted
     bool strokeChanged_ = false;
+    const void* stampOwner_ = nullptr;
+    std::vector<CellPlace> stamp_;
 };
 
 } // namespace vexa

@@ -49,6 +49,8 @@ public:
     void setTypingBudget(std::chrono::milliseconds budget) { typingBudget_ = budget; }
 
     const MapContents& contents() const { return contents_; }
+    // The panes and fields as the map last read them: what the map's edits are made on.
+    const Scenario& snapshot() const { return snapshot_; }
     const GroundReading& ground() const { return ground_; }
     // The shown things standing in a cell, in pane order.
     std::vector<const PlacedThing*> thingsAt(std::int32_t cell) const;
@@ -73,6 +75,8 @@ public:
     void selectWithin(CellPlace from, CellPlace to, bool add);
     void selectAllShown();
     void clearSelection();
+    // Selects the things standing on these lines (pane, line), shown or not.
+    void selectLines(const std::vector<std::pair<PaneId, std::size_t>>& lines);
     // A drag from a cell: takes the thing on top into the selection unless one of the
     // cell's things is selected already. False when no shown thing stands there.
     bool grabAt(std::int32_t cell, bool add);
@@ -84,6 +88,8 @@ public:
     // the cell holds it already. The stroke goes into the pane when it finishes.
     bool paintOverlay(std::int32_t cell, std::uint8_t overlay);
     QString finishStroke();
+    // An edit the map's tools made of the snapshot: the done text, or the refusal.
+    QString applyEdit(const MapEdit& edit, const QString& done) { return apply(edit, done); }
     QString undo();
     QString redo();
 
