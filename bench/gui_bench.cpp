@@ -1,6 +1,7 @@
 // Compares the editor's window operations with one setPlainText of the same text, side
 // by side in one run, on the offscreen platform.
 #include "bench_support.h"
+#include "thing_edits_bench.h"
 
 #include "core/document/text_search.h"
 #include "gui/app/edit_commands.h"
@@ -626,5 +627,6 @@ int main(int argc, char** argv)
     run("mapmove", benchMapMove);
     run("stroke", [&] { benchMapStroke(folder); });
     run("mapkey", benchMapKeystroke);
+    run("things", bench::benchThingEdits);
     return 0;
 }
