@@ -28,9 +28,11 @@ std::optional<int> highestNumber(ThingField field)
     }
 }
 
-bool isWholeNumber(std::string_view text)
+// Digits only: no sign, no blank, no '$' as the dialogs' number fields take.
+std::optional<std::int32_t> wholeNumber(std::string_view text)
 {
-    return !text.empty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? parseInteger(text) : std::nullopt;
 }
 
 std::optional<std::size_t> objectFieldIndex(const LineFormat& format, ThingField field)
@@ -114,7 +116,8 @@ std::string fieldRefusal(ThingField field, std::string_view value)
     if (value.find_first_of(",;") != std::string_view::npos)
         return name + " may not hold ',' or ';'.";
     if (const auto highest = highestNumber(field)) {
-        if (!isWholeNumber(value) || *parseInteger(value) > *highest)
+        const auto number = wholeNumber(value);
+        if (!number || *number > *highest)
             return name + " is a whole number from 0 to " + std::to_string(*highest) + ".";
     }
     return {};

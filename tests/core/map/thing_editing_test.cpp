@@ -50,16 +50,19 @@ Lines linesOf(const Scenario& scenario, PaneId pane)
 TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
 {
     const Scenario scenario = scenarioWith({
-        {PaneId::Structures, {"0 = Greece , POWR ,200, 5000 ,0,None,1,0 ; by the river"}},
+        {PaneId::Structures, {"0 = Greece , POWR ,200, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0"}},
         {PaneId::Infantry, {"0=USSR,E1,256,5001,2,Guard,64,None"}},
         {PaneId::Terrain, {"5002=T01"}},
+        {PaneId::CellTriggers, {"5003=Alarm"}},
     });
     const std::vector<PlacedThing> things = {thingOnLine(scenario, ThingKind::Structure, 0),
                                              thingOnLine(scenario, ThingKind::Infantry, 0),
-                                             thingOnLine(scenario, ThingKind::Terrain, 0)};
+                                             thingOnLine(scenario, ThingKind::Structure, 1),
+                                             thingOnLine(scenario, ThingKind::Terrain, 0),
+                                             thingOnLine(scenario, ThingKind::CellTrigger, 0)};
 
     const SharedFields shared = sharedFields(scenario, things).value();
-    EXPECT_EQ(shared[index(ThingField::Country)], (SharedField{true, std::nullopt})) << "Greece and USSR: mixed";
+    EXPECT_EQ(shared[index(ThingField::Country)], (SharedField{true, std::nullopt})) << "Greece, USSR, Spain: mixed";
     EXPECT_EQ(shared[index(ThingField::Direction)], (SharedField{true, std::nullopt})) << "0 and the soldier's 64";
     EXPECT_EQ(shared[index(ThingField::Order)], (SharedField{true, "Guard"})) << "only the soldier has an order";
     EXPECT_EQ(shared[index(ThingField::SubPosition)], (SharedField{true, "2"}));
@@ -67,7 +70,8 @@ TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
     EXPECT_EQ(shared[index(ThingField::Type)], (SharedField{true, std::nullopt})) << "terrain has a type too";
 
     const Scenario healed = editedBy(scenario, fieldEdited(scenario, things, ThingField::Health, "256"));
-    EXPECT_EQ(linesOf(healed, PaneId::Structures), Lines{"0 = Greece , POWR ,256, 5000 ,0,None,1,0 ; by the river"});
+    EXPECT_EQ(linesOf(healed, PaneId::Structures),
+              (Lines{"0 = Greece , POWR ,256, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0"}));
     EXPECT_EQ(linesOf(healed, PaneId::Infantry), Lines{"0=USSR,E1,256,5001,2,Guard,64,None"}) << "already 256: untouched";
     const Scenario facing = editedBy(scenario, fieldEdited(scenario, things, ThingField::Direction, "258"));
     EXPECT_EQ(linesOf(facing, PaneId::Infantry), Lines{"0=USSR,E1,256,5001,2,Guard,258,None"}) << "a soldier's direction is field 6";
@@ -75,6 +79,9 @@ TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
     EXPECT_EQ(linesOf(ordered, PaneId::Structures), linesOf(scenario, PaneId::Structures)) << "a structure has no order";
     const Scenario typed = editedBy(scenario, fieldEdited(scenario, things, ThingField::Type, "T02"));
     EXPECT_EQ(linesOf(typed, PaneId::Terrain), Lines{"5002=T02"});
+    const Scenario triggered = editedBy(scenario, fieldEdited(scenario, things, ThingField::Trigger, "Other"));
+    EXPECT_EQ(linesOf(triggered, PaneId::CellTriggers), Lines{"5003=Other"}) << "a cell trigger's value is its trigger";
+    EXPECT_EQ(linesOf(triggered, PaneId::Structures)[1], "1=Spain,GUN,256,4000,0,Other,1,0");
 }
 
 TEST(ThingProperties, RefusedValuesAndChangedLinesLeaveEveryLineAlone)
@@ -82,6 +89,7 @@ TEST(ThingProperties, RefusedValuesAndChangedLinesLeaveEveryLineAlone)
     for (const char* health : {"257", "-1", "+5", "abc", " 5", "1.5", "99999999999"})
         EXPECT_EQ(fieldRefusal(ThingField::Health, health), "Health is a whole number from 0 to 256.") << health;
     EXPECT_EQ(fieldRefusal(ThingField::Health, "0"), "");
+    EXPECT_EQ(fieldRefusal(ThingField::Health, "199"), "");
     EXPECT_EQ(fieldRefusal(ThingField::Direction, "258"), "");
     EXPECT_EQ(fieldRefusal(ThingField::Direction, "259"), "Direction is a whole number from 0 to 258.");
     EXPECT_EQ(fieldRefusal(ThingField::SubPosition, "5"), "Sub-position is a whole number from 0 to 4.");
