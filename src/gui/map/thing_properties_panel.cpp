@@ -102,7 +102,9 @@ ThingPropertiesPanel::ThingPropertiesPanel(MapDocument& map, QWidget* parent)
     setMinimumWidth(220);
 
     connect(&map_, &MapDocument::selectionChanged, this, &ThingPropertiesPanel::showSelection);
-    connect(&map_, &MapDocument::contentsChanged, this, &ThingPropertiesPanel::showSelection);
+    // New contents come before the selection that fits them: the fields are read once both
+    // are in place.
+    connect(&map_, &MapDocument::contentsChanged, this, &ThingPropertiesPanel::showSelection, Qt::QueuedConnection);
     showSelection();
 }
 
