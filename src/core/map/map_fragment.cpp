@@ -189,7 +189,7 @@ PasteEdit pastedFragment(const Scenario& scenario, const Fragment& fragment, Cel
         std::string pasted = rekeyed(line.kind, line.line, key, *cell);
         const BodyLine body = readBodyLine(pasted);
         const auto trigger = readThingLine(line.kind, body, Fields(body)).trigger;
-        if (trigger && *trigger == kNoTrigger && !triggers.contains(*trigger)
+        if (trigger && *trigger != kNoTrigger && !triggers.contains(*trigger)
             && std::find(paste.unknownTriggers.begin(), paste.unknownTriggers.end(), *trigger) == paste.unknownTriggers.end())
             paste.unknownTriggers.emplace_back(*trigger);
         changes.append(paneOfKind(line.kind), std::move(pasted));
