@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace vexa::bench {
 
 namespace {
@@ -63,11 +65,13 @@ void benchThingEdits()
         map.refresh();
         QApplication::processEvents();
     };
+    // The Create as the user sees it with the Map window open: the map reads the new lines
+    // (what its refresh timer does once the pane has changed) and shows them.
     const auto create = [&] {
         createBuildingsRow(dialog, 0, 999);
+        map.document().refreshIfStale();
         QApplication::processEvents();
     };
-    const double reference = bestSeconds(7, refill, create);
 
     // The 1,000 buildings copied, then pasted ten rows down.
     map.document().selectAllShown();
@@ -79,9 +83,6 @@ void benchThingEdits()
         clickAt(canvas, target);
         QApplication::processEvents();
     };
-    const double pasted = bestSeconds(7, refill, paste);
-    printRatio("paste 1,000 things vs Create 1,000 buildings", pasted, reference, "within 2x");
-
     auto* health = map.findChild<QLineEdit*>(QStringLiteral("ThingHealth"));
     int value = 100;
     const auto selectAll = [&] {
@@ -94,7 +95,17 @@ void benchThingEdits()
         Q_EMIT health->editingFinished();
         QApplication::processEvents();
     };
-    const double healed = bestSeconds(7, selectAll, heal);
+
+    // In turns, so that a busy moment of the machine falls on all three alike.
+    double reference = 1e100;
+    double pasted = 1e100;
+    double healed = 1e100;
+    for (int turn = 0; turn < 15; ++turn) {
+        reference = std::min(reference, bestSeconds(1, refill, create));
+        pasted = std::min(pasted, bestSeconds(1, refill, paste));
+        healed = std::min(healed, bestSeconds(1, selectAll, heal));
+    }
+    printRatio("paste 1,000 things vs Create 1,000 buildings", pasted, reference, "within 2x");
     printRatio("health of 1,000 selected things vs Create 1,000", healed, reference, "within 2x");
 }
 
