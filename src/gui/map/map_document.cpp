@@ -212,10 +212,14 @@ void MapDocument::setContents(MapContents contents)
         if (sameThing(contents.things[i]) && shown_[index(contents.things[i].kind)])
             selected.push_back(i);
     }
+    // The selection fits the new contents before anyone hears of them.
+    const bool selectionKept = selected == selected_;
     contents_ = std::move(contents);
     indexCells();
+    selected_ = std::move(selected);
     Q_EMIT contentsChanged({});
-    setSelection(std::move(selected));
+    if (!selectionKept)
+        Q_EMIT selectionChanged();
 }
 
 // The cells left and entered when the contents become the next ones, if nothing but the

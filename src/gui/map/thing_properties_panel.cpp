@@ -54,8 +54,19 @@ QStringList orderItems(const std::vector<PlacedThing>& things)
     return itemList(kInfantryOrderItems);
 }
 
+QStringList itemsOf(const QComboBox* chooser)
+{
+    QStringList items;
+    for (int i = 0; i < chooser->count(); ++i)
+        items << chooser->itemText(i);
+    return items;
+}
+
+// A chooser's list is laid out anew on every change: an unchanged list stays as it is.
 void setItems(QComboBox* chooser, const QStringList& items)
 {
+    if (itemsOf(chooser) == items)
+        return;
     const QSignalBlocker quiet(chooser);
     const QString text = chooser->currentText();
     chooser->clear();
@@ -101,10 +112,8 @@ ThingPropertiesPanel::ThingPropertiesPanel(MapDocument& map, QWidget* parent)
     setWidget(body);
     setMinimumWidth(220);
 
-    connect(&map_, &MapDocument::selectionChanged, this, &ThingPropertiesPanel::showSelection);
-    // New contents come before the selection that fits them: the fields are read once both
-    // are in place.
-    connect(&map_, &MapDocument::contentsChanged, this, &ThingPropertiesPanel::showSelection, Qt::QueuedConnection);
+    connect(&map_, &MapDocument::selectionChanged, this, &ThingPropertiesPanel::showMapChange);
+    connect(&map_, &MapDocument::contentsChanged, this, &ThingPropertiesPanel::showMapChange);
     showSelection();
 }
 
@@ -139,6 +148,13 @@ void ThingPropertiesPanel::addChooserRow(ThingField field, const char* name)
     addRow(field, chooser, chooser->lineEdit());
     // A pick from the list is written at once; a typed text when the field is left.
     connect(chooser, &QComboBox::activated, this, [this, field] { write(field); });
+}
+
+// A write shows its outcome once, when it is done.
+void ThingPropertiesPanel::showMapChange()
+{
+    if (!writing_)
+        showSelection();
 }
 
 // The fields of the selection as its lines read now; a selection whose lines changed is
@@ -230,9 +246,11 @@ void ThingPropertiesPanel::write(ThingField field)
         lines.emplace_back(thing.pane, thing.line);
     const QString what = things.size() == 1 ? QStringLiteral("1 thing") : QStringLiteral("%1 things").arg(things.size());
     const QString done = QStringLiteral("Set %1 to %2 on %3").arg(widgetText(fieldName(field)), text, what);
+    writing_ = true;
     if (!edit.changes.empty())
         Q_EMIT said(map_.applyEdit(edit, done));
     map_.selectLines(lines);
+    writing_ = false;
     Q_EMIT fieldWritten(field, *bytes);
     showSelection();
 }

@@ -47,6 +47,7 @@ private:
 
     void addRow(ThingField field, QWidget* editor, QLineEdit* text);
     void addChooserRow(ThingField field, const char* name);
+    void showMapChange();
     void showSelection();
     void fillLists();
     void showNumber();
@@ -61,6 +62,8 @@ private:
     QLabel* numberLabel_ = nullptr;
     QLabel* nothing_ = nullptr;
     QFormLayout* form_ = nullptr;
+    // While a write is made, the map's signals of it wait for the one showing at its end.
+    bool writing_ = false;
 };
 
 } // namespace vexa

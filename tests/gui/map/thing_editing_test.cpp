@@ -90,3 +90,20 @@ TEST_F(ThingEditingOnMap, PropertiesPlacingAndPastingWriteOnlyTheirOwnLines)
     EXPECT_EQ(lines[4], "4=Greece,PROC,200,5140,64,Alarm,1,0");
     EXPECT_EQ(map().selectionText(), "2 things") << "the pasted things are selected";
 }
+
+// A line taken out above a selected thing: whoever hears of the new contents finds the
+// selection already fitting them, not pointing into the old list.
+TEST_F(ThingEditingOnMap, NewContentsComeWithTheSelectionThatFitsThem)
+{
+    openThings();
+    clickOn(5130);
+    MapDocument& document = map().document();
+    ASSERT_EQ(document.selectionText(), "Structure PROC (Greece), [STRUCTURES] line 1");
+    std::vector<PlacedThing> heard;
+    QObject::connect(&document, &MapDocument::contentsChanged, &document,
+                     [&] { heard = document.selectedThings(); });
+    setPaneText(PaneId::Structures, QStringLiteral("0=Greece,PROC,200,5130,64,Alarm,1,0\n"));
+    document.refresh();
+    EXPECT_EQ(heard, document.selectedThings());
+    EXPECT_TRUE(child<QLineEdit>(map(), "ThingHealth")->text().isEmpty());
+}
