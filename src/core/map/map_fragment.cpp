@@ -112,7 +112,7 @@ std::optional<std::string> fragmentText(const Scenario& scenario, std::span<cons
         const auto line = lineStillPlacing(scenario, thing);
         if (!line)
             return std::nullopt;
-        copied[{thing.pane, thing.line}] = {&thing, *line};
+        copied[{thing.pane, thing.line}] = {&thing, line->text};
         const CellPlace place = *placeOfCell(thing.cell);
         topLeft = {std::min(topLeft.column, place.column), std::min(topLeft.row, place.row)};
     }

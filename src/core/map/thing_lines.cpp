@@ -8,20 +8,22 @@
 
 namespace vexa {
 
-std::optional<std::string_view> lineStillPlacing(const Scenario& scenario, const PlacedThing& thing)
+std::optional<ReadLine> lineStillPlacing(const Scenario& scenario, const PlacedThing& thing)
 {
     const MemoryPane& pane = scenario.pane(thing.pane);
     if (thing.pane != paneOfKind(thing.kind) || thing.line >= pane.lineCount())
         return std::nullopt;
-    const std::string_view line = pane.lineView(thing.line);
-    auto now = readPlacedThing(thing.kind, line);
+    const std::string_view text = pane.lineView(thing.line);
+    const BodyLine body = readBodyLine(text);
+    const Fields fields(body);
+    auto now = readPlacedThing(thing.kind, body, fields);
     if (!now)
         return std::nullopt;
     now->line = thing.line;
     // A base entry's country is the base's, which its own line does not give.
     if (thing.kind == ThingKind::BaseEntry)
         now->country = thing.country;
-    return *now == thing ? std::optional(line) : std::nullopt;
+    return *now == thing ? std::optional(ReadLine{text, body, fields}) : std::nullopt;
 }
 
 std::optional<std::int32_t> cellHeldTwice(const MemoryPane& pane, ThingKind kind, std::span<const std::int32_t> newCells)

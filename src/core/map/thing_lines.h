@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/body_line.h"
 #include "core/document/pane_change.h"
 #include "core/map/map_edits.h"
 #include "core/map/placed_things.h"
@@ -21,9 +22,16 @@ struct Scenario;
 inline constexpr std::string_view kLineChangedSinceSelected =
     "A selected thing's line changed since it was selected; the selection is read again.";
 
+// A thing's line as its reader took it apart: the fields are read once.
+struct ReadLine {
+    std::string_view text;
+    BodyLine body;
+    Fields fields;
+};
+
 // The thing's line, while it still places that very thing (kind, type, country, cell and
 // sub-position as the selection read them); nothing once it changed.
-std::optional<std::string_view> lineStillPlacing(const Scenario& scenario, const PlacedThing& thing);
+std::optional<ReadLine> lineStillPlacing(const Scenario& scenario, const PlacedThing& thing);
 
 // The first of the new cells that a cell-keyed pane of the kind would then hold twice:
 // held by one of its lines already, or given twice among the new ones.

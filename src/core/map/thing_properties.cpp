@@ -98,10 +98,8 @@ std::optional<SharedFields> sharedFields(const Scenario& scenario, std::span<con
         const auto line = lineStillPlacing(scenario, thing);
         if (!line)
             return std::nullopt;
-        const BodyLine body = readBodyLine(*line);
-        const Fields fields(body);
         for (std::size_t i = 0; i < kThingFieldCount; ++i) {
-            if (const auto part = fieldPart(thing.kind, static_cast<ThingField>(i), fields))
+            if (const auto part = fieldPart(thing.kind, static_cast<ThingField>(i), line->fields))
                 share(shared[i], part->text);
         }
     }
@@ -133,8 +131,7 @@ MapEdit fieldEdited(const Scenario& scenario, std::span<const PlacedThing> thing
         const auto line = lineStillPlacing(scenario, thing);
         if (!line)
             return MapEdit{{}, std::string(kLineChangedSinceSelected)};
-        const BodyLine body = readBodyLine(*line);
-        const auto part = fieldPart(thing.kind, field, Fields(body));
+        const auto part = fieldPart(thing.kind, field, line->fields);
         if (!part || part->text == value)
             continue;
         changes.edit(thing.pane, LineEdit{thing.line, part->at, part->text.size(), std::string(value)});
