@@ -1,4 +1,5 @@
 #include "core/map/map_fragment.h"
+#include "core/map/thing_lines.h"
 #include "core/map/thing_placing.h"
 #include "core/map/thing_properties.h"
 
@@ -50,16 +51,22 @@ Lines linesOf(const Scenario& scenario, PaneId pane)
 TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
 {
     const Scenario scenario = scenarioWith({
-        {PaneId::Structures, {"0 = Greece , POWR ,200, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0"}},
+        {PaneId::Structures,
+         {"0 = Greece , POWR ,200, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0",
+          "2=Spain,GUN,256,4010,0,None,1,0"}},
         {PaneId::Infantry, {"0=USSR,E1,256,5001,2,Guard,64,None"}},
         {PaneId::Terrain, {"5002=T01"}},
         {PaneId::CellTriggers, {"5003=Alarm"}},
     });
-    const std::vector<PlacedThing> things = {thingOnLine(scenario, ThingKind::Structure, 0),
+    // Out of pane order, and one of them twice: each line is still written once.
+    const PlacedThing gun = thingOnLine(scenario, ThingKind::Structure, 2);
+    const std::vector<PlacedThing> things = {gun,
+                                             thingOnLine(scenario, ThingKind::Structure, 0),
                                              thingOnLine(scenario, ThingKind::Infantry, 0),
                                              thingOnLine(scenario, ThingKind::Structure, 1),
                                              thingOnLine(scenario, ThingKind::Terrain, 0),
-                                             thingOnLine(scenario, ThingKind::CellTrigger, 0)};
+                                             thingOnLine(scenario, ThingKind::CellTrigger, 0),
+                                             gun};
 
     const SharedFields shared = sharedFields(scenario, things).value();
     EXPECT_EQ(shared[index(ThingField::Country)], (SharedField{true, std::nullopt})) << "Greece, USSR, Spain: mixed";
@@ -68,10 +75,13 @@ TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
     EXPECT_EQ(shared[index(ThingField::SubPosition)], (SharedField{true, "2"}));
     EXPECT_FALSE(shared[index(ThingField::Health)].value) << "200 and 256";
     EXPECT_EQ(shared[index(ThingField::Type)], (SharedField{true, std::nullopt})) << "terrain has a type too";
+    const std::vector<PlacedThing> guns = {thingOnLine(scenario, ThingKind::Structure, 1), gun};
+    EXPECT_EQ(sharedFields(scenario, guns).value()[index(ThingField::Health)], (SharedField{true, "256"}));
 
     const Scenario healed = editedBy(scenario, fieldEdited(scenario, things, ThingField::Health, "256"));
     EXPECT_EQ(linesOf(healed, PaneId::Structures),
-              (Lines{"0 = Greece , POWR ,256, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0"}));
+              (Lines{"0 = Greece , POWR ,256, 5000 ,0,None,1,0 ; by the river", "1=Spain,GUN,256,4000,0,None,1,0",
+                     "2=Spain,GUN,256,4010,0,None,1,0"}));
     EXPECT_EQ(linesOf(healed, PaneId::Infantry), Lines{"0=USSR,E1,256,5001,2,Guard,64,None"}) << "already 256: untouched";
     const Scenario facing = editedBy(scenario, fieldEdited(scenario, things, ThingField::Direction, "258"));
     EXPECT_EQ(linesOf(facing, PaneId::Infantry), Lines{"0=USSR,E1,256,5001,2,Guard,258,None"}) << "a soldier's direction is field 6";
@@ -82,6 +92,7 @@ TEST(ThingProperties, AFieldEditChangesOnlyThatFieldOfEveryThingThatHasIt)
     const Scenario triggered = editedBy(scenario, fieldEdited(scenario, things, ThingField::Trigger, "Other"));
     EXPECT_EQ(linesOf(triggered, PaneId::CellTriggers), Lines{"5003=Other"}) << "a cell trigger's value is its trigger";
     EXPECT_EQ(linesOf(triggered, PaneId::Structures)[1], "1=Spain,GUN,256,4000,0,Other,1,0");
+    EXPECT_EQ(linesOf(triggered, PaneId::Structures)[2], "2=Spain,GUN,256,4010,0,Other,1,0");
 }
 
 TEST(ThingProperties, RefusedValuesAndChangedLinesLeaveEveryLineAlone)
@@ -100,9 +111,25 @@ TEST(ThingProperties, RefusedValuesAndChangedLinesLeaveEveryLineAlone)
     const Scenario scenario = scenarioWith({{PaneId::Units, {"0=Greece,1TNK,256,100,0,Guard,None"}}});
     PlacedThing tank = thingOnLine(scenario, ThingKind::Unit, 0);
     EXPECT_EQ(fieldEdited(scenario, {&tank, 1}, ThingField::Health, "300").refusal, "Health is a whole number from 0 to 256.");
-    tank.type = "2TNK";  // the line was typed over since
-    EXPECT_TRUE(fieldEdited(scenario, {&tank, 1}, ThingField::Health, "100").refused());
-    EXPECT_FALSE(sharedFields(scenario, {&tank, 1}));
+    // The line was typed over since, or taken out.
+    for (const auto& change : std::vector<void (*)(PlacedThing&)>{[](PlacedThing& t) { t.type = "2TNK"; },
+                                                                  [](PlacedThing& t) { t.country = "USSR"; },
+                                                                  [](PlacedThing& t) { t.line = 1; }}) {
+        PlacedThing changed = tank;
+        change(changed);
+        EXPECT_TRUE(fieldEdited(scenario, {&changed, 1}, ThingField::Health, "100").refused());
+        EXPECT_FALSE(sharedFields(scenario, {&changed, 1}));
+    }
+    // A base entry's country is the base's, not written on its line.
+    const Scenario based = scenarioWith({{PaneId::Base, {"Player=Greece", "Count=1", "000=POWR,5000"}}});
+    const PlacedThing entry = readMapContents(based).things.at(0);
+    ASSERT_EQ(entry.country, "Greece");
+    EXPECT_EQ(linesOf(editedBy(based, fieldEdited(based, {&entry, 1}, ThingField::Type, "PROC")), PaneId::Base)[2],
+              "000=PROC,5000");
+    // A line that stops before the field is left alone.
+    const Scenario shortLine = scenarioWith({{PaneId::Units, {"0=Greece,1TNK,256,100"}}});
+    const PlacedThing bare = thingOnLine(shortLine, ThingKind::Unit, 0);
+    EXPECT_TRUE(fieldEdited(shortLine, {&bare, 1}, ThingField::Direction, "64").changes.empty());
     PlacedThing waypoint{ThingKind::Waypoint, 100, "0", {}, 0, PaneId::Waypoints, 0};
     EXPECT_FALSE(fieldIndex(waypoint.kind, ThingField::Type)) << "a waypoint's number is not edited";
 }
@@ -132,6 +159,11 @@ TEST(ThingPlacing, AClickWritesTheLineOfTheKindsCreateNumberedAsCreateNumbers)
     EXPECT_EQ(placedThing(scenario, ThingKind::Unit, "1TNK", 16384, choices).refusal, "Cannot place: cell 16384 is off the map.");
     EXPECT_TRUE(placedThing(scenario, ThingKind::Waypoint, "1", 5, choices).refused());
     EXPECT_EQ(placedThing(scenario, ThingKind::Unit, "", 5, choices).refusal, "Cannot place: Type needs a value.");
+
+    // What a Create writes is read back at its own numbers; the lines before it are not held.
+    AppendedLines appended(2);
+    appended.append("2=x");
+    EXPECT_EQ((Lines{appended.line(1), appended.line(2), appended.line(3)}), (Lines{"", "2=x", ""}));
 }
 
 TEST(ThingPlacing, ASoldierTakesTheNextFreeSubPositionAndASixthIsRefused)
