@@ -1,6 +1,7 @@
 // Compares the editor's window operations with one setPlainText of the same text, side
 // by side in one run, on the offscreen platform.
 #include "bench_support.h"
+#include "thing_edits_bench.h"
 
 #include "core/document/text_search.h"
 #include "gui/app/edit_commands.h"
@@ -609,7 +610,7 @@ void benchRecoverySnapshot(const QTemporaryDir& folder);
 }
 
 // Runs every benchmark, or with names as arguments ("open create terrain map ground infantry
-// find check keystroke mapmove stroke mapkey recovery terrainstroke") only those.
+// find check keystroke mapmove stroke mapkey recovery terrainstroke things") only those.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -636,5 +637,6 @@ int main(int argc, char** argv)
     run("mapkey", benchMapKeystroke);
     run("recovery", [&] { bench::benchRecoverySnapshot(folder); });
     run("terrainstroke", benchTerrainStroke);
+    run("things", bench::benchThingEdits);
     return 0;
 }

@@ -10,10 +10,11 @@ constexpr std::optional<std::size_t> at(std::size_t index)
     return index == kNo ? std::nullopt : std::optional<std::size_t>(index);
 }
 
-// country,type,health,cell,... then the trigger at its place in each format.
-constexpr LineFormat placed(PaneId pane, std::size_t fields, std::size_t trigger, std::size_t subPosition = kNo)
+// country,type,health,cell,... then the trigger, direction and order at their places in each format.
+constexpr LineFormat placed(PaneId pane, std::size_t fields, std::size_t trigger, std::size_t direction,
+                            std::size_t order, std::size_t subPosition = kNo)
 {
-    return {pane, fields, false, 3, trigger, 0, CountryForm::Name, true, 1, at(subPosition), true};
+    return {pane, fields, false, 3, trigger, 0, CountryForm::Name, true, 1, at(subPosition), true, 2, direction, at(order)};
 }
 
 constexpr LineFormat decoration(PaneId pane, std::optional<std::size_t> fields, std::size_t cell, std::size_t trigger)
@@ -23,10 +24,10 @@ constexpr LineFormat decoration(PaneId pane, std::optional<std::size_t> fields, 
 } // namespace
 
 const std::array<LineFormat, 11> kLineFormats = {{
-    placed(PaneId::Structures, 8, 5),  // country,type,health,cell,direction,trigger,1,repair
-    placed(PaneId::Units, 7, 6),       // country,type,health,cell,direction,order,trigger
-    placed(PaneId::Ships, 7, 6),
-    placed(PaneId::Infantry, 8, 7, 4), // country,type,health,cell,sub-position,order,direction,trigger
+    placed(PaneId::Structures, 8, 5, 4, kNo),  // country,type,health,cell,direction,trigger,1,repair
+    placed(PaneId::Units, 7, 6, 4, 5),         // country,type,health,cell,direction,order,trigger
+    placed(PaneId::Ships, 7, 6, 4, 5),
+    placed(PaneId::Infantry, 8, 7, 6, 5, 4),   // country,type,health,cell,sub-position,order,direction,trigger
     decoration(PaneId::Terrain, std::nullopt, kNo, kNo),  // cell=type
     decoration(PaneId::Smudge, 3, 1, kNo),                // cell=type,cell,0
     decoration(PaneId::Overlay, std::nullopt, kNo, kNo),  // cell=type

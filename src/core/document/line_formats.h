@@ -25,6 +25,10 @@ struct LineFormat {
     std::optional<std::size_t> typeField;    // the type code of a placed object
     std::optional<std::size_t> subPositionField;  // infantry: where in the cell
     bool keyIsLineNumber = false;            // keys are only line numbers, as the dialogs number them
+    // What the map's properties panel edits of a placed object besides the above.
+    std::optional<std::size_t> healthField = std::nullopt;
+    std::optional<std::size_t> directionField = std::nullopt;
+    std::optional<std::size_t> orderField = std::nullopt;
 };
 
 // Every keyed section with a line format, in pane order. [Base] has a layout of its own,

@@ -156,7 +156,13 @@ ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fiel
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry)
 {
     const BodyLine body = readBodyLine(line);
-    const auto thing = readThingLine(kind, body, Fields(body), baseCountry).thing;
+    return readPlacedThing(kind, body, Fields(body), baseCountry);
+}
+
+std::optional<PlacedThing> readPlacedThing(ThingKind kind, const BodyLine& body, const Fields& fields,
+                                           std::string_view baseCountry)
+{
+    const auto thing = readThingLine(kind, body, fields, baseCountry).thing;
     if (!thing)
         return std::nullopt;
     // A waypoint shows its number as the game reads it: 7 for a key 007.

@@ -90,6 +90,9 @@ ThingLine readThingLine(ThingKind kind, const BodyLine& body, const Fields& fiel
 
 // What one line of the pane that holds things of this kind places, as readThingLine reads it.
 std::optional<PlacedThing> readPlacedThing(ThingKind kind, std::string_view line, std::string_view baseCountry = {});
+// The same, of a line its reader has taken apart already.
+std::optional<PlacedThing> readPlacedThing(ThingKind kind, const BodyLine& body, const Fields& fields,
+                                           std::string_view baseCountry = {});
 
 // Everything a scenario places, pane by pane in kind order, each pane in line order.
 MapContents readMapContents(const Scenario& scenario);

@@ -219,6 +219,7 @@ QList<QRect> MapCanvas::selectionRects(CellPlace by) const
 // selection's outline and a run's cells are the painter's marks.)
 void MapCanvas::paintGestures(QPainter& painter) const
 {
+    paintStamp(painter);
     if (!pressedPlace_)
         return;
     const CellPlace from = *pressedPlace_;
@@ -246,6 +247,23 @@ std::optional<PlayableArea> MapCanvas::draggedPlayableArea() const
         return std::nullopt;
     const CellPlace moved = cellsMoved(frame_, pressedAt_, areaDragAt_);
     return draggedArea(*area, areaEdges_, moved.column, moved.row);
+}
+
+// The stamp at the cell under the mouse: what a click would set down there.
+void MapCanvas::paintStamp(QPainter& painter) const
+{
+    const auto at = hovered_ ? placeOfCell(*hovered_) : std::nullopt;
+    if (!stampOwner_ || !at)
+        return;
+    QList<QRect> rects;
+    for (const CellPlace offset : stamp_) {
+        const CellPlace place{at->column + offset.column, at->row + offset.row};
+        if (cellAt(place))
+            rects << frame_.cellRect(place).adjusted(0, 0, -1, -1);
+    }
+    painter.setPen(QPen(kSelectionInner, 1, Qt::DashLine));
+    painter.setBrush(kPreviewColour);
+    painter.drawRects(rects);
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event)
@@ -296,7 +314,10 @@ void MapCanvas::startDrag(const QMouseEvent& event)
     const Qt::MouseButton button = event.button();
     gestureButton_ = button;
     const auto& area = map_.contents().playable;
-    if (button == Qt::LeftButton && tool_ == Tool::Select && !picking_ && area &&
+    // Things waiting to be placed or pasted take the left click, whatever the tool.
+    if (button == Qt::LeftButton && stampOwner_ && !picking_) {
+        gesture_ = Gesture::Press;
+    } else if (button == Qt::LeftButton && tool_ == Tool::Select && !picking_ && area &&
         (areaEdges_ = edgesNear(frame_, *area, pressedAt_)).any()) {
         gesture_ = Gesture::Area;
         areaDragAt_ = pressedAt_;
@@ -350,7 +371,7 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
 void MapCanvas::followDrag(QPoint point)
 {
     if (gesture_ == Gesture::Press && (point - pressedAt_).manhattanLength() > kClickSlop) {
-        if (!pressedPlace_ || picking_) {
+        if (!pressedPlace_ || picking_ || stampOwner_) {
             gesture_ = Gesture::Pan;
             panOrigin_ = frame_.origin;
         } else if (placingRun_) {
@@ -421,6 +442,8 @@ void MapCanvas::finishDrag(QPoint point)
         if (const auto cell = cellAtPoint(point)) {
             if (picking_)
                 Q_EMIT cellClicked(*cell);
+            else if (stampOwner_)
+                Q_EMIT stampClicked(*cell);
             else
                 map_.clickSelect(*cell, adding_);
         }
@@ -471,7 +494,7 @@ void MapCanvas::setTerrainStamp(const PaletteTemplate& stamp)
 // Over the playable area's outline the select tool's cursor shows which way it drags.
 void MapCanvas::showAreaCursor(QPoint point)
 {
-    if (tool_ != Tool::Select || picking_ || (gesture_ != Gesture::None && gesture_ != Gesture::Area))
+    if (tool_ != Tool::Select || picking_ || stampOwner_ || (gesture_ != Gesture::None && gesture_ != Gesture::Area))
         return;
     const AreaEdges edges = gesture_ == Gesture::Area ? areaEdges_
         : map_.contents().playable ? edgesNear(frame_, *map_.contents().playable, point) : AreaEdges{};
@@ -497,7 +520,7 @@ void MapCanvas::paintStroke(std::optional<CellPlace> to)
 
 void MapCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || tool_ != Tool::Select)
+    if (event->button() != Qt::LeftButton || tool_ != Tool::Select || stampOwner_)
         return;
     if (const auto cell = cellAtPoint(event->position()))
         Q_EMIT cellDoubleClicked(*cell);
@@ -511,6 +534,15 @@ void MapCanvas::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Up: Q_EMIT moveRequested(0, -1); break;
     case Qt::Key_Down: Q_EMIT moveRequested(0, 1); break;
     case Qt::Key_Delete: Q_EMIT deleteRequested(); break;
+    case Qt::Key_Escape:
+        if (!stampOwner_) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        Q_EMIT stampDropped(std::exchange(stampOwner_, nullptr));
+        stamp_.clear();
+        update();
+        break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();
@@ -525,6 +557,22 @@ void MapCanvas::setHovered(std::optional<std::int32_t> cell)
     updateRevealedTags(hovered_);
     hovered_ = cell;
     updateRevealedTags(hovered_);
+    if (stampOwner_)
+        update();
+}
+
+void MapCanvas::setStamp(const void* owner, std::vector<CellPlace> offsets)
+{
+    stampOwner_ = owner;
+    stamp_ = std::move(offsets);
+    update();
+}
+
+void MapCanvas::clearStamp()
+{
+    stampOwner_ = nullptr;
+    stamp_.clear();
+    update();
 }
 
 void MapCanvas::updateRevealedTags(std::optional<std::int32_t> cell)

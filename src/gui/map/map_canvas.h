@@ -67,8 +67,17 @@ public:
     using RunPreview = std::function<std::optional<std::vector<std::int32_t>>(std::int32_t, std::int32_t)>;
     void setRunPreview(RunPreview preview) { runPreview_ = std::move(preview); }
 
+    // A stamp: cells (offsets from the cell under the mouse) that follow the mouse until a
+    // click sets them down; the click is reported instead of selecting, Esc drops the stamp.
+    // The owner is whoever set it, so that each tool knows its own.
+    void setStamp(const void* owner, std::vector<CellPlace> offsets);
+    void clearStamp();
+    const void* stampOwner() const { return stampOwner_; }
+
 Q_SIGNALS:
     void hovered(std::int32_t cell);
+    void stampClicked(std::int32_t cell);
+    void stampDropped(const void* owner);
     void left();
     // A click while a pick waits.
     void cellClicked(std::int32_t cell);
@@ -117,6 +126,7 @@ private:
     void redrawGround(const std::vector<std::int32_t>& cells);
     std::optional<PlayableArea> draggedPlayableArea() const;
     void showAreaCursor(QPoint point);
+    void paintStamp(QPainter& painter) const;
 
     MapDocument& map_;
     GroundLayers shownGround_;
@@ -144,6 +154,8 @@ private:
     TerrainStroke terrainStroke_;
     AreaEdges areaEdges_;          // the edges an area drag moves
     QPoint areaDragAt_;            // where the mouse stands in an area drag
+    const void* stampOwner_ = nullptr;
+    std::vector<CellPlace> stamp_;
 };
 
 } // namespace vexa

@@ -25,7 +25,9 @@ constexpr char kReplacementByte = '?';
 // The panes whose lines the map reads besides those of the placed things.
 constexpr std::array<PaneId, 2> kPackPanes = {PaneId::MapPack, PaneId::OverlayPack};
 // The Map page's fields the map reads: the theater and the playable area.
-constexpr std::array<FieldId, 5> kMapFields = {FieldId::Theater, FieldId::X, FieldId::Y, FieldId::Width, FieldId::Height};
+// The player is what a thing placed by a click belongs to at first.
+constexpr std::array<FieldId, 6> kMapFields = {FieldId::Theater, FieldId::X,      FieldId::Y,
+                                               FieldId::Width,   FieldId::Height, FieldId::Player};
 
 QString qstr(std::string_view text)
 {
@@ -38,6 +40,8 @@ std::vector<PaneId> panesRead()
     for (std::size_t kind = 0; kind < kThingKindCount; ++kind)
         panes.push_back(paneOfKind(static_cast<ThingKind>(kind)));
     panes.insert(panes.end(), kPackPanes.begin(), kPackPanes.end());
+    // The triggers the properties' chooser offers and a paste looks its things' up in.
+    panes.push_back(PaneId::Trigs);
     return panes;
 }
 
@@ -210,10 +214,14 @@ void MapDocument::setContents(MapContents contents)
         if (sameThing(contents.things[i]) && shown_[index(contents.things[i].kind)])
             selected.push_back(i);
     }
+    // The selection fits the new contents before anyone hears of them.
+    const bool selectionKept = selected == selected_;
     contents_ = std::move(contents);
     indexCells();
+    selected_ = std::move(selected);
     Q_EMIT contentsChanged({});
-    setSelection(std::move(selected));
+    if (!selectionKept)
+        Q_EMIT selectionChanged();
 }
 
 // The cells left and entered when the contents become the next ones, if nothing but the
@@ -349,6 +357,24 @@ void MapDocument::selectAllShown()
 void MapDocument::clearSelection()
 {
     setSelection({});
+}
+
+void MapDocument::selectLines(const std::vector<std::pair<PaneId, std::size_t>>& lines)
+{
+    // The things stand kind after kind, each kind in line order.
+    const auto order = [](const PlacedThing& thing) { return std::pair(index(thing.kind), thing.line); };
+    std::vector<std::uint32_t> selected;
+    for (const auto& [pane, line] : lines) {
+        const auto kind = kindInPane(pane);
+        if (!kind)
+            continue;
+        const auto wanted = std::pair(index(*kind), line);
+        const auto found = std::partition_point(contents_.things.begin(), contents_.things.end(),
+                                                [&](const PlacedThing& thing) { return order(thing) < wanted; });
+        if (found != contents_.things.end() && order(*found) == wanted)
+            selected.push_back(static_cast<std::uint32_t>(found - contents_.things.begin()));
+    }
+    setSelection(std::move(selected));
 }
 
 // After the last thing of the stack the next click selects the top one again. Shift+click

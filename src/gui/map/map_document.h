@@ -50,6 +50,8 @@ public:
     void setTypingBudget(std::chrono::milliseconds budget) { typingBudget_ = budget; }
 
     const MapContents& contents() const { return contents_; }
+    // The panes and fields as the map last read them: what the map's edits are made on.
+    const Scenario& snapshot() const { return snapshot_; }
     const GroundReading& ground() const { return ground_; }
     // The shown things covering a cell with their footprints, in pane order.
     std::vector<const PlacedThing*> thingsAt(std::int32_t cell) const;
@@ -74,6 +76,8 @@ public:
     void selectWithin(CellPlace from, CellPlace to, bool add);
     void selectAllShown();
     void clearSelection();
+    // Selects the things standing on these lines (pane, line), shown or not.
+    void selectLines(const std::vector<std::pair<PaneId, std::size_t>>& lines);
     // A drag from a cell: takes the thing on top into the selection unless one of the
     // cell's things is selected already. False when no shown thing stands there.
     bool grabAt(std::int32_t cell, bool add);
@@ -91,6 +95,8 @@ public:
     QString finishTerrainStroke();
     // Writes the X, Y, Width and Height of [Map] that tell the area from the one shown.
     QString setPlayableArea(const PlayableArea& area);
+    // An edit the map's tools made of the snapshot: the done text, or the refusal.
+    QString applyEdit(const MapEdit& edit, const QString& done) { return apply(edit, done); }
     QString undo();
     QString redo();
 

@@ -8,6 +8,9 @@
 #include "gui/forms/run_dialogs.h"
 #include "gui/map/elided_label.h"
 #include "gui/map/terrain_palette.h"
+#include "gui/map/map_clipboard.h"
+#include "gui/map/place_tool.h"
+#include "gui/map/thing_properties_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -81,7 +84,8 @@ MapWindow::MapWindow(ScenarioView& document, QWidget* parent)
     layout->setMenuBar(tools);
     layout->addLayout(body, 1);
     layout->addLayout(statusLine);
-    resize(900, 720);
+    addThingEditing(body);
+    resize(1100, 720);
     addShortcuts();
 
     hoverTimer_->setSingleShot(true);
@@ -156,6 +160,7 @@ QToolBar* MapWindow::makeToolBar()
                            QStringLiteral("Stamp terrain templates into the map pack: the left button stamps the "
                                           "palette's template, the right one clear ground"));
     addTerrainTool(bar, terrainTool_);
+    placeTool_ = new PlaceTool(map_, *canvas_, *bar, *tools);
     auto* fitting = bar->addAction(QStringLiteral("Fit"));
     fitting->setObjectName(QStringLiteral("MapFit"));
     fitting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -486,6 +491,20 @@ void MapWindow::edited(const QString& said)
     refreshTimer_->stop();
     if (!said.isEmpty())
         showStatus(said);
+}
+
+void MapWindow::addThingEditing(QLayout* body)
+{
+    auto* properties = new ThingPropertiesPanel(map_, this);
+    body->addWidget(properties);
+    clipboard_ = new MapClipboard(map_, *canvas_, *this);
+    connect(properties, &ThingPropertiesPanel::said, this, &MapWindow::edited);
+    connect(properties, &ThingPropertiesPanel::fieldWritten, placeTool_, &PlaceTool::remember);
+    connect(placeTool_, &PlaceTool::said, this, &MapWindow::edited);
+    connect(placeTool_, &PlaceTool::dropped, this, [this] { selectTool_->setChecked(true); });
+    connect(clipboard_, &MapClipboard::said, this, &MapWindow::edited);
+    connect(clipboard_, &MapClipboard::pasteEnded, placeTool_, &PlaceTool::resume);
+    connect(&map_, &MapDocument::replaced, placeTool_, &PlaceTool::forget);
 }
 
 void MapWindow::fillRun(std::int32_t first, std::int32_t last)

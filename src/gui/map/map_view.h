@@ -19,8 +19,11 @@ class QToolBar;
 namespace vexa {
 
 class ElidedLabel;
+class MapClipboard;
+class PlaceTool;
 class RunDialogs;
 class TerrainPalette;
+class ThingPropertiesPanel;
 class ScenarioView;
 
 // The "Map" window of the Tools menu, which shows the map's document: the map with a legend whose boxes show or hide
@@ -88,6 +91,8 @@ private:
     void selectionChanged();
 
     void fillRun(std::int32_t first, std::int32_t last);
+    // The properties panel, placing by a click, and copy and paste.
+    void addThingEditing(QLayout* body);
     // Shows what an edit of the map's document said of itself.
     void edited(const QString& said);
 
@@ -109,6 +114,8 @@ private:
     QLabel* terrainState_ = nullptr;
     std::function<void(std::int32_t)> deliverPick_;
     RunDialogs* runDialogs_ = nullptr;
+    PlaceTool* placeTool_ = nullptr;
+    MapClipboard* clipboard_ = nullptr;
 };
 
 } // namespace vexa
