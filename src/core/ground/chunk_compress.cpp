@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <deque>
 #include <limits>
 
@@ -138,13 +140,41 @@ private:
         return at + count < input_.size() && input_[from + count] == input_[at + count];
     }
 
-    // Where both sides stand in runs of one value, the shorter run matches whole.
+    // Where both sides stand in runs of one value, the shorter run matches whole; elsewhere
+    // the bytes are compared eight at a time.
     std::size_t matchCount(std::size_t from, std::size_t at, std::size_t limit) const
     {
         std::size_t count = 0;
-        while (count < limit && input_[from + count] == input_[at + count])
-            count += std::min(runs_[from + count], runs_[at + count]);
+        while (count < limit && input_[from + count] == input_[at + count]) {
+            const std::size_t run = std::min(runs_[from + count], runs_[at + count]);
+            if (run >= kWordBytes || count + kWordBytes > limit) {
+                count += run;
+                continue;
+            }
+            const std::uint64_t differ = wordAt(from + count) ^ wordAt(at + count);
+            if (differ != 0)
+                return count + firstDifferentByte(differ);
+            count += kWordBytes;
+        }
         return std::min(count, limit);
+    }
+
+    static constexpr std::size_t kWordBytes = sizeof(std::uint64_t);
+
+    std::uint64_t wordAt(std::size_t at) const
+    {
+        std::uint64_t word = 0;
+        std::memcpy(&word, input_.data() + at, kWordBytes);
+        return word;
+    }
+
+    // The first byte in memory order of two words that differ where `differ` has bits.
+    static std::size_t firstDifferentByte(std::uint64_t differ)
+    {
+        if constexpr (std::endian::native == std::endian::little)
+            return static_cast<std::size_t>(std::countr_zero(differ)) / 8;
+        else
+            return static_cast<std::size_t>(std::countl_zero(differ)) / 8;
     }
 
     std::span<const std::uint8_t> input_;
