@@ -260,9 +260,10 @@ private:
     {
         for (std::size_t count = kMinCopyCount; count <= matches.shortCount; ++count)
             offer(at, count, 2, {Step::ShortCopy, 0, static_cast<std::uint16_t>(matches.shortDistance)});
+        // A medium copy no longer than the short one costs more for the same bytes.
         const auto from = static_cast<std::uint16_t>(matches.longestFrom);
         const std::size_t mediumMost = std::min(matches.longestCount, kMediumCopyMaxCount);
-        for (std::size_t count = kMinCopyCount; count <= mediumMost; ++count)
+        for (std::size_t count = std::max(kMinCopyCount, matches.shortCount + 1); count <= mediumMost; ++count)
             offer(at, count, 3, {Step::MediumCopy, 0, from});
         if (matches.longestCount > kMediumCopyMaxCount)
             offer(at, matches.longestCount, 5, {Step::LongCopy, 0, from});
