@@ -211,7 +211,7 @@ public:
                 const Matches matches = finder.find(at);
                 offerCopies(at, matches);
                 offerFill(at, runs[at]);
-                if (matches.longestCount >= MatchFinder::kGoodCount)
+                if (matches.longestCount >= kLongCopyCount)
                     searchFrom = at + matches.longestCount;
                 if (runs[at] >= kLongRunCount)
                     searchFrom = std::max(searchFrom, at + runs[at]);
@@ -228,6 +228,9 @@ private:
     // two at most, and searching for them in the long empty stretches of an overlay pack
     // costs most of its packing time.
     static constexpr std::size_t kLongRunCount = 32;
+    // A copy this long is taken whole. Searching inside the long stretches of one template
+    // on a map pack costs most of its packing time and saves a few bytes in a thousand.
+    static constexpr std::size_t kLongCopyCount = 128;
 
     // What a literal from `from` up to a position costs, less the position.
     std::ptrdiff_t literalKey(std::size_t from) const
