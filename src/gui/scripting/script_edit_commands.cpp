@@ -178,8 +178,7 @@ void ScriptEditCommands::undoIn(PaneId pane)
         document_.paneEditor(pane)->undo();
         return;
     }
-    const QString refusal = history_.undo();
-    say(refusal.isEmpty() ? QStringLiteral("Undid the last script edit in every pane it changed.") : refusal + '.');
+    say(history_.undo());
 }
 
 bool ScriptEditCommands::takeUndoKey(PaneId pane, const QKeyEvent& key)
@@ -189,8 +188,7 @@ bool ScriptEditCommands::takeUndoKey(PaneId pane, const QKeyEvent& key)
         return true;
     }
     if (key.matches(QKeySequence::Redo) && history_.redoesNextIn(pane)) {
-        const QString refusal = history_.redo();
-        say(refusal.isEmpty() ? QStringLiteral("Redid the script edit in every pane it changed.") : refusal + '.');
+        say(history_.redo());
         return true;
     }
     return false;

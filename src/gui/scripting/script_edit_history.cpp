@@ -33,12 +33,14 @@ void ScriptEditHistory::apply(const std::vector<PaneChange>& changes)
 
 QString ScriptEditHistory::undo()
 {
-    return steps_.undo();
+    const QString refusal = steps_.undo();
+    return refusal.isEmpty() ? QStringLiteral("Undid the last script edit in every pane it changed.") : refusal + '.';
 }
 
 QString ScriptEditHistory::redo()
 {
-    return steps_.redo();
+    const QString refusal = steps_.redo();
+    return refusal.isEmpty() ? QStringLiteral("Redid the script edit in every pane it changed.") : refusal + '.';
 }
 
 } // namespace vexa

@@ -24,7 +24,7 @@ public:
     // Makes the changes, each one undo step of its pane, as one script edit.
     void apply(const std::vector<PaneChange>& changes);
 
-    // Each gives why it did nothing, or an empty text when it undid or redid the last edit.
+    // Each undoes (redoes) the last script edit and says so, or says why it did nothing.
     QString undo();
     QString redo();
 

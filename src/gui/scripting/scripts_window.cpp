@@ -3,9 +3,11 @@
 #include "core/scripting/script_words.h"
 #include "gui/document/scenario_view.h"
 #include "gui/document/text_codec.h"
+#include "gui/scripting/script_edit_history.h"
 #include "gui/scripting/script_reading.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QBrush>
 #include <QHeaderView>
 #include <QLabel>
@@ -161,6 +163,7 @@ ScriptsWindow::ScriptsWindow(ScriptReading& reading, QWidget* parent)
     , table_(new QTableView(this))
     , usesTitle_(new QLabel(QStringLiteral("Uses"), this))
     , uses_(new QListWidget(this))
+    , status_(new QLabel(this))
     , refreshTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("ScriptsWindow"));
@@ -203,10 +206,29 @@ ScriptsWindow::ScriptsWindow(ScriptReading& reading, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filterText_);
     layout->addWidget(split, 1);
+    status_->setObjectName(QStringLiteral("ScriptsStatus"));
+    layout->addWidget(status_);
+    addUndoKeys();
 
     refreshTimer_->setSingleShot(true);
     connect(refreshTimer_, &QTimer::timeout, this, &ScriptsWindow::refresh);
     connect(&reading_, &ScriptReading::changed, this, &ScriptsWindow::documentChanged);
+}
+
+// Ctrl+Z and Ctrl+Y here undo and redo the script edits that changed several panes, as
+// they do in the panes the edits were made in. (In the filter field they edit the filter.)
+void ScriptsWindow::addUndoKeys()
+{
+    const auto addKey = [this](const char* name, QKeySequence::StandardKey key, QString (ScriptEditHistory::*step)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(key);
+        connect(action, &QAction::triggered, this,
+                [this, step] { status_->setText((ScriptEditHistory::of(reading_.document()).*step)()); });
+        addAction(action);
+    };
+    addKey("ScriptsUndo", QKeySequence::Undo, &ScriptEditHistory::undo);
+    addKey("ScriptsRedo", QKeySequence::Redo, &ScriptEditHistory::redo);
 }
 
 void ScriptsWindow::showEvent(QShowEvent* event)

@@ -46,6 +46,7 @@ private:
     void refresh();
     void showRow(const QModelIndex& index);
     void showUse(QListWidgetItem* item);
+    void addUndoKeys();
 
     ScriptReading& reading_;
     ScriptsModel* model_;
@@ -54,6 +55,7 @@ private:
     QTableView* table_;
     QLabel* usesTitle_;
     QListWidget* uses_;
+    QLabel* status_;
     QTimer* refreshTimer_;
     bool outOfDate_ = true;
 };
