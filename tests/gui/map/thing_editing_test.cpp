@@ -81,6 +81,8 @@ TEST_F(ThingEditingOnMap, PropertiesPlacingAndPastingWriteOnlyTheirOwnLines)
     QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, centreOf(5131 + 128));
     ASSERT_EQ(map().selectionText(), "2 things");
     child<QAction>(map(), "MapCopy")->trigger();
+    // The paste takes the click whatever tool is on: here the terrain brush.
+    child<QAction>(map(), "TerrainTool")->trigger();
     child<QAction>(map(), "MapPaste")->trigger();
     sendMouse(QEvent::MouseMove, centreOf(5010), Qt::NoButton, Qt::NoButton);
     clickOn(5010);
