@@ -29,6 +29,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QKeyEvent>
 #include <QTextStream>
 #include <QPushButton>
 #include <QTreeView>
@@ -118,6 +119,19 @@ void saveMapEditing(vexa::MapWindow& map, const QDir& folder)
     sendMouse(canvas, QEvent::MouseButtonRelease, field, Qt::LeftButton);
     QApplication::processEvents();
     save(map, folder, QStringLiteral("MapWindow-brush"));
+
+    map.findChild<QAction*>(QStringLiteral("TerrainTool"))->trigger();
+    auto* filter = map.findChild<QLineEdit*>(QStringLiteral("TemplateFilter"));
+    filter->setText(QStringLiteral("road"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(filter, &enter);
+    const vexa::CellPlace road{centre.column - 6, centre.row + 6};
+    sendMouse(canvas, QEvent::MouseButtonPress, road, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {road.column + 8, road.row}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseButtonRelease, {road.column + 8, road.row}, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseMove, {road.column + 2, road.row + 4}, Qt::NoButton);
+    QApplication::processEvents();
+    save(map, folder, QStringLiteral("MapWindow-terrain"));
 }
 
 // What `vexabuild-cli render` writes for the scenario file.
@@ -202,6 +216,12 @@ int main(int argc, char** argv)
     for (QWidget* window : editor.windows()) {
         if (window != &main)
             save(*window, folder, window->objectName());
+    }
+    main.action("Scripts1")->trigger();
+    if (auto* scripts = main.findChild<QWidget*>(QStringLiteral("ScriptsWindow"))) {
+        QApplication::processEvents();
+        save(*scripts, folder, QStringLiteral("ScriptsWindow"));
+        scripts->close();
     }
     editor.mapWindow().open();
     save(editor.mapWindow(), folder, QStringLiteral("MapWindow"));
