@@ -26,40 +26,6 @@ bool isOperand(const std::string& arg)
     return arg.empty() || arg[0] != '-' || isStandardStream(arg);
 }
 
-// How many bytes of a valid UTF-8 character start the text; 0 when its first byte does
-// not start one (a lone continuation byte, an overlong form, a surrogate, beyond U+10FFFF,
-// a character cut short).
-std::size_t utf8CharacterLength(std::string_view text)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    // The length, and the range of the second byte, which rules out the forms that are not allowed.
-    std::size_t length = 2;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
-
 std::string validUtf8(std::string_view text)
 {
     std::string valid;

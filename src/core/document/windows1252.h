@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,10 @@ constexpr char16_t windows1252Character(unsigned char byte)
 
 // Scenario text as UTF-8, for terminals and UTF-8 files.
 std::string utf8FromWindows1252(std::string_view bytes);
+
+// How many bytes of a valid UTF-8 character start the text; 0 when its first byte does
+// not start one (a lone continuation byte, an overlong form, a surrogate, beyond U+10FFFF,
+// a character cut short) or the text is empty.
+std::size_t utf8CharacterLength(std::string_view text);
 
 } // namespace vexa

@@ -1,6 +1,7 @@
 #include "core/recovery/recovery_copy.h"
 
 #include "core/document/reader.h"
+#include "core/document/windows1252.h"
 
 #include <charconv>
 
@@ -57,42 +58,10 @@ std::optional<Number> numberOf(std::string_view text)
     return value;
 }
 
-// The length of the UTF-8 sequence at the start of bytes, or 0 when it is not one.
-std::size_t utf8SequenceLength(std::string_view bytes)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (bytes.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
 bool isUtf8(std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const std::size_t length = utf8SequenceLength(bytes);
+        const std::size_t length = utf8CharacterLength(bytes);
         if (length == 0)
             return false;
         bytes.remove_prefix(length);
