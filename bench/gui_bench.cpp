@@ -41,6 +41,21 @@ using namespace vexa;
 
 void benchTerrainStroke();  // terrain_stroke_bench.cpp
 
+namespace vexa::bench {
+
+// One Create of a row of buildings through the dialog's own widgets.
+void createRow(TForm2& dialog, int first, int last)
+{
+    dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentText(QStringLiteral("Greece"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("GUN"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QString::number(first));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit5"))->setText(QString::number(last));
+    dialog.findChild<QLineEdit*>(QStringLiteral("Edit6"))->setText(QStringLiteral("1"));
+    dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+}
+
+} // namespace vexa::bench
+
 namespace {
 
 // A scenario of about the given number of lines, spread over the usual sections.
@@ -93,16 +108,6 @@ void benchOpen(const QTemporaryDir& folder)
     bench::printRatio("open 100,000 lines into the main window", open, reference, "within 1.5x");
 }
 
-// One Create of a row of buildings through the dialog's own widgets.
-void createRow(TForm2& dialog, int first, int last)
-{
-    dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentText(QStringLiteral("Greece"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("GUN"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QString::number(first));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit5"))->setText(QString::number(last));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit6"))->setText(QStringLiteral("1"));
-    dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-}
 
 // One Create run into an empty pane against one setPlainText of the lines it adds.
 void compareCreateWithSetPlainText(const char* what, QPlainTextEdit& pane, const std::function<void()>& createRun)
@@ -147,7 +152,7 @@ void benchCreate()
     on.window.document().setCurrentWidget(structures.parentWidget());
 
     compareCreateWithSetPlainText("Create 16,384 buildings in one run", structures, [&] {
-        createRow(dialog, 0, kLastCellOfTheMap);
+        bench::createRow(dialog, 0, kLastCellOfTheMap);
         QApplication::processEvents();
     });
 
@@ -156,7 +161,7 @@ void benchCreate()
     for (int i = 0; i < 100000; ++i)
         full += QStringLiteral("%1=Greece,GUN,256,%1,0,None,1,0\n").arg(i);
     const auto createOneRow = [&] {
-        createRow(dialog, 0, 127);
+        bench::createRow(dialog, 0, 127);
         QApplication::processEvents();
     };
     const double intoEmpty = bench::bestSeconds(5, [&] { structures.clear(); }, createOneRow);
@@ -491,7 +496,7 @@ void benchMapMove()
     BuildingsDialogOnWindow on;
     TForm2& dialog = on.dialog;
     QPlainTextEdit& structures = on.structures;
-    createRow(dialog, 0, 999);
+    bench::createRow(dialog, 0, 999);
     const QString rows = structures.toPlainText();
     MapWindow map(on.window.document());
     map.open();
@@ -507,7 +512,7 @@ void benchMapMove()
         key = key == Qt::Key_Down ? Qt::Key_Up : Qt::Key_Down;
     };
     const auto create = [&] {
-        createRow(dialog, 0, 999);
+        bench::createRow(dialog, 0, 999);
         QApplication::processEvents();
     };
     const auto refill = [&] {

@@ -24,17 +24,6 @@ namespace vexa::bench {
 
 namespace {
 
-// One Create of buildings on the cells first to last through the dialog's own widgets.
-void createBuildingsRow(TForm2& dialog, int first, int last)
-{
-    dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentText(QStringLiteral("Greece"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("GUN"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QString::number(first));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit5"))->setText(QString::number(last));
-    dialog.findChild<QLineEdit*>(QStringLiteral("Edit6"))->setText(QStringLiteral("1"));
-    dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-}
-
 void clickAt(QWidget& canvas, QPoint at)
 {
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -55,7 +44,7 @@ void benchThingEdits()
     QPlainTextEdit& structures = *window.document().paneEditor(PaneId::Structures);
     window.show();
     dialog.open();
-    createBuildingsRow(dialog, 0, 999);
+    createRow(dialog, 0, 999);
     const QString rows = structures.toPlainText();
     MapWindow map(window.document());
     map.open();
@@ -68,7 +57,7 @@ void benchThingEdits()
     // The Create as the user sees it with the Map window open: the map reads the new lines
     // (what its refresh timer does once the pane has changed) and shows them.
     const auto create = [&] {
-        createBuildingsRow(dialog, 0, 999);
+        createRow(dialog, 0, 999);
         map.document().refreshIfStale();
         QApplication::processEvents();
     };
