@@ -49,7 +49,7 @@ void checkScriptReferences(const Rule& rule, Checker& checker)
 {
     const ScriptTargets targets(checker.scenario());
     for (const ScriptKind kind : {ScriptKind::Trigger, ScriptKind::TeamType}) {
-        forEachScriptLine(checker.scenario(), kind, ScriptReading::ReferencesOnly,
+        forEachScriptLine(checker.scenario(), kind, LineReading::ReferencesOnly,
                           [&](const ScriptEntry& entry) { checkEntry(rule, checker, targets, entry); });
     }
 }

@@ -451,14 +451,14 @@ bool ScriptTargets::isValid(const ScriptReference& reference) const
     }
 }
 
-void forEachScriptLine(const Scenario& scenario, ScriptKind kind, ScriptReading reading,
+void forEachScriptLine(const Scenario& scenario, ScriptKind kind, LineReading reading,
                        const std::function<void(const ScriptEntry&)>& visit)
 {
     const MemoryPane& pane = scenario.pane(paneOf(kind));
     ScriptEntry entry;
     entry.kind = kind;
     std::vector<LinePart> fields;
-    const bool whole = reading == ScriptReading::Whole;
+    const bool whole = reading == LineReading::Whole;
     Problems problems(whole ? &entry.problems : nullptr);
     for (std::size_t i = 0; i < pane.lineCount(); ++i) {
         const BodyLine body = readBodyLine(pane.lineView(i));
@@ -498,7 +498,7 @@ void ScriptIndex::readEntries(ScriptKind kind)
     ofLine.assign(scenario_.pane(paneOf(kind)).lineCount(), kNoEntry);
     entries.reserve(targets_.count(kind));
     // Copied from the lent entry, each list takes exactly its size.
-    forEachScriptLine(scenario_, kind, ScriptReading::Whole, [&](const ScriptEntry& entry) {
+    forEachScriptLine(scenario_, kind, LineReading::Whole, [&](const ScriptEntry& entry) {
         ofLine[entry.line] = static_cast<std::uint32_t>(entries.size());
         entries.push_back(entry);
     });

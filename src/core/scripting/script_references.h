@@ -121,12 +121,12 @@ private:
 
 // How much of a line to read: all of it, or only what the check needs (the references and
 // unit codes; neither the name nor the problems).
-enum class ScriptReading { Whole, ReferencesOnly };
+enum class LineReading { Whole, ReferencesOnly };
 
 // Calls visit(entry) for each trigger or team type line, in pane order. The entry is lent
 // for the call only: a pass over every line reads each into the same one, so that it costs
 // no memory per line. The index reads its entries here, and so does the check.
-void forEachScriptLine(const Scenario& scenario, ScriptKind kind, ScriptReading reading,
+void forEachScriptLine(const Scenario& scenario, ScriptKind kind, LineReading reading,
                        const std::function<void(const ScriptEntry&)>& visit);
 
 // The trigger or team type an entry is, as a target.
