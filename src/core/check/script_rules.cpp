@@ -25,15 +25,15 @@ bool isAircraftCode(std::string_view code)
     });
 }
 
-void checkEntry(const Rule& rule, Checker& checker, const ScriptIndex& index, const ScriptEntry& entry)
+void checkEntry(const Rule& rule, Checker& checker, const ScriptTargets& targets, const ScriptEntry& entry)
 {
     const PaneId pane = paneOf(entry.kind);
-    for (const ScriptReference& reference : entry.references) {
-        if (namesLine(reference.kind) && !index.resolve(reference).valid)
-            checker.report(rule, pane, entry.line,
-                           "Its " + roleText(reference) + " is " + describeReference(index, reference) + ".");
-    }
     const std::string_view line = checker.scenario().pane(pane).lineView(entry.line);
+    for (const ScriptReference& reference : entry.references) {
+        if (namesLine(reference.kind) && !targets.isValid(reference))
+            checker.report(rule, pane, entry.line,
+                           "Its " + roleText(reference) + " is " + describeInvalidReference(line, reference) + ".");
+    }
     for (const auto& [at, length] : entry.unitCodes) {
         const std::string_view code = line.substr(at, length);
         if (!isKnownPlacementCode(code) && !isAircraftCode(code))
@@ -44,12 +44,13 @@ void checkEntry(const Rule& rule, Checker& checker, const ScriptIndex& index, co
 
 } // namespace
 
+// Every line is read in one pass that keeps nothing: the check needs no index of names.
 void checkScriptReferences(const Rule& rule, Checker& checker)
 {
-    const ScriptIndex index(checker.scenario());
+    const ScriptTargets targets(checker.scenario());
     for (const ScriptKind kind : {ScriptKind::Trigger, ScriptKind::TeamType}) {
-        for (const ScriptEntry& entry : index.entries(kind))
-            checkEntry(rule, checker, index, entry);
+        forEachScriptLine(checker.scenario(), kind, LineReading::ReferencesOnly,
+                          [&](const ScriptEntry& entry) { checkEntry(rule, checker, targets, entry); });
     }
 }
 

@@ -60,14 +60,16 @@ void forEachField(const BodyLine& line, Take&& take)
     if (!line.isKeyValue())
         return;
     const std::string_view value = line.value.text;
+    // Fields are a few bytes each: a plain scan finds the next comma sooner than a call would.
     for (std::size_t start = 0;;) {
-        const std::size_t comma = value.find(',', start);
-        const std::size_t end = comma == std::string_view::npos ? value.size() : comma;
+        std::size_t end = start;
+        while (end < value.size() && value[end] != ',')
+            ++end;
         const LinePart field = trimmedPart(value, start, end);
         take(LinePart{line.value.at + field.at, field.text});
-        if (comma == std::string_view::npos)
+        if (end == value.size())
             break;
-        start = comma + 1;
+        start = end + 1;
     }
 }
 

@@ -60,8 +60,10 @@ std::optional<std::int32_t> parseDecimal(std::string_view digits, bool negative)
 
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos)
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ')
+        ++start;
+    if (start == text.size())
         return std::nullopt;
     text.remove_prefix(start);
 

@@ -58,29 +58,6 @@ constexpr std::array<std::array<std::string_view, 3>, 4> kParameterRoles = {{
     {"R2 parameter 1", "R2 parameter 2", "R2 parameter 3"},
 }};
 
-// What choosing each event or action does to its parameters, worked out once from the
-// menus by their slot rule; indexed by code.
-const ParameterFill* parameterFillFor(TriggerPart part, std::string_view code)
-{
-    static const auto fills = [](TriggerPart which) {
-        std::vector<std::optional<ParameterFill>> byCode;
-        for (const MenuItem& item : which == TriggerPart::Event ? std::span<const MenuItem>(kEvents)
-                                                                : std::span<const MenuItem>(kActions)) {
-            const auto number = static_cast<std::size_t>(*parseInteger(item.code));
-            byCode.resize(std::max(byCode.size(), number + 1));
-            byCode[number] = fillParameters(which, item);
-        }
-        return byCode;
-    };
-    static const std::vector<std::optional<ParameterFill>> events = fills(TriggerPart::Event);
-    static const std::vector<std::optional<ParameterFill>> actions = fills(TriggerPart::Action);
-    const std::vector<std::optional<ParameterFill>>& byCode = part == TriggerPart::Event ? events : actions;
-    const std::optional<std::int32_t> number = parseInteger(code);
-    if (!number || *number < 0 || static_cast<std::size_t>(*number) >= byCode.size() || !byCode[*number])
-        return nullptr;
-    return &*byCode[static_cast<std::size_t>(*number)];
-}
-
 // What a trigger parameter means, by the label its composer gives it.
 ReferenceKind kindOfPrompt(std::string_view prompt)
 {
@@ -113,53 +90,152 @@ ReferenceKind kindOfOrderCaption(std::string_view caption)
     return ReferenceKind::Number;
 }
 
+// What one parameter of an event or action reads: a parameter whose label the entry's slot
+// changes is one it reads.
+struct ParameterRead {
+    bool reads = false;
+    ReferenceKind kind = ReferenceKind::Number;
+    std::string_view prompt;  // the label the slot gives it
+};
+using CodeReads = std::array<ParameterRead, 3>;
+
+// What each event or action reads, worked out once from the menus by their slot rule so
+// that reading a line compares no labels; indexed by code.
+std::vector<std::optional<CodeReads>> codeReadsOf(TriggerPart part)
+{
+    std::vector<std::optional<CodeReads>> byCode;
+    for (const MenuItem& item : part == TriggerPart::Event ? std::span<const MenuItem>(kEvents)
+                                                           : std::span<const MenuItem>(kActions)) {
+        const auto number = static_cast<std::size_t>(*parseInteger(item.code));
+        byCode.resize(std::max(byCode.size(), number + 1));
+        const ParameterFill fill = fillParameters(part, item);
+        CodeReads reads;
+        for (std::size_t p = 0; p < fill.parameters.size(); ++p) {
+            const std::string_view label = fill.parameters[p].label;
+            reads[p] = {label != kParameterLabels[p], kindOfPrompt(label), label};
+        }
+        byCode[number] = reads;
+    }
+    return byCode;
+}
+
+// What the event or action of that code reads, or nothing for a code no menu offers (the
+// game reads the code as a number: "07" is 7).
+const CodeReads* codeReadsFor(TriggerPart part, std::string_view code)
+{
+    static const std::vector<std::optional<CodeReads>> events = codeReadsOf(TriggerPart::Event);
+    static const std::vector<std::optional<CodeReads>> actions = codeReadsOf(TriggerPart::Action);
+    const std::vector<std::optional<CodeReads>>& byCode = part == TriggerPart::Event ? events : actions;
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number || *number < 0 || static_cast<std::size_t>(*number) >= byCode.size() || !byCode[*number])
+        return nullptr;
+    return &*byCode[static_cast<std::size_t>(*number)];
+}
+
+// An order of the Orders menu and what its parameter means.
+struct OrderRead {
+    const MenuItem* item = nullptr;
+    ReferenceKind kind = ReferenceKind::Number;
+};
+
+// The order whose code the text is, as teamOrderEntry finds it, from a table worked out
+// once; nothing for a code the menu lacks.
+const OrderRead* orderReadFor(std::string_view code)
+{
+    static const std::vector<OrderRead> byCode = [] {
+        std::vector<OrderRead> built;
+        for (const MenuItem& item : teamOrders()) {
+            const auto number = static_cast<std::size_t>(*parseInteger(item.code));
+            built.resize(std::max(built.size(), number + 1));
+            built[number] = {&item, kindOfOrderCaption(item.caption)};
+        }
+        return built;
+    }();
+    const std::optional<std::int32_t> number = parseInteger(code);
+    if (!number || *number < 0 || static_cast<std::size_t>(*number) >= byCode.size())
+        return nullptr;
+    const OrderRead& read = byCode[static_cast<std::size_t>(*number)];
+    // The menu knows each code in one spelling only: "03" is no order.
+    return read.item && read.item->code == code ? &read : nullptr;
+}
+
+// Where a reader puts what keeps a line from reading as its composer writes it: nowhere
+// when only the references are wanted, and then no sentence is written.
+class Problems {
+public:
+    explicit Problems(std::vector<std::string>* problems) : problems_(problems) {}
+    bool wanted() const { return problems_ != nullptr; }
+    template <typename Words>
+    void add(Words&& words)
+    {
+        if (problems_)
+            problems_->push_back(words());
+    }
+
+private:
+    std::vector<std::string>* problems_;
+};
+
 std::string wordFor(std::string_view text)
 {
     return inQuotes(text) + " where a number goes";
 }
 
-// The parameters of one event or action whose label the entry's slot changes: those are
-// the ones it reads.
+// The parameters of one event or action that its entry's slot names: those are the ones it
+// reads.
 void readTriggerPart(std::size_t which, const std::vector<LinePart>& fields, ScriptEntry& entry)
 {
     const TriggerPartLayout& part = kTriggerParts[which];
     if (part.codeField >= fields.size())
         return;
-    const ParameterFill* fill = parameterFillFor(part.part, fields[part.codeField].text);
-    if (!fill)
+    const CodeReads* reads = codeReadsFor(part.part, fields[part.codeField].text);
+    if (!reads)
         return;
-    for (std::size_t p = 0; p < fill->parameters.size(); ++p) {
+    for (std::size_t p = 0; p < parameterCount(part.part); ++p) {
+        const ParameterRead& read = (*reads)[p];
         const std::size_t field = part.codeField + 1 + p;
-        if (fill->parameters[p].label == kParameterLabels[p] || field >= fields.size())
+        if (!read.reads || field >= fields.size())
             continue;
-        const std::string_view prompt = fill->parameters[p].label;
-        entry.references.push_back(referenceAt(kindOfPrompt(prompt), PaneId::Trigs, entry.line, field, fields[field],
-                                               kParameterRoles[which][p], prompt));
+        entry.references.push_back(referenceAt(read.kind, PaneId::Trigs, entry.line, field, fields[field],
+                                               kParameterRoles[which][p], read.prompt));
     }
 }
 
-void readTrigger(const std::vector<LinePart>& fields, ScriptEntry& entry)
+void readTriggerProblems(const std::vector<LinePart>& fields, Problems& problems)
 {
     if (fields.size() != kTriggerValueCount)
-        entry.problems.push_back("It has " + std::to_string(fields.size()) + " values where a trigger has "
-                                 + std::to_string(kTriggerValueCount) + ".");
+        problems.add([&] {
+            return "It has " + std::to_string(fields.size()) + " values where a trigger has "
+                   + std::to_string(kTriggerValueCount) + ".";
+        });
     for (std::size_t i = 0; i < fields.size() && i < kTriggerValueCount; ++i) {
         if (!parseInteger(fields[i].text))
-            entry.problems.push_back("Its " + placeName(i) + " is " + wordFor(fields[i].text) + ".");
+            problems.add([&] { return "Its " + placeName(i) + " is " + wordFor(fields[i].text) + "."; });
     }
     if (fields.size() > kTriggerRepeatField && !repeatModeOf(fields[kTriggerRepeatField].text))
-        entry.problems.push_back("Its repeat value " + inQuotes(fields[kTriggerRepeatField].text)
-                                 + " is none of 0 to 2.");
+        problems.add([&] {
+            return "Its repeat value " + inQuotes(fields[kTriggerRepeatField].text) + " is none of 0 to 2.";
+        });
     if (fields.size() > kTriggerActivationField + 1
         && !activationModeOf(fields[kTriggerActivationField].text, fields[kTriggerActivationField + 1].text))
-        entry.problems.push_back("Its activation " + std::string(fields[kTriggerActivationField].text) + ","
-                                 + std::string(fields[kTriggerActivationField + 1].text)
-                                 + " is written by no button of the composer.");
+        problems.add([&] {
+            return "Its activation " + std::string(fields[kTriggerActivationField].text) + ","
+                   + std::string(fields[kTriggerActivationField + 1].text)
+                   + " is written by no button of the composer.";
+        });
     for (const TriggerPartLayout& part : kTriggerParts) {
-        if (part.codeField < fields.size() && !parameterFillFor(part.part, fields[part.codeField].text))
-            entry.problems.push_back("Its " + std::string(part.name) + " code " + inQuotes(fields[part.codeField].text)
-                                     + " is offered by no menu of the composer.");
+        if (part.codeField < fields.size() && !codeReadsFor(part.part, fields[part.codeField].text))
+            problems.add([&] {
+                return "Its " + std::string(part.name) + " code " + inQuotes(fields[part.codeField].text)
+                       + " is offered by no menu of the composer.";
+            });
     }
+}
+
+void readTrigger(const std::vector<LinePart>& fields, ScriptEntry& entry, Problems& problems)
+{
+    if (problems.wanted())
+        readTriggerProblems(fields, problems);
     if (kTriggerCountryField < fields.size())
         entry.references.push_back(referenceAt(ReferenceKind::Country, PaneId::Trigs, entry.line, kTriggerCountryField,
                                                fields[kTriggerCountryField], "country", "Country:"));
@@ -186,39 +262,42 @@ std::optional<std::pair<LinePart, LinePart>> splitEntry(LinePart field)
 // nothing when the line ends too soon or the count is no count.
 template <typename Take>
 std::optional<std::size_t> readEntryList(const std::vector<LinePart>& fields, std::size_t first,
-                                         std::string_view what, ScriptEntry& entry, Take&& take)
+                                         std::string_view what, Problems& problems, Take&& take)
 {
     if (first >= fields.size()) {
-        entry.problems.push_back("It ends before its count of " + std::string(what) + ".");
+        problems.add([&] { return "It ends before its count of " + std::string(what) + "."; });
         return std::nullopt;
     }
     const std::optional<std::int32_t> count = parseInteger(fields[first].text);
     if (!count || *count < 0) {
-        entry.problems.push_back("Its count of " + std::string(what) + " is " + inQuotes(fields[first].text)
-                                 + ", no count.");
+        problems.add([&] {
+            return "Its count of " + std::string(what) + " is " + inQuotes(fields[first].text) + ", no count.";
+        });
         return std::nullopt;
     }
     const std::size_t available = fields.size() - first - 1;
     if (static_cast<std::size_t>(*count) > available) {
-        entry.problems.push_back("It counts " + std::to_string(*count) + " " + std::string(what) + " but holds only "
-                                 + std::to_string(available) + " more values.");
+        problems.add([&] {
+            return "It counts " + std::to_string(*count) + " " + std::string(what) + " but holds only "
+                   + std::to_string(available) + " more values.";
+        });
     }
     const std::size_t end = first + 1 + std::min<std::size_t>(static_cast<std::size_t>(*count), available);
     for (std::size_t i = first + 1; i < end; ++i) {
         const auto parts = splitEntry(fields[i]);
         if (!parts)
-            entry.problems.push_back("Its " + placeName(i) + " " + inQuotes(fields[i].text) + " is no CODE:NUMBER pair.");
+            problems.add([&] { return "Its " + placeName(i) + " " + inQuotes(fields[i].text) + " is no CODE:NUMBER pair."; });
         else
             take(i, parts->first, parts->second);
     }
     return end;
 }
 
-void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
+void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry, Problems& problems)
 {
-    for (std::size_t i = 0; i < fields.size() && i < kTeamTypeUnitCountField; ++i) {
+    for (std::size_t i = 0; problems.wanted() && i < fields.size() && i < kTeamTypeUnitCountField; ++i) {
         if (!parseInteger(fields[i].text))
-            entry.problems.push_back("Its " + placeName(i) + " is " + wordFor(fields[i].text) + ".");
+            problems.add([&] { return "Its " + placeName(i) + " is " + wordFor(fields[i].text) + "."; });
     }
     const auto fixed = [&](ReferenceKind kind, std::size_t field, std::string_view role, std::string_view prompt) {
         if (field < fields.size())
@@ -228,25 +307,26 @@ void readTeamType(const std::vector<LinePart>& fields, ScriptEntry& entry)
     fixed(ReferenceKind::Waypoint, kTeamTypeWaypointField, "waypoint of appearance", "Waypoint for team appearance:");
     fixed(ReferenceKind::Trigger, kTeamTypeTriggerField, "attached trigger", "Attached trigger(number):");
 
-    const auto unitsEnd = readEntryList(fields, kTeamTypeUnitCountField, "units", entry,
+    const auto unitsEnd = readEntryList(fields, kTeamTypeUnitCountField, "units", problems,
                                         [&](std::size_t, LinePart code, LinePart) {
                                             entry.unitCodes.emplace_back(code.at, code.text.size());
                                         });
     if (!unitsEnd)
         return;
     std::size_t order = 0;
-    const auto ordersEnd = readEntryList(fields, *unitsEnd, "orders", entry, [&](std::size_t field, LinePart code,
-                                                                                LinePart parameter) {
+    const auto ordersEnd = readEntryList(fields, *unitsEnd, "orders", problems, [&](std::size_t field, LinePart code,
+                                                                                   LinePart parameter) {
         ++order;
-        const MenuItem* item = teamOrderEntry(code.text);
-        if (!item || !item->fixedParameter.empty())
+        const OrderRead* read = orderReadFor(code.text);
+        if (!read || !read->item->fixedParameter.empty())
             return;
-        entry.references.push_back(referenceAt(kindOfOrderCaption(item->caption), PaneId::TeamType, entry.line, field,
-                                               parameter, "order", item->caption, order));
+        entry.references.push_back(referenceAt(read->kind, PaneId::TeamType, entry.line, field, parameter, "order",
+                                               read->item->caption, order));
     });
     if (ordersEnd && *ordersEnd < fields.size())
-        entry.problems.push_back("It holds " + std::to_string(fields.size() - *ordersEnd)
-                                 + " values after its last order.");
+        problems.add([&] {
+            return "It holds " + std::to_string(fields.size() - *ordersEnd) + " values after its last order.";
+        });
 }
 
 std::uint64_t useKey(ReferenceKind kind, std::int32_t number)
@@ -316,50 +396,112 @@ std::string withValue(std::string_view line, const ScriptReference& reference, s
     return result;
 }
 
+ScriptTargets::ScriptTargets(const Scenario& scenario)
+{
+    const auto keyValueLines = [&](PaneId pane, const auto& take) {
+        const MemoryPane& lines = scenario.pane(pane);
+        for (std::size_t i = 0; i < lines.lineCount(); ++i) {
+            const BodyLine body = readBodyLine(lines.lineView(i));
+            if (body.isKeyValue())
+                take(i, body);
+        }
+    };
+    keyValueLines(PaneId::Trigs, [&](std::size_t, const BodyLine&) { ++triggerCount_; });
+    keyValueLines(PaneId::TeamType, [&](std::size_t, const BodyLine&) { ++teamTypeCount_; });
+    keyValueLines(PaneId::Waypoints, [&](std::size_t i, const BodyLine& body) {
+        if (const std::optional<std::int32_t> number = parseInteger(body.key.text))
+            waypointLines_.emplace_back(*number, i);
+    });
+    // Sorted by number, lines in order within a number: the first of each is kept.
+    std::stable_sort(waypointLines_.begin(), waypointLines_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    waypointLines_.erase(std::unique(waypointLines_.begin(), waypointLines_.end(),
+                                     [](const auto& a, const auto& b) { return a.first == b.first; }),
+                         waypointLines_.end());
+}
+
+std::optional<std::size_t> ScriptTargets::waypointLine(std::int32_t number) const
+{
+    const auto found = std::lower_bound(waypointLines_.begin(), waypointLines_.end(), number,
+                                        [](const auto& waypoint, std::int32_t wanted) { return waypoint.first < wanted; });
+    if (found == waypointLines_.end() || found->first != number)
+        return std::nullopt;
+    return found->second;
+}
+
+bool ScriptTargets::isValid(const ScriptReference& reference) const
+{
+    if (!reference.number)
+        return false;
+    const std::int32_t number = *reference.number;
+    if (number < 0)
+        return true;
+    const auto below = [number](std::size_t count) { return static_cast<std::size_t>(number) < count; };
+    switch (reference.kind) {
+    case ReferenceKind::TeamType:
+        return below(teamTypeCount_);
+    case ReferenceKind::Trigger:
+        return below(triggerCount_);
+    case ReferenceKind::Waypoint:
+        return waypointLine(number).has_value();
+    case ReferenceKind::Country:
+        return below(kCountryCount);
+    default:
+        return true;
+    }
+}
+
+void forEachScriptLine(const Scenario& scenario, ScriptKind kind, LineReading reading,
+                       const std::function<void(const ScriptEntry&)>& visit)
+{
+    const MemoryPane& pane = scenario.pane(paneOf(kind));
+    ScriptEntry entry;
+    entry.kind = kind;
+    std::vector<LinePart> fields;
+    const bool whole = reading == LineReading::Whole;
+    Problems problems(whole ? &entry.problems : nullptr);
+    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
+        const BodyLine body = readBodyLine(pane.lineView(i));
+        if (!body.isKeyValue())
+            continue;
+        entry.line = i;
+        if (whole)
+            entry.name.assign(body.key.text);
+        entry.references.clear();
+        entry.unitCodes.clear();
+        entry.problems.clear();
+        readAllFields(body, fields);
+        if (kind == ScriptKind::Trigger) {
+            readTrigger(fields, entry, problems);
+        } else {
+            readTeamType(fields, entry, problems);
+        }
+        visit(entry);
+        ++entry.index;
+    }
+}
+
 ScriptIndex::ScriptIndex(const Scenario& scenario)
     : scenario_(scenario)
+    , targets_(scenario)
 {
     readEntries(ScriptKind::Trigger);
     readEntries(ScriptKind::TeamType);
-    readWaypoints();
 }
 
 ScriptIndex::~ScriptIndex() = default;
 
 void ScriptIndex::readEntries(ScriptKind kind)
 {
-    const MemoryPane& pane = scenario_.pane(paneOf(kind));
     std::vector<ScriptEntry>& entries = kind == ScriptKind::Trigger ? triggers_ : teamTypes_;
     std::vector<std::uint32_t>& ofLine = kind == ScriptKind::Trigger ? triggerOfLine_ : teamTypeOfLine_;
-    ofLine.assign(pane.lineCount(), kNoEntry);
-    entries.reserve(pane.lineCount());
-    std::vector<LinePart> fields;
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        const BodyLine body = readBodyLine(pane.lineView(i));
-        if (!body.isKeyValue())
-            continue;
-        ScriptEntry entry{kind, i, entries.size(), std::string(body.key.text), {}, {}, {}};
-        readAllFields(body, fields);
-        if (kind == ScriptKind::Trigger) {
-            readTrigger(fields, entry);
-        } else {
-            readTeamType(fields, entry);
-        }
-        ofLine[i] = static_cast<std::uint32_t>(entries.size());
-        entries.push_back(std::move(entry));
-    }
-}
-
-void ScriptIndex::readWaypoints()
-{
-    const MemoryPane& pane = scenario_.pane(PaneId::Waypoints);
-    for (std::size_t i = 0; i < pane.lineCount(); ++i) {
-        const BodyLine body = readBodyLine(pane.lineView(i));
-        if (!body.isKeyValue())
-            continue;
-        if (const std::optional<std::int32_t> number = parseInteger(body.key.text))
-            waypointLines_.try_emplace(*number, i);
-    }
+    ofLine.assign(scenario_.pane(paneOf(kind)).lineCount(), kNoEntry);
+    entries.reserve(targets_.count(kind));
+    // Copied from the lent entry, each list takes exactly its size.
+    forEachScriptLine(scenario_, kind, LineReading::Whole, [&](const ScriptEntry& entry) {
+        ofLine[entry.line] = static_cast<std::uint32_t>(entries.size());
+        entries.push_back(entry);
+    });
 }
 
 const std::vector<ScriptEntry>& ScriptIndex::entries(ScriptKind kind) const
@@ -397,37 +539,24 @@ const ScriptEntry* ScriptIndex::triggerNamed(std::string_view name) const
     return found == firstTriggerNamed_.end() ? nullptr : &triggers_[found->second];
 }
 
-std::optional<std::size_t> ScriptIndex::waypointLine(std::int32_t number) const
-{
-    const auto found = waypointLines_.find(number);
-    if (found == waypointLines_.end())
-        return std::nullopt;
-    return found->second;
-}
-
 Resolution ScriptIndex::resolve(const ScriptReference& reference) const
 {
-    if (!reference.number)
+    if (!targets_.isValid(reference))
         return {false, std::nullopt, std::nullopt};
-    const std::int32_t number = *reference.number;
-    if (number < 0)
+    if (reference.isNone())
         return {};
+    const auto number = *reference.number;
     switch (reference.kind) {
     case ReferenceKind::TeamType:
     case ReferenceKind::Trigger: {
-        const ScriptKind kind = reference.kind == ReferenceKind::Trigger ? ScriptKind::Trigger : ScriptKind::TeamType;
-        const ScriptEntry* named = entryAt(kind, number);
-        if (!named)
-            return {false, std::nullopt, std::nullopt};
-        return {true, named->name, named->line};
+        const ScriptEntry& named = *entryAt(reference.kind == ReferenceKind::Trigger ? ScriptKind::Trigger
+                                                                                      : ScriptKind::TeamType,
+                                            number);
+        return {true, named.name, named.line};
     }
-    case ReferenceKind::Waypoint: {
-        const std::optional<std::size_t> line = waypointLine(number);
-        return {line.has_value(), std::nullopt, line};
-    }
+    case ReferenceKind::Waypoint:
+        return {true, std::nullopt, waypointLine(number)};
     case ReferenceKind::Country:
-        if (static_cast<std::size_t>(number) >= kCountryCount)
-            return {false, std::nullopt, std::nullopt};
         return {true, std::string(kCountries[static_cast<std::size_t>(number)]), std::nullopt};
     default:
         return {};

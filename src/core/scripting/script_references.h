@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -99,6 +100,35 @@ struct ScriptTarget {
     bool operator==(const ScriptTarget&) const = default;
 };
 
+// What references can name: how many triggers and team types there are and where each
+// waypoint stands. Whether a reference names something is decided here alone, for the
+// index and the check. It reads [Trigs], [TeamTypes] and [Waypoints] once, lightly.
+class ScriptTargets {
+public:
+    explicit ScriptTargets(const Scenario& scenario);
+
+    std::size_t count(ScriptKind kind) const { return kind == ScriptKind::Trigger ? triggerCount_ : teamTypeCount_; }
+    // The [Waypoints] line of that number (the first, for a number used twice), or nothing.
+    std::optional<std::size_t> waypointLine(std::int32_t number) const;
+    // False for a value that is no number, or a number not negative that names nothing.
+    bool isValid(const ScriptReference& reference) const;
+
+private:
+    std::size_t triggerCount_ = 0;
+    std::size_t teamTypeCount_ = 0;
+    std::vector<std::pair<std::int32_t, std::size_t>> waypointLines_;  // by number, the first line of each
+};
+
+// How much of a line to read: all of it, or only what the check needs (the references and
+// unit codes; neither the name nor the problems).
+enum class LineReading { Whole, ReferencesOnly };
+
+// Calls visit(entry) for each trigger or team type line, in pane order. The entry is lent
+// for the call only: a pass over every line reads each into the same one, so that it costs
+// no memory per line. The index reads its entries here, and so does the check.
+void forEachScriptLine(const Scenario& scenario, ScriptKind kind, LineReading reading,
+                       const std::function<void(const ScriptEntry&)>& visit);
+
 // The trigger or team type an entry is, as a target.
 ScriptTarget targetOf(const ScriptEntry& entry);
 
@@ -124,7 +154,7 @@ public:
     // The first trigger of that name, or nothing.
     const ScriptEntry* triggerNamed(std::string_view name) const;
     // The [Waypoints] line of that number, or nothing.
-    std::optional<std::size_t> waypointLine(std::int32_t number) const;
+    std::optional<std::size_t> waypointLine(std::int32_t number) const { return targets_.waypointLine(number); }
 
     Resolution resolve(const ScriptReference& reference) const;
     // The line a target stands for, in the pane paneOf(target.kind), or nothing.
@@ -147,18 +177,17 @@ private:
         std::size_t line;
     };
     void readEntries(ScriptKind kind);
-    void readWaypoints();
     void indexUses() const;
     std::optional<ScriptTarget> triggerNameAt(PaneId pane, std::size_t line, std::size_t column) const;
 
     const Scenario& scenario_;
+    ScriptTargets targets_;
     std::vector<ScriptEntry> triggers_;
     std::vector<ScriptEntry> teamTypes_;
     // The entry of each line of [Trigs] and [TeamTypes]; kNoEntry for the others.
     std::vector<std::uint32_t> triggerOfLine_;
     std::vector<std::uint32_t> teamTypeOfLine_;
     mutable std::unordered_map<std::string_view, std::size_t> firstTriggerNamed_;  // built on the first question
-    std::unordered_map<std::int32_t, std::size_t> waypointLines_;
     // Built on the first question about uses.
     mutable bool usesIndexed_ = false;
     mutable std::unordered_map<std::uint64_t, std::vector<const ScriptReference*>> referencesTo_;

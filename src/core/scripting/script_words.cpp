@@ -230,22 +230,41 @@ std::string_view kindName(ReferenceKind kind)
     return "number";
 }
 
+namespace {
+
+// What the reference is: its kind, or for a plain number the label it goes under.
+std::string kindWords(const ScriptReference& reference)
+{
+    return std::string(reference.kind == ReferenceKind::Number ? withoutColon(reference.prompt)
+                                                               : kindName(reference.kind));
+}
+
+} // namespace
+
+std::string describeInvalidReference(std::string_view line, const ScriptReference& reference)
+{
+    const std::string_view text = reference.textIn(line);
+    if (!reference.number)
+        return kindWords(reference) + " " + inQuotes(text) + ", which is no number";
+    return kindWords(reference) + " " + std::string(text) + ", which " + std::string(sectionOf(reference.kind))
+           + " does not have";
+}
+
 std::string describeReference(const ScriptIndex& index, const ScriptReference& reference)
 {
     const std::string_view line = index.scenario().pane(reference.pane).lineView(reference.line);
     const std::string_view text = reference.textIn(line);
-    const std::string kind(reference.kind == ReferenceKind::Number ? withoutColon(reference.prompt)
-                                                                   : kindName(reference.kind));
     if (!reference.number)
-        return kind + " " + inQuotes(text) + ", which is no number";
+        return describeInvalidReference(line, reference);
+    const std::string kind = kindWords(reference);
     if (reference.kind == ReferenceKind::Number)
         return kind + " " + std::string(text);
     if (reference.isNone())
         return "no " + kind;
     const Resolution resolution = index.resolve(reference);
-    std::string words = kind + " " + std::string(text);
     if (!resolution.valid)
-        return words + ", which " + std::string(sectionOf(reference.kind)) + " does not have";
+        return describeInvalidReference(line, reference);
+    std::string words = kind + " " + std::string(text);
     if (resolution.name)
         words += reference.kind == ReferenceKind::Country ? " " + *resolution.name : " " + inQuotes(*resolution.name);
     return words;

@@ -16,6 +16,9 @@ std::string_view kindName(ReferenceKind kind);
 // One reference in words: "team type 1 'escort'", "no waypoint", "trigger 40, which
 // [Trigs] does not have".
 std::string describeReference(const ScriptIndex& index, const ScriptReference& reference);
+// The same for a reference that names nothing (ScriptTargets::isValid is false), from the
+// line it was read from alone: the check words its findings so without building an index.
+std::string describeInvalidReference(std::string_view line, const ScriptReference& reference);
 
 // The whole line in sentences, ending with what keeps it from reading as its composer
 // writes it, if anything does.

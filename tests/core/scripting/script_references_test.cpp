@@ -167,6 +167,36 @@ TEST_F(ScriptFixture, ExplainsInWordsWithNamesResolved)
     EXPECT_NE(far.find("trigger '4000000000', which is no number"), std::string::npos) << far;
 }
 
+TEST_F(ScriptFixture, TheCheckReadsLineByLineWhatTheIndexHolds)
+{
+    for (const ScriptKind kind : {ScriptKind::Trigger, ScriptKind::TeamType}) {
+        std::size_t count = 0;
+        forEachScriptLine(scenario, kind, LineReading::ReferencesOnly, [&](const ScriptEntry& read) {
+            const ScriptEntry& held = index.entries(kind)[count++];
+            EXPECT_EQ(read.line, held.line);
+            EXPECT_EQ(rolesOf(read), rolesOf(held));
+            EXPECT_EQ(read.unitCodes, held.unitCodes);
+            EXPECT_TRUE(read.problems.empty());
+        });
+        EXPECT_EQ(count, index.entries(kind).size());
+    }
+}
+
+TEST(ScriptTargetsOfLines, AWaypointNumberUsedTwiceNamesItsFirstLineAndAnOrderHasOneSpelling)
+{
+    const Scenario scenario = readScenario("[Waypoints]\n9=1\n07=2\n9=3\nx=4\n"
+                                           "[TeamTypes]\nt=2,0,7,0,0,-1,-1,0,3,03:7,3:8,9:2\n");
+    const ScriptTargets targets(scenario);
+    EXPECT_EQ(targets.waypointLine(9), 0u);
+    EXPECT_EQ(targets.waypointLine(7), 1u);
+    EXPECT_EQ(targets.waypointLine(8), std::nullopt);
+    const ScriptIndex index(scenario);
+    ASSERT_EQ(index.teamTypes()[0].references.size(), 5u);  // country, waypoint, trigger, orders 2 and 3
+    EXPECT_EQ(index.teamTypes()[0].references[3].ordinal, 2u);
+    const std::string words = explainEntry(index, index.teamTypes()[0]);
+    EXPECT_NE(words.find("(Unit order #) 2."), std::string::npos) << words;  // a caption keeps its last letter
+}
+
 TEST(ScriptBadInput, LinesThatAreNotWhatTheyShouldBeAreExplainedAsFarAsTheyCanBe)
 {
     const Scenario scenario = readScenario("[Trigs]\n"
@@ -174,10 +204,12 @@ TEST(ScriptBadInput, LinesThatAreNotWhatTheyShouldBeAreExplainedAsFarAsTheyCanBe
                                            "short=1\n"
                                            "word=0,2,0,0,zz,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1\n"
                                            "t=9,2,3,1,99,-1,-1,0,-1,-1,0,-1,-1,-1,0,-1,-1,-1\n"
+                                           "three=0,2,0\n"
                                            "[TeamTypes]\n"
                                            "tt=1,0,0,0,0,-1,-1,5,E1:1,2,zz,3:,1:7\n"
                                            "w=a,b\n"
-                                           "e=\n");
+                                           "e=\n"
+                                           "more=1,0,0,0,0,-1,-1,3,E1:1\n");
     const ScriptIndex index(scenario);
     for (const std::vector<ScriptEntry>* entries : {&index.triggers(), &index.teamTypes()}) {
         for (const ScriptEntry& entry : *entries) {
@@ -189,6 +221,9 @@ TEST(ScriptBadInput, LinesThatAreNotWhatTheyShouldBeAreExplainedAsFarAsTheyCanBe
     EXPECT_NE(explainEntry(index, index.triggers()[2]).find("T1 code 'zz'"), std::string::npos);
     EXPECT_NE(explainEntry(index, index.triggers()[3]).find("activation '3,1' of T1 code '99'"), std::string::npos);
     EXPECT_NE(explainEntry(index, index.triggers()[3]).find("repeat '9'"), std::string::npos);
+    // Lines that end early: the words stop at the last value there is.
+    EXPECT_NE(explainEntry(index, index.triggers()[4]).find("activation '0,' of T1 (missing)"), std::string::npos);
+    EXPECT_NE(explainEntry(index, index.teamTypes()[3]).find("units 1 E1; no orders"), std::string::npos);
 }
 
 } // namespace
