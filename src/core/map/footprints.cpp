@@ -1,7 +1,6 @@
 #include "core/map/footprints.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace vexa {
@@ -38,9 +37,10 @@ Footprint footprintOf(ThingKind kind, std::string_view type)
 {
     if (kind != ThingKind::Structure && kind != ThingKind::Terrain)
         return {};
+    // The map asks for every thing it paints: ASCII capitals, without the locale's lookup.
     std::string code(type);
-    std::transform(code.begin(), code.end(), code.begin(),
-                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    for (char& c : code)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     const auto found = std::lower_bound(std::begin(kFootprints), std::end(kFootprints), code,
                                         [](const FootprintRow& row, const std::string& wanted) { return row.code < wanted; });
     if (found == std::end(kFootprints) || found->code != code || found->kind != kind)

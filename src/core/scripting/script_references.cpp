@@ -581,14 +581,24 @@ void ScriptIndex::indexUses() const
     if (usesIndexed_)
         return;
     usesIndexed_ = true;
+    // One sorted table rather than a list per target: no hashing and no allocation per
+    // reference. The sort keeps the references of one target in the order read.
+    std::size_t count = 0;
+    for (const std::vector<ScriptEntry>* all : {&triggers_, &teamTypes_}) {
+        for (const ScriptEntry& entry : *all)
+            count += entry.references.size();
+    }
+    referencesTo_.reserve(count);
     for (const std::vector<ScriptEntry>* all : {&triggers_, &teamTypes_}) {
         for (const ScriptEntry& entry : *all) {
             for (const ScriptReference& reference : entry.references) {
                 if (namesLine(reference.kind) && reference.number && *reference.number >= 0)
-                    referencesTo_[useKey(reference.kind, *reference.number)].push_back(&reference);
+                    referencesTo_.emplace_back(useKey(reference.kind, *reference.number), &reference);
             }
         }
     }
+    std::stable_sort(referencesTo_.begin(), referencesTo_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const PaneId pane : panesNamingTriggers()) {
         const ThingKind kind = *kindInPane(pane);
         const MemoryPane& lines = scenario_.pane(pane);
@@ -607,10 +617,11 @@ std::vector<ScriptUse> ScriptIndex::usesOf(const ScriptTarget& target) const
     std::vector<ScriptUse> uses;
     if (target.number < 0)
         return uses;
-    if (const auto found = referencesTo_.find(useKey(target.kind, target.number)); found != referencesTo_.end()) {
-        for (const ScriptReference* reference : found->second)
-            uses.push_back({reference->pane, reference->line, reference});
-    }
+    const std::uint64_t key = useKey(target.kind, target.number);
+    for (auto it = std::lower_bound(referencesTo_.begin(), referencesTo_.end(), key,
+                                    [](const auto& entry, std::uint64_t wanted) { return entry.first < wanted; });
+         it != referencesTo_.end() && it->first == key; ++it)
+        uses.push_back({it->second->pane, it->second->line, it->second});
     if (target.kind == ReferenceKind::Trigger) {
         if (const ScriptEntry* trigger = entryAt(ScriptKind::Trigger, target.number)) {
             if (const auto found = triggerNameUses_.find(trigger->name); found != triggerNameUses_.end()) {

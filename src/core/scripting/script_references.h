@@ -190,7 +190,8 @@ private:
     mutable std::unordered_map<std::string_view, std::size_t> firstTriggerNamed_;  // built on the first question
     // Built on the first question about uses.
     mutable bool usesIndexed_ = false;
-    mutable std::unordered_map<std::uint64_t, std::vector<const ScriptReference*>> referencesTo_;
+    // The references that name a line, by their target's key, sorted.
+    mutable std::vector<std::pair<std::uint64_t, const ScriptReference*>> referencesTo_;
     mutable std::unordered_map<std::string_view, std::vector<NameUse>> triggerNameUses_;
 };
 

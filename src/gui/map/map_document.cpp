@@ -274,16 +274,17 @@ std::vector<const PlacedThing*> MapDocument::thingsAt(std::int32_t cell) const
     const Footprint reach = largestFootprint();
     const auto cellOf = [this](std::uint32_t i) { return contents_.things[i].cell; };
     std::vector<const PlacedThing*> things;
+    // The cells looked at in a row follow each other: one search finds the row's first.
+    const int firstColumn = std::max(place->column - reach.width + 1, 0);
     for (int row = std::max(place->row - reach.height + 1, 0); row <= place->row; ++row) {
-        for (int column = std::max(place->column - reach.width + 1, 0); column <= place->column; ++column) {
-            const std::int32_t origin = *cellAt({column, row});
-            const auto first = std::partition_point(byCell_.begin(), byCell_.end(),
-                                                    [&](std::uint32_t i) { return cellOf(i) < origin; });
-            for (auto it = first; it != byCell_.end() && cellOf(*it) == origin; ++it) {
-                const PlacedThing& thing = contents_.things[*it];
-                if (shown_[index(thing.kind)] && (origin == cell || covers(thing, *place)))
-                    things.push_back(&thing);
-            }
+        const std::int32_t rowFirst = *cellAt({firstColumn, row});
+        const std::int32_t rowLast = *cellAt({place->column, row});
+        const auto first = std::partition_point(byCell_.begin(), byCell_.end(),
+                                                [&](std::uint32_t i) { return cellOf(i) < rowFirst; });
+        for (auto it = first; it != byCell_.end() && cellOf(*it) <= rowLast; ++it) {
+            const PlacedThing& thing = contents_.things[*it];
+            if (shown_[index(thing.kind)] && (thing.cell == cell || covers(thing, *place)))
+                things.push_back(&thing);
         }
     }
     std::sort(things.begin(), things.end());
