@@ -125,11 +125,6 @@ std::optional<std::string> keyHeldTwice(const MemoryPane& pane, std::span<const 
     return twice;
 }
 
-MapEdit refused(std::string reason)
-{
-    return MapEdit{{}, std::move(reason)};
-}
-
 // The things of one pane: a run of the document-ordered things.
 template <typename Visit>
 void forEachPaneRun(const std::vector<PlacedThing>& things, Visit&& visit)
@@ -155,7 +150,7 @@ MapEdit movedInPane(const MemoryPane& pane, PaneId paneId, std::span<const Place
     }
     if (isCellKeyed(paneId)) {
         if (const auto key = keyHeldTwice(pane, lines, keys))
-            return refused("Cannot move: " + std::string(paneHeader(paneId)) + " would hold the key " + *key + " twice.");
+            return refusedEdit("Cannot move: " + std::string(paneHeader(paneId)) + " would hold the key " + *key + " twice.");
     }
     MapEdit edit;
     if (!change.isEmpty())
@@ -178,11 +173,11 @@ MapEdit movedThings(const Scenario& scenario, std::span<const PlacedThing> thing
         return {};
     auto moved = currentThings(scenario, things);
     if (!moved)
-        return refused(std::string(kOutOfDate));
+        return refusedEdit(std::string(kOutOfDate));
     for (PlacedThing& thing : *moved) {
         const auto cell = shiftedCell(thing.cell, columns, rows);
         if (!cell)
-            return refused("Cannot move: " + thingName(thing) + " would leave the map.");
+            return refusedEdit("Cannot move: " + thingName(thing) + " would leave the map.");
         thing.cell = *cell;
     }
     MapEdit result;
@@ -202,7 +197,7 @@ MapEdit deletedThings(const Scenario& scenario, std::span<const PlacedThing> thi
 {
     const auto current = currentThings(scenario, things);
     if (!current)
-        return refused(std::string(kOutOfDate));
+        return refusedEdit(std::string(kOutOfDate));
     MapEdit result;
     forEachPaneRun(*current, [&](PaneId pane, std::span<const PlacedThing> run) {
         std::vector<std::size_t> removed;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vexa {
@@ -22,6 +23,12 @@ struct MapEdit {
 
     bool refused() const { return !refusal.empty(); }
 };
+
+// An edit that changes nothing, for the reason given.
+inline MapEdit refusedEdit(std::string reason)
+{
+    return MapEdit{{}, std::move(reason)};
+}
 
 // The edits that give a thing's line another cell and keep every other byte: the cell
 // field of structures, units, ships, infantry and base entries; the key of terrain,

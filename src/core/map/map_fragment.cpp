@@ -5,6 +5,7 @@
 #include "core/document/scenario.h"
 #include "core/map/thing_lines.h"
 #include "core/placement/integers.h"
+#include "core/placement/trigger_names.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,7 +18,6 @@ namespace vexa {
 
 namespace {
 
-constexpr std::string_view kNoTrigger = "None";
 
 bool keyIsCell(ThingKind kind)
 {

@@ -7,6 +7,7 @@
 #include "core/map/thing_lines.h"
 #include "core/placement/building_types.h"
 #include "core/placement/buildings.h"
+#include "core/placement/trigger_names.h"
 #include "core/placement/unit_types.h"
 #include "core/placement/integers.h"
 #include "core/placement/units.h"
@@ -19,17 +20,11 @@ constexpr std::string_view kNoPlayer = "Multi1";
 constexpr std::string_view kFullHealth = "256";
 constexpr std::string_view kNorth = "0";
 constexpr std::string_view kGuard = "Guard";
-constexpr std::string_view kNoTrigger = "None";
 
 std::string chosen(const LastUsedFields& lastUsed, ThingField field, std::string_view otherwise)
 {
     const auto& used = lastUsed[index(field)];
     return used ? *used : std::string(otherwise);
-}
-
-MapEdit refused(std::string reason)
-{
-    return MapEdit{{}, std::move(reason)};
 }
 
 std::string cellName(std::int32_t cell)
@@ -127,28 +122,28 @@ MapEdit placedThing(const Scenario& scenario, ThingKind kind, std::string_view t
                     const PlaceChoices& choices)
 {
     if (!isPlacedByClick(kind))
-        return refused("A " + std::string(kindName(kind)) + " is not placed by a click.");
+        return refusedEdit("A " + std::string(kindName(kind)) + " is not placed by a click.");
     if (!isMapCell(cell))
-        return refused("Cannot place: " + cellName(cell) + " is off the map.");
+        return refusedEdit("Cannot place: " + cellName(cell) + " is off the map.");
     if (std::string refusal = fieldRefusal(ThingField::Type, type); !refusal.empty())
-        return refused("Cannot place: " + refusal);
+        return refusedEdit("Cannot place: " + refusal);
     const PaneId paneId = paneOfKind(kind);
     const MemoryPane& pane = scenario.pane(paneId);
     int subPosition = 0;
     if (kind == ThingKind::Infantry) {
         const auto free = freeSubPosition(pane, cell);
         if (!free)
-            return refused("Cannot place: " + cellName(cell) + " holds five soldiers already.");
+            return refusedEdit("Cannot place: " + cellName(cell) + " holds five soldiers already.");
         subPosition = *free;
     } else if (!isPlacedObject(kind)) {
         const std::int32_t cells[] = {cell};
         if (cellHeldTwice(pane, kind, cells))
-            return refused("Cannot place: " + std::string(paneHeader(paneId)) + " holds " + cellName(cell) + " already.");
+            return refusedEdit("Cannot place: " + std::string(paneHeader(paneId)) + " holds " + cellName(cell) + " already.");
     }
     AppendedLines lines(pane.lineCount());
     createOne(kind, type, cell, choices, subPosition, lines);
     if (lines.lines.size() != 1)
-        return refused("Cannot place: the values to place with are not all filled.");
+        return refusedEdit("Cannot place: the values to place with are not all filled.");
     PaneChanges changes;
     changes.append(paneId, std::move(lines.lines.front()));
     return std::move(changes).edit();

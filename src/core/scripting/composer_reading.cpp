@@ -3,17 +3,13 @@
 #include "core/document/body_line.h"
 #include "core/forms/comment.h"
 #include "core/placement/integers.h"
+#include "core/scripting/script_references.h"
 
 #include <vector>
 
 namespace vexa {
 
 namespace {
-
-std::string inQuotes(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
 
 // The key and values of a name=values line, or why the line is none.
 struct KeyedValues {

@@ -34,11 +34,6 @@ const std::vector<PaneId>& panesNamingTriggers()
     return panes;
 }
 
-std::string inQuotes(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
 std::string placeName(std::size_t field)
 {
     return "value " + std::to_string(field + 1);
@@ -682,6 +677,11 @@ std::optional<ScriptTarget> ScriptIndex::triggerNameAt(PaneId pane, std::size_t 
     if (!trigger)
         return std::nullopt;
     return ScriptTarget{ReferenceKind::Trigger, static_cast<std::int32_t>(trigger->index)};
+}
+
+std::string inQuotes(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
 }
 
 } // namespace vexa

@@ -208,4 +208,7 @@ PaneId paneOf(ScriptKind kind);
 // renumbers a reference. The line must be the one the reference was read from.
 std::string withValue(std::string_view line, const ScriptReference& reference, std::int32_t value);
 
+// A name as the words about scripts quote it: 'alarm'.
+std::string inQuotes(std::string_view text);
+
 } // namespace vexa

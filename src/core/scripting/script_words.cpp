@@ -3,6 +3,7 @@
 #include "core/document/body_line.h"
 #include "core/document/scenario.h"
 #include "core/placement/integers.h"
+#include "core/scripting/script_references.h"
 #include "core/scripting/team_type_line.h"
 #include "core/scripting/team_type_vocabulary.h"
 #include "core/scripting/trigger_line.h"
@@ -13,11 +14,6 @@
 namespace vexa {
 
 namespace {
-
-std::string inQuotes(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
 
 // A caption as the menu shows it: "&&" is one "&".
 std::string shownCaption(std::string_view caption)

@@ -23,7 +23,7 @@ void rebuildTriggerList(QComboBox& chooser, QPlainTextEdit* triggerPane)
 
 void resetTrigger(QComboBox& chooser)
 {
-    setChooserText(&chooser, kNoTrigger);
+    setChooserText(&chooser, kNoTriggerText);
 }
 
 } // namespace vexa

@@ -29,11 +29,6 @@ constexpr std::array<PaneId, 2> kPackPanes = {PaneId::MapPack, PaneId::OverlayPa
 constexpr std::array<FieldId, 6> kMapFields = {FieldId::Theater, FieldId::X,      FieldId::Y,
                                                FieldId::Width,   FieldId::Height, FieldId::Player};
 
-QString qstr(std::string_view text)
-{
-    return decodeText(text);
-}
-
 std::vector<PaneId> panesRead()
 {
     std::vector<PaneId> panes;
@@ -91,10 +86,10 @@ QString distanceText(int columns, int rows)
 
 QString describe(const PlacedThing& thing)
 {
-    QString text = qstr(kindName(thing.kind)) + QLatin1Char(' ') + qstr(thing.type);
+    QString text = decodeText(kindName(thing.kind)) + QLatin1Char(' ') + decodeText(thing.type);
     if (!thing.country.empty())
-        text += QStringLiteral(" (%1)").arg(qstr(thing.country));
-    return text + QStringLiteral(", %1 line %2").arg(qstr(tabOf(thing.pane).caption)).arg(thing.line);
+        text += QStringLiteral(" (%1)").arg(decodeText(thing.country));
+    return text + QStringLiteral(", %1 line %2").arg(decodeText(tabOf(thing.pane).caption)).arg(thing.line);
 }
 
 QString packErrorsText(const std::vector<PackError>& errors)
@@ -103,7 +98,7 @@ QString packErrorsText(const std::vector<PackError>& errors)
                                          [](const PackError& error) { return error.pack == PackId::Map; });
     QStringList texts;
     for (const PackError& error : errors)
-        texts << qstr(describe(error)) + QStringLiteral(" \u2014 ") + lossOf(error.pack, groundRead);
+        texts << decodeText(describe(error)) + QStringLiteral(" \u2014 ") + lossOf(error.pack, groundRead);
     return texts.join(QStringLiteral("; "));
 }
 
@@ -519,13 +514,13 @@ QString MapDocument::setPlayableArea(const PlayableArea& area)
         return {};
     history_.applyFields(changes);
     refresh();
-    return QStringLiteral("Playable area ") + qstr(area.text());
+    return QStringLiteral("Playable area ") + decodeText(area.text());
 }
 
 QString MapDocument::apply(const MapEdit& edit, const QString& done)
 {
     if (edit.refused())
-        return qstr(edit.refusal);
+        return decodeText(edit.refusal);
     history_.apply(edit.changes);
     refreshAfter(edit.changes);
     return done;

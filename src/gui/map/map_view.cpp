@@ -36,11 +36,6 @@ const QString kOutOfDate =
     QStringLiteral("The document changed since the map read it; it reads it again when the mouse comes onto it");
 const QString kPickInstruction = QStringLiteral("Click a cell to deliver its number; Esc cancels");
 
-QString qstr(std::string_view text)
-{
-    return decodeText(text);
-}
-
 // The legend's sample of the ground: water beside land, and of the overlay pack: ore
 // beside gems.
 QIcon twoColourIcon(std::uint32_t left, std::uint32_t right)
@@ -145,7 +140,7 @@ QToolBar* MapWindow::makeToolBar()
     brushOverlay_ = new QComboBox(bar);
     brushOverlay_->setObjectName(QStringLiteral("BrushOverlay"));
     for (const BrushOverlay& overlay : brushOverlays())
-        brushOverlay_->addItem(qstr(overlay.caption), overlay.number);
+        brushOverlay_->addItem(decodeText(overlay.caption), overlay.number);
     connect(brushOverlay_, &QComboBox::currentIndexChanged, this, [this] {
         canvas_->setBrushOverlay(static_cast<std::uint8_t>(brushOverlay_->currentData().toInt()));
     });
@@ -195,8 +190,8 @@ QWidget* MapWindow::makeLegend()
     auto* column = new QVBoxLayout(legend);
     for (std::size_t i = 0; i < kThingKindCount; ++i) {
         const auto kind = static_cast<ThingKind>(i);
-        auto* box = new QCheckBox(qstr(kindName(kind)), legend);
-        box->setObjectName(QStringLiteral("Show%1").arg(qstr(kindName(kind)).remove(QLatin1Char(' '))));
+        auto* box = new QCheckBox(decodeText(kindName(kind)), legend);
+        box->setObjectName(QStringLiteral("Show%1").arg(decodeText(kindName(kind)).remove(QLatin1Char(' '))));
         box->setIcon(QIcon(QPixmap::fromImage(kindSample(kind, 16))));
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this, i](bool checked) {
@@ -270,7 +265,7 @@ void MapWindow::showCountries()
     QString html;
     for (const std::string_view country : countriesIn(map_.contents())) {
         html += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2<br>")
-                    .arg(countryColour(country).name(), qstr(country).toHtmlEscaped());
+                    .arg(countryColour(country).name(), decodeText(country).toHtmlEscaped());
     }
     // A label of rich text lays its text out anew on every change: only a change counts.
     if (countries_->text() != html)
@@ -298,7 +293,7 @@ void MapWindow::enableBrush(const GroundReading& reading)
     const bool usable = failed == reading.errors.end();
     brushTool_->setEnabled(usable);
     brushOverlay_->setEnabled(usable);
-    brushState_->setText(usable ? QString() : QStringLiteral("The brush is off: ") + qstr(describe(*failed)));
+    brushState_->setText(usable ? QString() : QStringLiteral("The brush is off: ") + decodeText(describe(*failed)));
     if (!usable && canvas_->tool() == MapCanvas::Tool::Brush)
         selectTool_->setChecked(true);
 }
@@ -325,7 +320,7 @@ void MapWindow::enableTerrain(const GroundReading& reading)
     const bool usable = failed == reading.errors.end();
     terrainTool_->setEnabled(usable);
     terrainPalette_->setEnabled(usable);
-    terrainState_->setText(usable ? QString() : QStringLiteral("The terrain brush is off: ") + qstr(describe(*failed)));
+    terrainState_->setText(usable ? QString() : QStringLiteral("The terrain brush is off: ") + decodeText(describe(*failed)));
     if (!usable && canvas_->tool() == MapCanvas::Tool::Terrain)
         selectTool_->setChecked(true);
 }

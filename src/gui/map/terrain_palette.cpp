@@ -20,11 +20,6 @@ namespace {
 constexpr int kTemplateRole = Qt::UserRole;
 constexpr int kPictureSide = 24;
 
-QString qstr(std::string_view text)
-{
-    return decodeText(text);
-}
-
 // The template's tiles, one square per cell, in the colours the map draws them in,
 // centred in a square picture so that the names line up.
 QIcon templatePicture(const PaletteTemplate& stamp, Theater theater)
@@ -110,12 +105,12 @@ void TerrainPalette::fill(Theater theater)
     QTreeWidgetItem* chosenItem = nullptr;
     for (std::size_t i = 0; i < templates_.size(); ++i) {
         const PaletteTemplate& stamp = templates_[i];
-        if (!group || group->text(0) != qstr(stamp.group)) {
-            group = new QTreeWidgetItem(list_, {qstr(stamp.group)});
+        if (!group || group->text(0) != decodeText(stamp.group)) {
+            group = new QTreeWidgetItem(list_, {decodeText(stamp.group)});
             group->setFlags(Qt::ItemIsEnabled);
             group->setExpanded(true);
         }
-        auto* item = new QTreeWidgetItem(group, {qstr(stamp.name), QStringLiteral("%1\u00d7%2").arg(stamp.width).arg(stamp.height)});
+        auto* item = new QTreeWidgetItem(group, {decodeText(stamp.name), QStringLiteral("%1\u00d7%2").arg(stamp.width).arg(stamp.height)});
         item->setData(0, kTemplateRole, static_cast<int>(i));
         item->setIcon(0, templatePicture(stamp, theater));
         item->setToolTip(0, QStringLiteral("Template %1").arg(stamp.number));

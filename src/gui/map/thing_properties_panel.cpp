@@ -199,7 +199,7 @@ void ThingPropertiesPanel::fillLists()
     setItems(chooser(ThingField::Direction), kind == ThingKind::Infantry ? itemList(kInfantryDirectionItems)
                                                                           : itemList(kDirectionItems));
     setItems(chooser(ThingField::Order), orderItems(things_));
-    QStringList triggers{kNoTrigger};
+    QStringList triggers{kNoTriggerText};
     for (const std::string& name : triggerNames(map_.snapshot().pane(PaneId::Trigs)))
         triggers << decodeText(name);
     setItems(chooser(ThingField::Trigger), triggers);
