@@ -205,7 +205,8 @@ Planned<ScriptEditPlan> planMove(const ScriptIndex& index, PaneId pane, std::siz
             std::string text = changesPlace ? std::string(lines.lineView(entry.line)) : std::string();
             bool renumbered = false;
             // From the end of the line, so that each value stands where it was read.
-            for (const ScriptReference& reference : entry.references | std::views::reverse) {
+            for (auto at = entry.references.rbegin(); at != entry.references.rend(); ++at) {
+                const ScriptReference& reference = *at;
                 const std::optional<std::size_t> named = indexNamed(reference, kind);
                 if (!named || (*named != moved->index && *named != other.index))
                     continue;
