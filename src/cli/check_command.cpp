@@ -79,27 +79,20 @@ void printJsonObjects(std::ostream& out, const std::string& file, const std::vec
 
 int runCheck(const CommandLine& line, Streams streams)
 {
-    const auto parsed = filesRequest(line, streams.err, "check");
-    if (const int* exitCode = std::get_if<int>(&parsed))
-        return *exitCode;
-    const FilesRequest& request = std::get<FilesRequest>(parsed);
     bool anyFinding = false;
-    bool firstJson = true;
-    if (request.format == Format::Json)
-        streams.out << '[';
-    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+    const auto check = [&](const std::string& name, const std::string& bytes, FilesOutput& output) {
         const std::vector<Finding> findings = checkFileBytes(bytes);
         anyFinding = anyFinding || !findings.empty();
-        if (request.format == Format::Json)
-            printJsonObjects(streams.out, name, findings, firstJson);
+        if (output.json)
+            printJsonObjects(streams.out, name, findings, output.first);
         else
             printText(streams.out, name, findings);
+    };
+    return runOverFiles(line, streams, "check", check, [&](bool allRead) {
+        if (!allRead)
+            return kCheckFileError;
+        return anyFinding ? kExitFindings : kExitOk;
     });
-    if (request.format == Format::Json)
-        streams.out << (firstJson ? "]\n" : "\n]\n");
-    if (!allRead)
-        return kCheckFileError;
-    return anyFinding ? kExitFindings : kExitOk;
 }
 
 } // namespace vexa::cli

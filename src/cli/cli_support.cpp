@@ -170,6 +170,25 @@ bool forEachInputFile(const FilesRequest& request, Streams streams,
     return allRead;
 }
 
+int runOverFiles(const CommandLine& line, Streams streams, std::string_view command,
+                 const std::function<void(const std::string& name, const std::string& bytes, FilesOutput& output)>& each,
+                 const std::function<int(bool allRead)>& exitCode)
+{
+    const auto parsed = filesRequest(line, streams.err, command);
+    if (const int* usageError = std::get_if<int>(&parsed))
+        return *usageError;
+    const FilesRequest& request = std::get<FilesRequest>(parsed);
+    FilesOutput output{request.format == Format::Json};
+    if (output.json)
+        streams.out << '[';
+    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+        each(name, bytes, output);
+    });
+    if (output.json)
+        streams.out << (output.first ? "]\n" : "\n]\n");
+    return exitCode(allRead);
+}
+
 namespace {
 
 // A JSON string of the text: quotes and backslashes escaped, and every character that

@@ -94,6 +94,20 @@ std::variant<FilesRequest, int> filesRequest(const CommandLine& line, std::ostre
 bool forEachInputFile(const FilesRequest& request, Streams streams,
                       const std::function<void(const std::string& name, const std::string& bytes)>& take);
 
+// What a command over files writes as it goes: with --format json one array, whose
+// elements each file's output adds, `first` true until one is written.
+struct FilesOutput {
+    bool json = false;
+    bool first = true;
+};
+// Runs `COMMAND FILE... [--format text|json]`: reads the request (a usage error gives its
+// exit code), hands each file's name and bytes to `each` and, for JSON, writes the array's
+// brackets around what `each` writes. `exitCode` turns whether every file was read into
+// the command's exit code.
+int runOverFiles(const CommandLine& line, Streams streams, std::string_view command,
+                 const std::function<void(const std::string& name, const std::string& bytes, FilesOutput& output)>& each,
+                 const std::function<int(bool allRead)>& exitCode);
+
 // Scenario text (Windows-1252) as a JSON string: quotes, backslashes and control
 // characters escaped, every character past ASCII written as \uXXXX.
 void printJsonString(std::ostream& out, std::string_view text);

@@ -197,26 +197,17 @@ const char* const kInfoHelp =
 
 int runInfo(const CommandLine& line, Streams streams)
 {
-    const auto parsed = filesRequest(line, streams.err, "info");
-    if (const int* exitCode = std::get_if<int>(&parsed))
-        return *exitCode;
-    const FilesRequest& request = std::get<FilesRequest>(parsed);
-    const bool json = request.format == Format::Json;
-    bool first = true;
-    if (json)
-        streams.out << '[';
-    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+    const auto summarize = [&](const std::string& name, const std::string& bytes, FilesOutput& output) {
         const FileSummary summary = summarizeBytes(name, bytes);
-        streams.out << (first ? (json ? "\n" : "") : (json ? ",\n" : "\n"));
-        first = false;
-        if (json)
+        streams.out << (output.first ? (output.json ? "\n" : "") : (output.json ? ",\n" : "\n"));
+        output.first = false;
+        if (output.json)
             printJsonObject(streams.out, summary);
         else
             printTable(streams.out, summary);
-    });
-    if (json)
-        streams.out << (first ? "]\n" : "\n]\n");
-    return allRead ? kExitOk : kInfoFileError;
+    };
+    return runOverFiles(line, streams, "info", summarize,
+                        [](bool allRead) { return allRead ? kExitOk : kInfoFileError; });
 }
 
 } // namespace vexa::cli

@@ -130,30 +130,21 @@ const char* const kScriptsHelp =
 
 int runScripts(const CommandLine& line, Streams streams)
 {
-    const auto parsed = filesRequest(line, streams.err, "scripts");
-    if (const int* exitCode = std::get_if<int>(&parsed))
-        return *exitCode;
-    const FilesRequest& request = std::get<FilesRequest>(parsed);
-    const bool json = request.format == Format::Json;
-    bool first = true;
-    if (json)
-        streams.out << '[';
-    const bool allRead = forEachInputFile(request, streams, [&](const std::string& name, const std::string& bytes) {
+    const auto explain = [&](const std::string& name, const std::string& bytes, FilesOutput& output) {
         SourceLines sources;
         const Scenario scenario = readScenario(bytes, &sources);
         const ScriptIndex index(scenario);
         for (const ScriptKind kind : {ScriptKind::Trigger, ScriptKind::TeamType}) {
             for (const ScriptEntry& entry : index.entries(kind)) {
-                if (json)
-                    printJsonEntry(streams.out, name, index, sources, entry, first);
+                if (output.json)
+                    printJsonEntry(streams.out, name, index, sources, entry, output.first);
                 else
                     printTextEntry(streams.out, name, index, sources, entry);
             }
         }
-    });
-    if (json)
-        streams.out << (first ? "]\n" : "\n]\n");
-    return allRead ? kExitOk : kScriptsFileError;
+    };
+    return runOverFiles(line, streams, "scripts", explain,
+                        [](bool allRead) { return allRead ? kExitOk : kScriptsFileError; });
 }
 
 } // namespace vexa::cli
