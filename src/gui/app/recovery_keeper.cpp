@@ -15,6 +15,10 @@ namespace vexa {
 
 namespace {
 
+// A write still in flight is looked at again this much later, so that no change waits
+// for the next keystroke to be copied.
+constexpr int kBusyRetryMs = 50;
+
 std::string utf8(const QString& text)
 {
     return text.toStdString();
@@ -123,8 +127,10 @@ void RecoveryKeeper::startWrite()
     if (schedule_.upToDate() || !store_)
         return;
     if (writing_.valid()) {
-        if (writing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        if (!writeFinished()) {
+            timer_->start(kBusyRetryMs);
             return;
+        }
         collectWrite();
     }
     schedule_.copied();
@@ -142,10 +148,20 @@ void RecoveryKeeper::startWrite()
     });
 }
 
+bool RecoveryKeeper::writeFinished() const
+{
+    return writing_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 void RecoveryKeeper::collectWrite()
 {
-    if (!writing_.valid() || writing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+    if (!writing_.valid())
         return;
+    // The worker asks for this just before it ends: it may not quite have.
+    if (!writeFinished()) {
+        QTimer::singleShot(kBusyRetryMs, this, &RecoveryKeeper::collectWrite);
+        return;
+    }
     report(writing_.get());
     // Changes made while the copy was written are due by now, or soon.
     armTimer();

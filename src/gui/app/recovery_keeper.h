@@ -73,6 +73,7 @@ private:
     void armTimer();
     void startWrite();
     void collectWrite();
+    bool writeFinished() const;
     void report(const std::optional<FileError>& failure);
 
     ScenarioView& document_;
